@@ -1,0 +1,148 @@
+// tilewright-cli: the editor's project and cartridge rules for build scripts.
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QTextStream>
+
+#include <cstdio>
+
+#include "cartridge/cartridge.h"
+#include "project/eap_reader.h"
+#include "storage/storage.h"
+
+namespace {
+
+enum ExitCode { kOk = 0, kFailed = 1, kUsage = 2 };
+
+const char* const kUsageLine = "Usage: tilewright-cli check FILE.eap | bin FILE.eap [-o IMAGE.bin] | resave IN.eap OUT.eap";
+
+QTextStream& Err()
+{
+    static QTextStream stream(stderr);
+    return stream;
+}
+
+QTextStream& Out()
+{
+    static QTextStream stream(stdout);
+    return stream;
+}
+
+int Usage(const QString& problem)
+{
+    Err() << "tilewright-cli: " << problem << "\n" << kUsageLine << "\n";
+    Err().flush();
+    return kUsage;
+}
+
+int Report(const QString& path, const tw::storage::Outcome& outcome)
+{
+    Err() << path << ":";
+    if (outcome.Line > 0)
+        Err() << outcome.Line << ":";
+    Err() << " " << outcome.Reason << "\n";
+    Err().flush();
+    return kFailed;
+}
+
+// Loads a file the way the editor's Load Project does.
+bool Load(const QString& path, tw::SpriteProject& project, int& exitCode)
+{
+    const tw::storage::ReadOutcome read = tw::storage::ReadProject(path);
+    if (!read.Ok) {
+        exitCode = Report(path, read);
+        return false;
+    }
+    tw::ApplyProjectRecord(project, read.Record, path.toStdString(), tw::storage::FileTitle(path).toStdString());
+    return true;
+}
+
+QString Describe(const tw::SpriteProject& project)
+{
+    const auto color = [&](int code) {
+        return QStringLiteral("%1 (%2)")
+            .arg(QString::fromStdString(project.ColorSchemes[code].ColorName))
+            .arg(project.ColorSchemes[code].ColorCode);
+    };
+    QString text = QStringLiteral("screen %1;").arg(color(project.ScreenBGndColor));
+    for (int k = 0; k < tw::kSprites; ++k)
+        text += QStringLiteral(" %1: %2%3")
+                    .arg(QString::fromStdString(project.Sprites[k].Name), color(project.SpriteFGndColor[k]),
+                         k + 1 < tw::kSprites ? QStringLiteral(",") : QString());
+    return text;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("tilewright-cli"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TILEWRIGHT_VERSION));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Checks Tilewright project files (.eap) and builds their test cartridge images.\n\n"
+        "Commands:\n"
+        "  check FILE.eap              load the file; print a summary, or FILE:LINE: reason\n"
+        "  bin FILE.eap [-o IMAGE.bin] write the 133-byte cartridge image (default: FILE.bin)\n"
+        "  resave IN.eap OUT.eap       load IN and save it as the editor would to OUT\n\n"
+        "Exit status: 0 success, 1 the file cannot be loaded or written, 2 wrong arguments."));
+    const QCommandLineOption helpOption = parser.addHelpOption();
+    const QCommandLineOption versionOption = parser.addVersionOption();
+    const QCommandLineOption outputOption({QStringLiteral("o"), QStringLiteral("output")},
+                                          QStringLiteral("Image path for bin."), QStringLiteral("IMAGE.bin"));
+    parser.addOption(outputOption);
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("check, bin or resave"));
+    parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("the command's files"), QStringLiteral("FILE..."));
+
+    if (!parser.parse(QCoreApplication::arguments()))
+        return Usage(parser.errorText());
+    if (parser.isSet(helpOption)) {
+        Out() << parser.helpText();
+        return kOk;
+    }
+    if (parser.isSet(versionOption)) {
+        Out() << QCoreApplication::applicationName() << " " << QCoreApplication::applicationVersion() << "\n";
+        return kOk;
+    }
+
+    const QStringList args = parser.positionalArguments();
+    if (args.isEmpty())
+        return Usage(QStringLiteral("no command given"));
+    const QString command = args.first();
+    const QStringList files = args.mid(1);
+    if (parser.isSet(outputOption) && command != QLatin1String("bin"))
+        return Usage(QStringLiteral("-o goes with bin only"));
+
+    int exitCode = kOk;
+    tw::SpriteProject project;
+    if (command == QLatin1String("check")) {
+        if (files.size() != 1)
+            return Usage(QStringLiteral("check takes one file"));
+        if (!Load(files[0], project, exitCode))
+            return exitCode;
+        Out() << files[0] << ": " << Describe(project) << "\n";
+        return kOk;
+    }
+    if (command == QLatin1String("bin")) {
+        if (files.size() != 1)
+            return Usage(QStringLiteral("bin takes one project file"));
+        if (!Load(files[0], project, exitCode))
+            return exitCode;
+        const QString image = parser.isSet(outputOption)
+                                  ? parser.value(outputOption)
+                                  : QString::fromStdString(tw::CartridgeImagePath(files[0].toStdString()));
+        const tw::storage::Outcome written = tw::storage::WriteCartridgeImage(image, project);
+        return written.Ok ? kOk : Report(image, written);
+    }
+    if (command == QLatin1String("resave")) {
+        if (files.size() != 2)
+            return Usage(QStringLiteral("resave takes an input and an output file"));
+        if (!Load(files[0], project, exitCode))
+            return exitCode;
+        const tw::storage::Outcome saved = tw::storage::SaveProject(files[1], project);
+        return saved.Ok ? kOk : Report(files[1], saved);
+    }
+    return Usage(QStringLiteral("unknown command '%1'").arg(command));
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "model/palette.h"
+
+namespace tw {
+
+// Value of one hexadecimal digit given as a one-character text: "A" to "F"
+// (upper case only) give 10 to 15, "0" to "9" their value, anything else
+// (lower case, blanks, the empty text) 0. Files and images depend on these
+// exact rules, lower-case quirk included.
+int HexToDec(std::string_view HexDigit);
+
+// First and last character of a text, as one-character texts ("" when empty).
+std::string_view FirstChar(std::string_view text);
+std::string_view LastChar(std::string_view text);
+
+// The byte a row text stands for, read from its first and last character only.
+std::uint8_t RowTextValue(std::string_view rowText);
+
+// A row of eight blocks as a byte: bit 7 is the leftmost block, set where the
+// block's colour number equals the sprite's foreground colour number.
+std::uint8_t EncodeRowByte(const ColorNumber* rowBlocks, ColorNumber foreground);
+
+// Two upper-case hexadecimal digits with a leading zero: 0 -> "00", 60 -> "3C".
+std::string RowText(std::uint8_t rowByte);
+
+} // namespace tw

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "model/palette.h"
+
+namespace tw {
+
+inline constexpr int kSprites = 4;
+inline constexpr int kRows = 8;
+inline constexpr int kBlocks = 64;
+
+inline constexpr const char* kNoProjectCaption = "Sprite Design [Project: (None)]";
+
+// One design panel's values: what its blocks, row boxes, name box, colour
+// square and code label hold.
+struct SpriteState {
+    std::array<ColorNumber, kBlocks> Blocks{};     // block i: row i / 8, column i % 8
+    std::array<std::string, kRows> HexRows;        // row texts, normally "00".."FF"
+    std::string Name;                              // UTF-8, at most 8 characters when typed
+    ColorNumber FGColorSquare = kWhiteColorNumber; // the small foreground square
+    std::string ForeGroundValue = "7";             // the "FGnd Value" code label
+};
+
+// The whole editor state. The window mirrors it; every user action is one of
+// the operations below, and the window repaints what the operation changed.
+// Strings are UTF-8.
+class SpriteProject {
+public:
+    // The start-up state: palette filled, four White sprites on a Black screen.
+    SpriteProject();
+
+    ColorSchemeTable ColorSchemes;
+    std::uint8_t SelectedColor = 0;
+    std::array<std::uint8_t, kSprites> SpriteFGndColor{7, 7, 7, 7};
+    std::uint8_t ScreenBGndColor = 0;
+    std::string ProjectFileName;  // empty: no project file chosen
+    std::string ProjectFileTitle; // file name part, shown in the caption
+
+    std::array<SpriteState, kSprites> Sprites;
+    std::string BackGroundValue = "0";                 // screen code label
+    ColorNumber ThumbNailSurround = kBlackColorNumber; // the view's frame
+    std::array<ColorNumber, kBlocks> ThumbNailCells{}; // the view's 64 cells
+    std::string FrameCaption = kNoProjectCaption;      // design frame caption
+
+    ColorNumber ColorValue(int code) const { return ToColorNumber(ColorSchemes.at(code).ColorValue); }
+    std::string CodeText(int code) const { return std::to_string(ColorSchemes.at(code).ColorCode); }
+    ColorNumber ForegroundValue(int k) const { return ColorValue(SpriteFGndColor.at(k)); }
+    ColorNumber ScreenValue() const { return ColorValue(ScreenBGndColor); }
+
+    // Colour option i picked: records the choice, nothing else.
+    void SelectColor(int index);
+    // Toggles block i of sprite k and re-encodes only that block's row.
+    void ClickBlock(int k, int i);
+    // Re-encodes row r of sprite k from its blocks into its row text.
+    void EncodeRow(int k, int r);
+    // Paints sprite k in the screen colour and resets its rows to "00", so
+    // that what is saved matches what is shown.
+    void ClearSprite(int k);
+    // Makes the selected colour sprite k's foreground colour.
+    void ApplySpriteColor(int k);
+    // Makes the selected colour the screen colour of all sprites.
+    void ApplyScreenColor();
+    // Copies sprite k's blocks into the view cells.
+    void ViewSprite(int k);
+    // Resets everything but ProjectFileTitle to an empty project.
+    void NewProject();
+    // Records the current project file and names it in the caption.
+    void SetProjectFile(const std::string& fileName, const std::string& fileTitle);
+
+    static std::string DefaultName(int k) { return "Sprite" + std::to_string(k + 1); }
+};
+
+} // namespace tw

@@ -1,0 +1,185 @@
+#include "project/eap_reader.h"
+
+#include <cctype>
+#include <vector>
+
+#include "model/row_encoding.h"
+#include "project/latin1.h"
+
+namespace tw {
+namespace {
+
+constexpr std::size_t kMaxNameLength = 8;
+constexpr std::size_t kPrefixLength = 18;
+
+// Splits off up to `count` lines. A line ends at CR LF, a lone LF or a lone CR;
+// the last line needs no line end.
+std::vector<std::string_view> SplitLines(std::string_view bytes, int count)
+{
+    std::vector<std::string_view> lines;
+    std::size_t start = 0;
+    while (static_cast<int>(lines.size()) < count && start < bytes.size()) {
+        std::size_t end = bytes.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) {
+            lines.push_back(bytes.substr(start));
+            break;
+        }
+        lines.push_back(bytes.substr(start, end - start));
+        start = end + ((bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n') ? 2 : 1);
+    }
+    return lines;
+}
+
+std::vector<std::string_view> SplitItems(std::string_view line)
+{
+    std::vector<std::string_view> items;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t comma = line.find(',', start);
+        items.push_back(line.substr(start, comma == std::string_view::npos ? comma : comma - start));
+        if (comma == std::string_view::npos)
+            return items;
+        start = comma + 1;
+    }
+}
+
+bool IsHexText(std::string_view text)
+{
+    if (text.empty())
+        return false;
+    for (const char ch : text)
+        if (!std::isxdigit(static_cast<unsigned char>(ch)))
+            return false;
+    return true;
+}
+
+// An item minus its last character ("h"); a 3-character rest loses the "0"
+// that keeps a letter-led byte numeric. Lower-case hex, valid for assemblers,
+// is upper-cased so that it does not decode as 0.
+std::string RowTextFromItem(std::string_view item)
+{
+    std::string_view text = item.substr(0, item.size() - 1);
+    if (text.size() == 3)
+        text.remove_prefix(1);
+    std::string row(text);
+    if (IsHexText(row))
+        for (char& ch : row)
+            ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+    return Latin1ToUtf8(row);
+}
+
+std::string Quoted(char ch)
+{
+    if (std::isprint(static_cast<unsigned char>(ch)))
+        return std::string("'") + ch + "'";
+    static constexpr char digits[] = "0123456789ABCDEF";
+    const auto byte = static_cast<unsigned char>(ch);
+    return std::string("byte 0x") + digits[byte >> 4] + digits[byte & 0xF];
+}
+
+const ColorSchemeTable& Palette()
+{
+    static const ColorSchemeTable table = [] {
+        ColorSchemeTable t;
+        DefineColorSchemes(t);
+        return t;
+    }();
+    return table;
+}
+
+ReadResult Fail(int line, std::string reason, bool endOfData = false)
+{
+    return {std::nullopt, {line, std::move(reason), endOfData}};
+}
+
+} // namespace
+
+ReadResult ReadProjectFile(std::string_view bytes)
+{
+    const std::vector<std::string_view> lines = SplitLines(bytes, kProjectFileLines);
+    if (lines.empty())
+        return Fail(1, "the file is empty", true);
+
+    ProjectRecord record;
+    // Screen line: only its last character counts; a non-digit, and the empty
+    // palette slots 8 and 9, give Black.
+    const std::string_view screen = LastChar(lines[0]);
+    if (!screen.empty() && screen[0] >= '0' && screen[0] <= '7')
+        record.ScreenBGndColor = static_cast<std::uint8_t>(screen[0] - '0');
+
+    for (int k = 0; k < kSprites; ++k) {
+        const int labelLine = 2 + 3 * k;
+        if (static_cast<int>(lines.size()) < labelLine)
+            return Fail(labelLine, "the file ends before line " + std::to_string(labelLine), true);
+        const std::string_view label = lines[labelLine - 1];
+        if (label.empty())
+            return Fail(labelLine, "the label line is empty: there is no sprite name");
+        SpriteRecord& sprite = record.Sprites[k];
+        sprite.Name = Latin1ToUtf8(label.substr(0, std::min(label.size() - 1, kMaxNameLength)));
+
+        const int colorLine = labelLine + 1;
+        if (static_cast<int>(lines.size()) < colorLine)
+            return Fail(colorLine, "the file ends before line " + std::to_string(colorLine), true);
+        const std::string_view color = lines[colorLine - 1];
+        if (color.empty())
+            return Fail(colorLine, "the color line is empty");
+        const char code = color.back();
+        if (code < '0' || code > '9')
+            return Fail(colorLine, "the color line must end in a color code digit, not " + Quoted(code));
+        sprite.FGndColor = Palette()[code - '0'].ColorCode; // 8 and 9: empty slots, Black
+
+        const int dataLine = colorLine + 1;
+        if (static_cast<int>(lines.size()) < dataLine)
+            return Fail(dataLine, "the file ends before line " + std::to_string(dataLine), true);
+        const std::vector<std::string_view> items = SplitItems(lines[dataLine - 1]);
+        if (items.size() < kRows)
+            return Fail(dataLine, "the db line has " + std::to_string(items.size()) + " item" +
+                                      (items.size() == 1 ? "" : "s") + "; 8 row bytes are needed");
+        if (items[0].size() <= kPrefixLength)
+            return Fail(dataLine, "the db line has no row byte after its 18-character prefix");
+        for (int r = 0; r < kRows; ++r) {
+            const std::string_view item = r == 0 ? items[0].substr(kPrefixLength) : items[r];
+            if (item.empty())
+                return Fail(dataLine, "row byte " + std::to_string(r + 1) + " of the db line is empty");
+            sprite.HexRows[r] = RowTextFromItem(item);
+        }
+    }
+    return {record, {}};
+}
+
+void ParseSprite(SpriteProject& project, int k)
+{
+    SpriteState& sprite = project.Sprites.at(k);
+    for (int r = 0; r < kRows; ++r) {
+        const std::uint8_t rowByte = RowTextValue(sprite.HexRows[r]);
+        for (int c = 0; c < 8; ++c)
+            sprite.Blocks[r * 8 + c] = (rowByte & (0x80 >> c)) ? project.ForegroundValue(k) : project.ScreenValue();
+    }
+    sprite.FGColorSquare = project.ForegroundValue(k);
+}
+
+void ParseProjectSprites(SpriteProject& project)
+{
+    for (int k = 0; k < kSprites; ++k)
+        ParseSprite(project, k);
+}
+
+void ApplyProjectRecord(SpriteProject& project, const ProjectRecord& record, const std::string& fileName,
+                        const std::string& fileTitle)
+{
+    project.ScreenBGndColor = record.ScreenBGndColor;
+    for (int k = 0; k < kSprites; ++k) {
+        project.Sprites[k].Name = record.Sprites[k].Name;
+        project.SpriteFGndColor[k] = record.Sprites[k].FGndColor;
+        project.Sprites[k].HexRows = record.Sprites[k].HexRows;
+    }
+    ParseProjectSprites(project);
+    project.BackGroundValue = project.CodeText(project.ScreenBGndColor);
+    for (int k = 0; k < kSprites; ++k)
+        project.Sprites[k].ForeGroundValue = project.CodeText(project.SpriteFGndColor[k]);
+    project.ThumbNailSurround = project.ScreenValue();
+    project.SelectColor(project.ScreenBGndColor);
+    project.SetProjectFile(fileName, fileTitle);
+}
+
+} // namespace tw

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+#include "model/sprite_project.h"
+
+namespace tw {
+
+inline constexpr const char* kLineEnd = "\r\n";
+inline constexpr const char* kDataLinePrefix = "      db          "; // 18 characters
+
+// The three lines (label, colour comment, db line) of sprite k, each ending
+// in CR LF, built from the name box, the row texts and the foreground colour.
+std::string CompileSprite(const SpriteProject& project, int k);
+
+// The whole 13-line project file as UTF-8 text.
+std::string ProjectFileText(const SpriteProject& project);
+
+// The file's bytes as they go to disk (ISO-8859-1).
+std::string ProjectFileBytes(const SpriteProject& project);
+
+} // namespace tw

@@ -1,0 +1,62 @@
+#include "project/latin1.h"
+
+#include <cstdint>
+
+namespace tw {
+
+std::string Utf8ToLatin1(std::string_view utf8)
+{
+    std::string out;
+    out.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        if (lead < 0x80) {
+            out += static_cast<char>(lead);
+            ++i;
+            continue;
+        }
+        int length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+        std::uint32_t code = length == 2 ? lead & 0x1F : length == 3 ? lead & 0x0F : lead & 0x07;
+        bool valid = length > 1 && lead < 0xF8 && i + length <= utf8.size();
+        for (int j = 1; valid && j < length; ++j) {
+            const auto next = static_cast<unsigned char>(utf8[i + j]);
+            valid = (next & 0xC0) == 0x80;
+            code = (code << 6) | (next & 0x3F);
+        }
+        if (!valid) {
+            out += '?';
+            ++i; // resynchronise on the next byte
+            continue;
+        }
+        out += code <= 0xFF && length == 2 ? static_cast<char>(code) : '?';
+        i += length;
+    }
+    return out;
+}
+
+std::string Latin1ToUtf8(std::string_view latin1)
+{
+    std::string out;
+    out.reserve(latin1.size());
+    for (const char ch : latin1) {
+        const auto byte = static_cast<unsigned char>(ch);
+        if (byte < 0x80) {
+            out += ch;
+        } else {
+            out += static_cast<char>(0xC0 | (byte >> 6));
+            out += static_cast<char>(0x80 | (byte & 0x3F));
+        }
+    }
+    return out;
+}
+
+std::size_t Utf8Length(std::string_view utf8)
+{
+    std::size_t count = 0;
+    for (const char ch : utf8)
+        if ((static_cast<unsigned char>(ch) & 0xC0) != 0x80)
+            ++count;
+    return count;
+}
+
+} // namespace tw

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tw {
+
+// Project files are 8-bit text, one byte per character (ISO-8859-1); the model
+// keeps UTF-8. A character outside ISO-8859-1, or a malformed UTF-8 sequence,
+// is written as "?".
+std::string Utf8ToLatin1(std::string_view utf8);
+std::string Latin1ToUtf8(std::string_view latin1);
+
+// Number of characters (code points) in a UTF-8 text.
+std::size_t Utf8Length(std::string_view utf8);
+
+} // namespace tw

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+
+#include "model/sprite_project.h"
+#include "project/eap_reader.h"
+
+namespace tw::storage {
+
+// A project file is 13 short lines; reading stops at this many bytes, so a
+// huge or endless file cannot exhaust memory.
+inline constexpr qint64 kMaxProjectFileBytes = 1 << 20;
+
+struct Outcome {
+    bool Ok = true;
+    QString Reason; // the system's or the reader's reason, when not Ok
+    int Line = 0;   // the file line the reason is about; 0 for the whole file
+};
+
+struct ReadOutcome : Outcome {
+    ProjectRecord Record; // complete when Ok
+};
+
+// Reads and parses a project file. Nothing is applied to any project.
+ReadOutcome ReadProject(const QString& path);
+
+// Writes the project file, replacing `path` only once everything is written:
+// on failure the old file is left as it was.
+Outcome SaveProject(const QString& path, const SpriteProject& project);
+
+// Writes the 133-byte cartridge image, with the same all-or-nothing rule.
+Outcome WriteCartridgeImage(const QString& path, const SpriteProject& project);
+
+// The file name without its folder.
+QString FileTitle(const QString& path);
+
+} // namespace tw::storage
