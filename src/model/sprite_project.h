@@ -67,6 +67,8 @@ public:
     void ViewSprite(int k);
     // Resets everything but ProjectFileTitle to an empty project.
     void NewProject();
+    // The name box of sprite k was edited (UTF-8 text as typed).
+    void RenameSprite(int k, const std::string& name) { Sprites.at(k).Name = name; }
     // Records the current project file and names it in the caption.
     void SetProjectFile(const std::string& fileName, const std::string& fileTitle);
 
