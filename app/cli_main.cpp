@@ -7,7 +7,6 @@
 #include <cstdio>
 
 #include "cartridge/cartridge.h"
-#include "project/eap_reader.h"
 #include "storage/storage.h"
 
 namespace {
@@ -48,13 +47,10 @@ int Report(const QString& path, const tw::storage::Outcome& outcome)
 // Loads a file the way the editor's Load Project does.
 bool Load(const QString& path, tw::SpriteProject& project, int& exitCode)
 {
-    const tw::storage::ReadOutcome read = tw::storage::ReadProject(path);
-    if (!read.Ok) {
-        exitCode = Report(path, read);
-        return false;
-    }
-    tw::ApplyProjectRecord(project, read.Record, path.toStdString(), tw::storage::FileTitle(path).toStdString());
-    return true;
+    const tw::storage::Outcome loaded = tw::storage::LoadProject(path, project);
+    if (!loaded.Ok)
+        exitCode = Report(path, loaded);
+    return loaded.Ok;
 }
 
 QString Describe(const tw::SpriteProject& project)

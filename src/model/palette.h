@@ -22,6 +22,7 @@ struct ColorScheme {
     std::string ColorName;
     double ColorValue = 0; // a whole number; see ToColorNumber
     std::uint8_t ColorCode = 0;
+    friend bool operator==(const ColorScheme&, const ColorScheme&) = default;
 };
 
 using ColorSchemeTable = std::array<ColorScheme, kPaletteEntries>;

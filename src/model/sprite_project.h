@@ -22,6 +22,7 @@ struct SpriteState {
     std::string Name;                              // UTF-8, at most 8 characters when typed
     ColorNumber FGColorSquare = kWhiteColorNumber; // the small foreground square
     std::string ForeGroundValue = "7";             // the "FGnd Value" code label
+    friend bool operator==(const SpriteState&, const SpriteState&) = default;
 };
 
 // The whole editor state. The window mirrors it; every user action is one of
@@ -71,6 +72,8 @@ public:
     void RenameSprite(int k, const std::string& name) { Sprites.at(k).Name = name; }
     // Records the current project file and names it in the caption.
     void SetProjectFile(const std::string& fileName, const std::string& fileTitle);
+
+    friend bool operator==(const SpriteProject&, const SpriteProject&) = default;
 
     static std::string DefaultName(int k) { return "Sprite" + std::to_string(k + 1); }
 };

@@ -12,6 +12,16 @@ namespace {
 
 Outcome Failure(const QString& reason, int line = 0) { return {false, reason, line}; }
 
+// Lines begun in `data`: line ends are CR LF, lone LF or lone CR.
+int LineCount(std::string_view data)
+{
+    int lines = 1;
+    for (std::size_t i = 0; i < data.size(); ++i)
+        if (data[i] == '\n' || (data[i] == '\r' && (i + 1 == data.size() || data[i + 1] != '\n')))
+            ++lines;
+    return lines;
+}
+
 Outcome WriteAtomically(const QString& path, const char* data, qint64 size)
 {
     QSaveFile file(path);
@@ -45,18 +55,28 @@ ReadOutcome ReadProject(const QString& path)
     if (bytes.isNull() && file.error() != QFileDevice::NoError)
         return fail(file.errorString());
     const bool truncated = bytes.size() > kMaxProjectFileBytes;
-    const ReadResult result =
-        ReadProjectFile(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size() - truncated)));
+    const std::string_view data(bytes.constData(), static_cast<std::size_t>(bytes.size() - (truncated ? 1 : 0)));
+    const ReadResult result = ReadProjectFile(data);
     if (!result.Record) {
-        if (truncated && result.Error.EndOfData)
+        // An error at or after the line the cut fell in is about the cut.
+        const int cutLine = truncated ? LineCount(data) : 0;
+        if (truncated && result.Error.Line >= cutLine)
             return fail(QStringLiteral("line %1 does not end within the first %2 bytes of the file")
-                            .arg(result.Error.Line - 1)
+                            .arg(cutLine)
                             .arg(kMaxProjectFileBytes),
-                        result.Error.Line - 1);
+                        cutLine);
         return fail(QString::fromStdString(result.Error.Reason), result.Error.Line);
     }
     outcome.Record = *result.Record;
     return outcome;
+}
+
+Outcome LoadProject(const QString& path, SpriteProject& project)
+{
+    const ReadOutcome read = ReadProject(path);
+    if (read.Ok)
+        ApplyProjectRecord(project, read.Record, path.toStdString(), FileTitle(path).toStdString());
+    return read;
 }
 
 Outcome SaveProject(const QString& path, const SpriteProject& project)

@@ -24,6 +24,10 @@ struct ReadOutcome : Outcome {
 // Reads and parses a project file. Nothing is applied to any project.
 ReadOutcome ReadProject(const QString& path);
 
+// Reads a project file and, only when all of it could be read, puts it into
+// `project` as the current project file. On failure `project` is untouched.
+Outcome LoadProject(const QString& path, SpriteProject& project);
+
 // Writes the project file, replacing `path` only once everything is written:
 // on failure the old file is left as it was.
 Outcome SaveProject(const QString& path, const SpriteProject& project);
