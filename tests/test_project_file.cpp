@@ -84,7 +84,9 @@ private Q_SLOTS:
         p.RenameSprite(0, "Caf\xC3\xA9");      // é fits in ISO-8859-1
         p.RenameSprite(1, "\xCE\xA9mega");     // Ω does not
         p.RenameSprite(2, "");                 // written as it stands
+        p.RenameSprite(3, "a\xC0\x80\xFF\xE2\x82z"); // malformed UTF-8 never leaks raw bytes
         const std::string bytes = ProjectFileBytes(p);
+        QVERIFY(bytes.find("\r\na???z:\r\n") != std::string::npos);
         QVERIFY(bytes.find("Caf\xE9:\r\n") != std::string::npos);
         QVERIFY(bytes.find("\r\n?mega:\r\n") != std::string::npos);
         QVERIFY(bytes.find("\r\n:\r\n;White-7") != std::string::npos);

@@ -17,19 +17,22 @@ std::string Utf8ToLatin1(std::string_view utf8)
         }
         int length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
         std::uint32_t code = length == 2 ? lead & 0x1F : length == 3 ? lead & 0x0F : lead & 0x07;
-        bool valid = length > 1 && lead < 0xF8 && i + length <= utf8.size();
-        for (int j = 1; valid && j < length; ++j) {
-            const auto next = static_cast<unsigned char>(utf8[i + j]);
-            valid = (next & 0xC0) == 0x80;
-            code = (code << 6) | (next & 0x3F);
+        bool valid = length > 1 && lead < 0xF8;
+        int consumed = 1;
+        for (; valid && consumed < length; ++consumed) {
+            if (i + consumed >= utf8.size() || (static_cast<unsigned char>(utf8[i + consumed]) & 0xC0) != 0x80) {
+                valid = false;
+                break;
+            }
+            code = (code << 6) | (static_cast<unsigned char>(utf8[i + consumed]) & 0x3F);
         }
+        i += consumed; // a broken sequence becomes one "?"
         if (!valid) {
             out += '?';
-            ++i; // resynchronise on the next byte
             continue;
         }
-        out += code <= 0xFF && length == 2 ? static_cast<char>(code) : '?';
-        i += length;
+        // Overlong forms of ASCII are malformed, not the character they spell.
+        out += length == 2 && code >= 0x80 && code <= 0xFF ? static_cast<char>(code) : '?';
     }
     return out;
 }
