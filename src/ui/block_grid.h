@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QRect>
+#include <QWidget>
+
+#include <array>
+
+#include "model/palette.h"
+#include "model/sprite_project.h"
+
+namespace tw::ui {
+
+// An 8 x 8 grid of coloured cells painted by one widget: a sprite's design
+// blocks, or the Sprite View with its surround. Cell i stands in row i / 8 and
+// column i % 8. The colours are read from the model on every paint.
+class BlockGrid : public QWidget {
+    Q_OBJECT
+
+public:
+    struct Geometry {
+        QPoint FirstCell; // top-left of cell 0, in the widget
+        QSize Cell;       // a cell's size
+        int Pitch = 0;    // distance from one cell to the next, across and down
+    };
+
+    // Design blocks: 330 x 315 twips at a pitch of 360; the widget starts at
+    // block 0, so the blocks leave gaps of 2 and 3 pixels.
+    static constexpr Geometry kDesignGeometry{QPoint(0, 0), QSize(22, 21), 24};
+    // View cells: 135 x 135 twips at a pitch of 120 from 120 inside the
+    // surround, so each cell overlaps its right and lower neighbour by a pixel.
+    static constexpr Geometry kViewGeometry{QPoint(8, 8), QSize(9, 9), 8};
+
+    using Cells = std::array<ColorNumber, kBlocks>;
+
+    // `cells` (and `surround`, if given) are read on every paint and must
+    // outlive the widget. Without a surround the space between the cells shows
+    // the parent's background.
+    BlockGrid(const Geometry& geometry, const Cells* cells, const ColorNumber* surround, QWidget* parent);
+
+    // The one place a cell's rectangle is worked out, for painting and for
+    // mapping clicks alike.
+    static QRect CellRect(const Geometry& geometry, int index);
+    QRect CellRect(int index) const { return CellRect(geometry_, index); }
+
+    // The cell under `point`, the one painted last where two overlap; -1 in a
+    // gap or outside the grid.
+    int CellAt(const QPoint& point) const;
+
+    // Size from the top-left corner to the far corner of the last cell.
+    QSize GridExtent() const;
+
+    // Repaint one cell after its colour changed.
+    void RefreshCell(int index) { update(CellRect(index)); }
+
+Q_SIGNALS:
+    void CellClicked(int index);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    Geometry geometry_;
+    const Cells* cells_;
+    const ColorNumber* surround_;
+    int pressedCell_ = -1;
+};
+
+// How a model colour number is painted.
+QColor DisplayColor(ColorNumber color);
+
+} // namespace tw::ui

@@ -1,0 +1,72 @@
+#include "ui/dialogs.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace tw::ui {
+
+QtDialogs::~QtDialogs()
+{
+    // Only a dialog without a parent window is ours to delete.
+    if (dlgProject_ && !dlgProject_->parent())
+        delete dlgProject_;
+}
+
+Dialogs::Answer QtDialogs::ShowMessage(QWidget* parent, const Message& message)
+{
+    QMessageBox box(parent);
+    box.setIcon(QMessageBox::NoIcon);
+    box.setWindowTitle(message.Title);
+    box.setTextFormat(Qt::PlainText);
+    // A label would show a CR as a stray glyph; the break itself is what counts.
+    box.setText(QString(message.Text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    if (!message.InformativeText.isEmpty())
+        box.setInformativeText(message.InformativeText);
+    if (message.Choice == Buttons::Ok) {
+        box.setStandardButtons(QMessageBox::Ok);
+        box.setDefaultButton(QMessageBox::Ok);
+        box.setEscapeButton(QMessageBox::Ok);
+        box.exec();
+        return Answer::Ok; // OK, Escape and the close box all mean OK
+    }
+    box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.setEscapeButton(QMessageBox::Cancel);
+    box.exec();
+    return box.clickedButton() == box.button(QMessageBox::Ok) ? Answer::Ok : Answer::Cancel;
+}
+
+QFileDialog* QtDialogs::ProjectDialog(QWidget* parent)
+{
+    if (!dlgProject_) {
+        dlgProject_ = new QFileDialog(parent);
+        dlgProject_->setObjectName(QStringLiteral("dlgProject"));
+        dlgProject_->setNameFilter(kProjectFilter);
+        dlgProject_->setDefaultSuffix(QString()); // a name is used as typed
+        dlgProject_->setOption(QFileDialog::DontConfirmOverwrite, true);
+    }
+    return dlgProject_;
+}
+
+std::optional<QString> QtDialogs::ChooseProjectFile(QWidget* parent, FileMode mode)
+{
+    QFileDialog* dialog = ProjectDialog(parent);
+    if (mode == FileMode::Load) {
+        dialog->setAcceptMode(QFileDialog::AcceptOpen);
+        dialog->setFileMode(QFileDialog::ExistingFile);
+    } else {
+        dialog->setAcceptMode(QFileDialog::AcceptSave);
+        dialog->setFileMode(QFileDialog::AnyFile);
+    }
+    if (!lastChosen_.isEmpty())
+        dialog->selectFile(lastChosen_);
+    if (dialog->exec() != QDialog::Accepted)
+        return std::nullopt;
+    const QStringList chosen = dialog->selectedFiles();
+    if (chosen.isEmpty() || chosen.first().isEmpty())
+        return std::nullopt;
+    lastChosen_ = chosen.first();
+    return lastChosen_;
+}
+
+} // namespace tw::ui

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QPointer>
+#include <QString>
+
+#include <optional>
+
+class QFileDialog;
+class QWidget;
+
+namespace tw::ui {
+
+// Every modal question the editor asks goes through this interface, so that the
+// window can be driven without a person: the program uses the Qt version below,
+// the tests a scripted one.
+class Dialogs {
+public:
+    enum class Buttons { Ok, OkCancel };
+    enum class Answer { Ok, Cancel };
+    enum class FileMode { Load, Save };
+
+    struct Message {
+        QString Title;
+        QString Text;            // line breaks as CR LF
+        QString InformativeText; // the reason below "File error"; empty if none
+        Buttons Choice = Buttons::Ok;
+    };
+
+    virtual ~Dialogs() = default;
+
+    // A modal message box without an icon. An OK-only box answers Ok however
+    // it is dismissed.
+    virtual Answer ShowMessage(QWidget* parent, const Message& message) = 0;
+
+    // The project file dialog. Returns the full path chosen, nothing on Cancel.
+    virtual std::optional<QString> ChooseProjectFile(QWidget* parent, FileMode mode) = 0;
+};
+
+class QtDialogs final : public Dialogs {
+public:
+    QtDialogs() = default;
+    ~QtDialogs() override;
+    QtDialogs(const QtDialogs&) = delete;
+    QtDialogs& operator=(const QtDialogs&) = delete;
+
+    Answer ShowMessage(QWidget* parent, const Message& message) override;
+    std::optional<QString> ChooseProjectFile(QWidget* parent, FileMode mode) override;
+
+    // The one dialog serving Load and Save, created on first use.
+    QFileDialog* ProjectDialog(QWidget* parent);
+
+    static inline const QString kProjectFilter = QStringLiteral("Emerson Arcadia Project (*.eap)");
+
+private:
+    QPointer<QFileDialog> dlgProject_;
+    QString lastChosen_;
+};
+
+} // namespace tw::ui

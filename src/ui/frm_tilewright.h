@@ -1,0 +1,112 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <array>
+
+#include "model/sprite_project.h"
+#include "storage/storage.h"
+#include "ui/dialogs.h"
+
+class QAction;
+class QButtonGroup;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace tw::ui {
+
+class BlockGrid;
+class SpritePanel;
+
+// The editor's one window. The model holds the whole project; each handler
+// runs one model operation and then repaints exactly what it changed.
+class frmTilewright : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // Client area below the menu bar, 10125 x 8235 twips.
+    static constexpr QSize kClientSize{675, 549};
+
+    explicit frmTilewright(Dialogs& dialogs, QWidget* parent = nullptr);
+    ~frmTilewright() override;
+
+    const SpriteProject& Project() const { return Model_; }
+    // The answer to the welcome box; kept, never looked at.
+    Dialogs::Answer UserResponse() const { return UserResponse_; }
+
+    // Shows the window for the first time, centred on its screen.
+    void ShowCentred();
+
+    // Start-up: the welcome box (before the window is shown), then the design
+    // frame in front of the hidden help panel.
+    void Form_Load();
+
+    void optColor_Click(int Index);
+    void cmdSetBGnd_Click();
+    void picSpriteBlock_Click(int k, int Index);
+    void cmdSpriteColor_Click(int Index);
+    void cmdSpriteClear_Click(int Index);
+    void cmdThumbNail_Click(int Index);
+    void rtbSpriteName_Change(int Index, const QString& text);
+
+    void mnuFileNewProject_Click();
+    void mnuFileLoadProject_Click();
+    void mnuFileSaveProject_Click();
+    void mnuFileCreateBinary_Click();
+    void mnuFileExit_Click();
+    void mnuHelp_Click();
+    void cmdCloseHelp_Click();
+
+    // Window termination: whichever way the window closed, the process ends.
+    void Form_Terminate();
+
+    // The texts of the File menu's questions and messages.
+    static const QString kWelcomeText;
+    static const QString kNewProjectQuestion;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildMenu();
+    void BuildDesignFrame();
+    void BuildColorFrame();
+    void BuildViewFrame();
+    void BuildHelpFrame();
+
+    void ShowFileError(const storage::Outcome& failure);
+
+    void RefreshCaption();
+    void RefreshColorSelection();
+    void RefreshScreenLabel();
+    void RefreshSpriteLabel(int k);
+    void RefreshView();
+    void RefreshAll();
+
+    Dialogs& dialogs_;
+    SpriteProject Model_;
+    Dialogs::Answer UserResponse_ = Dialogs::Answer::Ok;
+
+    QMenu* mnuFile = nullptr;
+    QAction* mnuHelp = nullptr;
+
+    QGroupBox* fmeSpriteGen = nullptr;
+    std::array<SpritePanel*, kSprites> fmeSprite{};
+    QGroupBox* fmeColor = nullptr;
+    QButtonGroup* optColorGroup = nullptr;
+    std::array<QRadioButton*, kColorCodes> optColor{};
+    QPushButton* cmdSetBGnd = nullptr;
+    QGroupBox* fmeThumbNail = nullptr;
+    BlockGrid* picThumbNail = nullptr;
+    QLabel* lblBackGroundValue = nullptr;
+    std::array<QLabel*, kSprites> lblForeGroundValue{};
+    QGroupBox* fmeHelp = nullptr;
+    QPlainTextEdit* rtbHelp = nullptr;
+    QPushButton* cmdCloseHelp = nullptr;
+};
+
+} // namespace tw::ui
