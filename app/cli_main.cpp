@@ -1,19 +1,22 @@
 // tilewright-cli: the editor's project and cartridge rules for build scripts.
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
 
 #include <cstdio>
 
 #include "cartridge/cartridge.h"
+#include "lint/eap_lint.h"
 #include "storage/storage.h"
 
 namespace {
 
 enum ExitCode { kOk = 0, kFailed = 1, kUsage = 2 };
 
-const char* const kUsageLine = "Usage: tilewright-cli check FILE.eap | bin FILE.eap [-o IMAGE.bin] | resave IN.eap OUT.eap";
+const char* const kUsageLine = "Usage: tilewright-cli check FILE.eap | bin FILE.eap [-o IMAGE.bin] | resave IN.eap OUT.eap\n"
+                               "       | lint FILE.eap";
 
 QTextStream& Err()
 {
@@ -53,6 +56,31 @@ bool Load(const QString& path, tw::SpriteProject& project, int& exitCode)
     return loaded.Ok;
 }
 
+// Loads the file as the editor would, then judges it as assembler source. The
+// exit status keeps 1 for "warnings found", so an unloadable file gets 2.
+int Lint(const QString& path)
+{
+    tw::SpriteProject project;
+    int exitCode = kOk;
+    if (!Load(path, project, exitCode))
+        return kUsage;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        Report(path, {false, file.errorString(), 0});
+        return kUsage;
+    }
+    const QByteArray bytes = file.read(tw::storage::kMaxProjectFileBytes);
+    const tw::LintReport report = tw::LintProjectFile(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    if (!report.Loaded) { // changed on disk since it was loaded
+        Report(path, {false, QString::fromStdString(report.Error.Reason), report.Error.Line});
+        return kUsage;
+    }
+    for (const tw::LintWarning& warning : report.Warnings)
+        Out() << path << ":" << warning.Line << ": warning: " << QString::fromStdString(warning.Text) << "\n";
+    Out().flush();
+    return report.Warnings.empty() ? kOk : kFailed;
+}
+
 QString Describe(const tw::SpriteProject& project)
 {
     const auto color = [&](int code) {
@@ -82,14 +110,18 @@ int main(int argc, char* argv[])
         "Commands:\n"
         "  check FILE.eap              load the file; print a summary, or FILE:LINE: reason\n"
         "  bin FILE.eap [-o IMAGE.bin] write the 133-byte cartridge image (default: FILE.bin)\n"
-        "  resave IN.eap OUT.eap       load IN and save it as the editor would to OUT\n\n"
-        "Exit status: 0 success, 1 the file cannot be loaded or written, 2 wrong arguments."));
+        "  resave IN.eap OUT.eap       load IN and save it as the editor would to OUT\n"
+        "  lint FILE.eap               report, as FILE:LINE: warning: text, what a 2650\n"
+        "                              assembler would reject or read differently\n"
+        "\n"
+        "Exit status: 0 success, 1 the file cannot be loaded or written, 2 wrong arguments.\n"
+        "lint: 0 clean, 1 warnings, 2 the file cannot be loaded or wrong arguments."));
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
     const QCommandLineOption outputOption({QStringLiteral("o"), QStringLiteral("output")},
                                           QStringLiteral("Image path for bin."), QStringLiteral("IMAGE.bin"));
     parser.addOption(outputOption);
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("check, bin or resave"));
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("check, bin, resave or lint"));
     parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("the command's files"), QStringLiteral("FILE..."));
 
     if (!parser.parse(QCoreApplication::arguments()))
@@ -139,6 +171,11 @@ int main(int argc, char* argv[])
             return exitCode;
         const tw::storage::Outcome saved = tw::storage::SaveProject(files[1], project);
         return saved.Ok ? kOk : Report(files[1], saved);
+    }
+    if (command == QLatin1String("lint")) {
+        if (files.size() != 1)
+            return Usage(QStringLiteral("lint takes one file"));
+        return Lint(files[0]);
     }
     return Usage(QStringLiteral("unknown command '%1'").arg(command));
 }

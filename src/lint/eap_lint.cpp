@@ -1,0 +1,331 @@
+#include "lint/eap_lint.h"
+
+#include <algorithm>
+#include <iterator>
+#include <utility>
+
+#include "model/row_encoding.h"
+#include "project/latin1.h"
+
+namespace tw {
+namespace {
+
+constexpr std::size_t kPrefixLength = 18;
+constexpr std::size_t kNameBoxLength = 8;
+// Longer texts are cut in messages: a broken file can hold a megabyte on one line.
+constexpr std::size_t kShownLength = 40;
+
+enum class LineEnd { CrLf, Lf, Cr, None };
+
+struct Line {
+    std::string_view Text;
+    LineEnd End = LineEnd::None;
+};
+
+// The first 13 lines, split where the reader splits them (CR LF, lone LF or
+// lone CR), so that line numbers agree with the editor's errors.
+std::vector<Line> SplitLines(std::string_view bytes)
+{
+    std::vector<Line> lines;
+    std::size_t start = 0;
+    while (static_cast<int>(lines.size()) < kProjectFileLines && start < bytes.size()) {
+        const std::size_t end = bytes.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) {
+            lines.push_back({bytes.substr(start), LineEnd::None});
+            break;
+        }
+        const bool crlf = bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n';
+        lines.push_back({bytes.substr(start, end - start), crlf ? LineEnd::CrLf : bytes[end] == '\n' ? LineEnd::Lf : LineEnd::Cr});
+        start = end + (crlf ? 2 : 1);
+    }
+    return lines;
+}
+
+std::vector<std::string_view> SplitItems(std::string_view line)
+{
+    std::vector<std::string_view> items;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t comma = line.find(',', start);
+        items.push_back(line.substr(start, comma == std::string_view::npos ? comma : comma - start));
+        if (comma == std::string_view::npos)
+            return items;
+        start = comma + 1;
+    }
+}
+
+bool IsAsciiLetter(unsigned char ch) { return (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z'); }
+bool IsDigit(unsigned char ch) { return ch >= '0' && ch <= '9'; }
+bool IsHexDigit(unsigned char ch) { return IsDigit(ch) || (ch >= 'A' && ch <= 'F') || (ch >= 'a' && ch <= 'f'); }
+bool IsLabelChar(unsigned char ch) { return IsAsciiLetter(ch) || IsDigit(ch) || ch == '_'; }
+bool IsBlank(char ch) { return ch == ' ' || ch == '\t'; }
+bool IsControl(unsigned char ch) { return ch < 0x20 || (ch >= 0x7F && ch < 0xA0); }
+
+std::string FoldCase(std::string_view text)
+{
+    std::string folded(text);
+    for (char& ch : folded)
+        if (ch >= 'A' && ch <= 'Z')
+            ch = static_cast<char>(ch - 'A' + 'a');
+    return folded;
+}
+
+std::string HexByte(unsigned value)
+{
+    static constexpr char digits[] = "0123456789ABCDEF";
+    return {digits[(value >> 4) & 0xF], digits[value & 0xF]};
+}
+
+// A file text (ISO-8859-1) as UTF-8 for a message; control characters, which
+// would garble a terminal, are shown as \xNN.
+std::string Shown(std::string_view latin1)
+{
+    const bool cut = latin1.size() > kShownLength;
+    std::string shown;
+    for (const char ch : latin1.substr(0, kShownLength)) {
+        if (IsControl(static_cast<unsigned char>(ch)))
+            shown += "\\x" + HexByte(static_cast<unsigned char>(ch));
+        else
+            shown += Latin1ToUtf8(std::string_view(&ch, 1));
+    }
+    return "'" + shown + (cut ? "...'" : "'");
+}
+
+std::string ShownChar(char ch)
+{
+    if (IsControl(static_cast<unsigned char>(ch)))
+        return "byte 0x" + HexByte(static_cast<unsigned char>(ch));
+    return Shown(std::string_view(&ch, 1));
+}
+
+std::string_view TrimBlanks(std::string_view text)
+{
+    while (!text.empty() && IsBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+// The 2650 instruction set as Signetics' manuals list it, plus the two 2650B
+// additions (ldpl, stpl) and the stoz/stor/stoa spelling that some cross
+// assemblers use for the store group. A label spelled like one of them is
+// taken for the instruction, or refused as a reserved word.
+constexpr std::string_view kInstructions[] = {
+    "lodz", "lodi", "lodr", "loda", "strz", "strr", "stra", "stoz", "stor", "stoa",
+    "addz", "addi", "addr", "adda", "subz", "subi", "subr", "suba", "andz", "andi",
+    "andr", "anda", "iorz", "iori", "iorr", "iora", "eorz", "eori", "eorr", "eora",
+    "comz", "comi", "comr", "coma", "rrr",  "rrl",  "dar",  "bctr", "bcta", "bcfr",
+    "bcfa", "brnr", "brna", "birr", "bira", "bdrr", "bdra", "zbrr", "bxa",  "bstr",
+    "bsta", "bsfr", "bsfa", "bsnr", "bsna", "zbsr", "bsxa", "retc", "rete", "tmi",
+    "lpsu", "lpsl", "spsu", "spsl", "cpsu", "cpsl", "ppsu", "ppsl", "tpsu", "tpsl",
+    "redc", "redd", "rede", "wrtc", "wrtd", "wrte", "halt", "nop",  "ldpl", "stpl"};
+
+// Pseudo-operations: the common cross-assembler set and Signetics' own
+// (acon, data, eje, prt, spc, titl).
+constexpr std::string_view kDirectives[] = {
+    "db",    "dw",   "ds",   "org",  "equ",    "end",   "set",   "if",     "else",    "endif", "include",
+    "macro", "endm", "title", "page", "res",   "dfb",   "dfw",   "defb",   "defw",    "defs",  "eject",
+    "list",  "nolist", "cpu", "acon", "data",  "eje",   "prt",   "spc",    "titl"};
+
+// Registers, and the condition codes that 2650 assemblers predefine for the
+// branch and return instructions (bcta,un).
+constexpr std::string_view kRegisters[] = {"r0", "r1", "r2", "r3"};
+constexpr std::string_view kConditions[] = {"eq", "gt", "lt", "un"};
+
+template <std::size_t N>
+bool Contains(const std::string_view (&words)[N], std::string_view word)
+{
+    return std::find(std::begin(words), std::end(words), word) != std::end(words);
+}
+
+class Linter {
+public:
+    Linter(std::string_view bytes, const ProjectRecord& record) : lines_(SplitLines(bytes)), record_(record) {}
+
+    std::vector<LintWarning> Run()
+    {
+        CheckCommentLine(1, "screen");
+        for (int k = 0; k < kSprites; ++k) {
+            CheckLabelLine(k);
+            CheckCommentLine(3 + 3 * k, "color");
+            CheckDataLine(k);
+        }
+        CheckLineEnds();
+        std::stable_sort(warnings_.begin(), warnings_.end(),
+                         [](const LintWarning& a, const LintWarning& b) { return a.Line < b.Line; });
+        return std::move(warnings_);
+    }
+
+private:
+    std::string_view Text(int line) const { return lines_[line - 1].Text; }
+    void Warn(int line, std::string text) { warnings_.push_back({line, std::move(text)}); }
+
+    void CheckCommentLine(int line, const char* what)
+    {
+        if (Text(line).empty() || Text(line).front() != ';')
+            Warn(line, std::string("the ") + what + " line does not start with ';', so an assembler reads it as code");
+    }
+
+    void CheckLabelLine(int k)
+    {
+        const int line = 2 + 3 * k;
+        const std::string_view text = Text(line);
+        // The editor drops the last character of a label line whatever it
+        // is. 2650 assemblers differ on labels without a colon: some take a
+        // word in column 1 as the label (the dropped character then becomes
+        // part of it, or starts an operand), others insist on the colon. Only
+        // the colon means the same label to the editor and to every assembler.
+        if (text.back() != ':')
+            Warn(line, "the label line ends in " + ShownChar(text.back()) + ", not ':'");
+
+        // Judged as the assembler sees it: the whole text before the last
+        // character, not the editor's 8-character cut.
+        const std::string_view name = text.substr(0, text.size() - 1);
+        if (name.empty()) {
+            Warn(line, "sprite " + std::to_string(k + 1) + " has no name, so its db line has no label");
+            return;
+        }
+        const std::string shown = "sprite name " + Shown(name);
+        if (!IsAsciiLetter(static_cast<unsigned char>(name.front())) && name.front() != '_')
+            Warn(line, shown + " does not start with a letter or '_'");
+        const auto outside = std::find_if(name.begin(), name.end(), [](char ch) { return static_cast<unsigned char>(ch) >= 0x80; });
+        if (outside != name.end())
+            Warn(line, shown + " has a character outside ASCII (" + ShownChar(*outside) + ")");
+        const auto bad = std::find_if(name.begin() + 1, name.end(), [](char ch) {
+            return static_cast<unsigned char>(ch) < 0x80 && !IsLabelChar(static_cast<unsigned char>(ch));
+        });
+        if (bad != name.end())
+            Warn(line, shown + " has " + ShownChar(*bad) + ", which a label cannot hold (letters, digits and '_' only)");
+
+        const std::string folded = FoldCase(name);
+        const std::string_view reserved = ReservedWordKind(folded);
+        if (!reserved.empty())
+            Warn(line, shown + " is " + std::string(reserved));
+        if (name.size() > kNameBoxLength)
+            Warn(line, shown + " is longer than 8 characters; the editor keeps " + Shown(name.substr(0, kNameBoxLength)) +
+                           ", so saving it again renames the label");
+
+        for (const auto& [otherLine, otherFolded] : seenNames_)
+            if (otherFolded == folded) {
+                const std::string_view other = Text(otherLine).substr(0, Text(otherLine).size() - 1);
+                Warn(line, shown + " repeats " + Shown(other) + " of line " + std::to_string(otherLine) +
+                               " (assemblers ignore case)");
+                break;
+            }
+        seenNames_.emplace_back(line, folded);
+    }
+
+    void CheckDataLine(int k)
+    {
+        const int line = 4 + 3 * k;
+        const std::vector<std::string_view> items = SplitItems(Text(line));
+
+        // The reader skips 18 characters of any kind; an assembler needs the
+        // db directive there, away from column 1 (where it would be a label)
+        // and separated from the first item.
+        const std::string_view prefix = items[0].substr(0, kPrefixLength);
+        const std::string_view word = TrimBlanks(prefix);
+        if (!IsBlank(prefix.front()) || !IsBlank(prefix.back()) || FoldCase(word) != "db")
+            Warn(line, "the db line does not begin with blanks, 'db' and blanks: its first 18 characters are " +
+                           Shown(prefix));
+
+        if (items.size() > static_cast<std::size_t>(kRows))
+            Warn(line, "the db line has " + std::to_string(items.size()) +
+                           " items; the editor keeps the first 8, an assembler reads all " + std::to_string(items.size()));
+
+        for (int r = 0; r < kRows; ++r)
+            CheckItem(line, r, r == 0 ? items[0].substr(kPrefixLength) : items[r],
+                      RowTextValue(record_.Sprites[k].HexRows[r]));
+    }
+
+    // A row item must be a number an assembler reads as hexadecimal: a
+    // decimal digit first (a letter first makes it a symbol), hexadecimal
+    // digits, and the suffix h. Blanks around it are harmless to both sides.
+    void CheckItem(int line, int r, std::string_view item, unsigned editorValue)
+    {
+        const std::string what = "item " + std::to_string(r + 1) + " " + Shown(item);
+        const std::string_view number = TrimBlanks(item);
+        const bool suffixed = !number.empty() && (number.back() == 'h' || number.back() == 'H');
+        const std::string_view digits = suffixed ? number.substr(0, number.size() - 1) : std::string_view();
+        const bool allHex = std::all_of(digits.begin(), digits.end(), [](char ch) { return IsHexDigit(static_cast<unsigned char>(ch)); });
+
+        if (number.empty() || (suffixed && digits.empty())) {
+            Warn(line, what + " has no digits");
+            return;
+        }
+        if (suffixed && allHex && !IsDigit(static_cast<unsigned char>(digits.front()))) {
+            Warn(line, what + " starts with a letter, so an assembler reads it as a symbol; write '0" +
+                           std::string(number) + "'");
+            return;
+        }
+        if (!suffixed || !allHex) {
+            Warn(line, what + " is not a hexadecimal number an assembler accepts (a digit, hex digits, then 'h')");
+            return;
+        }
+
+        const std::string_view significant = digits.substr(std::min(digits.find_first_not_of('0'), digits.size()));
+        if (significant.size() > 2) {
+            Warn(line, what + " is more than a byte");
+            return;
+        }
+        unsigned value = 0;
+        for (const char ch : significant)
+            value = value * 16 + static_cast<unsigned>(IsDigit(static_cast<unsigned char>(ch)) ? ch - '0' : (ch | 0x20) - 'a' + 10);
+        // The editor decodes a row from the first and last character of the
+        // item's text, so a valid number can still be drawn as another byte.
+        if (value != editorValue)
+            Warn(line, what + " is byte " + HexByte(value) + "h to an assembler but " + HexByte(editorValue) +
+                           "h to the editor");
+    }
+
+    // Some 2650 assemblers end a line only at CR and refuse a last line
+    // without an end, so the file must use CR LF throughout.
+    void CheckLineEnds()
+    {
+        for (std::size_t i = 0; i < lines_.size(); ++i) {
+            const int line = static_cast<int>(i) + 1;
+            switch (lines_[i].End) {
+            case LineEnd::CrLf: break;
+            case LineEnd::Lf: Warn(line, "the line ends in LF alone, not CR LF"); break;
+            case LineEnd::Cr: Warn(line, "the line ends in CR alone, not CR LF"); break;
+            case LineEnd::None: Warn(line, "the last line has no line end (CR LF)"); break;
+            }
+        }
+    }
+
+    std::vector<Line> lines_;
+    const ProjectRecord& record_;
+    std::vector<std::pair<int, std::string>> seenNames_; // label line, folded name
+    std::vector<LintWarning> warnings_;
+};
+
+} // namespace
+
+std::string_view ReservedWordKind(std::string_view word)
+{
+    if (Contains(kInstructions, word))
+        return "a 2650 instruction";
+    if (Contains(kDirectives, word))
+        return "an assembler directive";
+    if (Contains(kRegisters, word))
+        return "a register name";
+    if (Contains(kConditions, word))
+        return "a condition code name";
+    return {};
+}
+
+LintReport LintProjectFile(std::string_view bytes)
+{
+    const ReadResult read = ReadProjectFile(bytes);
+    LintReport report;
+    if (!read.Record) {
+        report.Error = read.Error;
+        return report;
+    }
+    report.Loaded = true;
+    report.Warnings = Linter(bytes, *read.Record).Run();
+    return report;
+}
+
+} // namespace tw
