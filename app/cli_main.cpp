@@ -9,6 +9,7 @@
 
 #include "cartridge/cartridge.h"
 #include "lint/eap_lint.h"
+#include "sheet/sprite_sheet.h"
 #include "storage/storage.h"
 
 namespace {
@@ -16,7 +17,7 @@ namespace {
 enum ExitCode { kOk = 0, kFailed = 1, kUsage = 2 };
 
 const char* const kUsageLine = "Usage: tilewright-cli check FILE.eap | bin FILE.eap [-o IMAGE.bin] | resave IN.eap OUT.eap\n"
-                               "       | lint FILE.eap";
+                               "       | lint FILE.eap | png FILE.eap -o SHEET.png [--scale N]";
 
 QTextStream& Err()
 {
@@ -113,15 +114,21 @@ int main(int argc, char* argv[])
         "  resave IN.eap OUT.eap       load IN and save it as the editor would to OUT\n"
         "  lint FILE.eap               report, as FILE:LINE: warning: text, what a 2650\n"
         "                              assembler would reject or read differently\n"
-        "\n"
+        "  png FILE.eap -o SHEET.png [--scale N]\n"
+        "                              draw the four sprites side by side on the screen\n"
+        "                              colour, one block of gap around and between them:\n"
+        "                              (4*8+5)*N x (8+2)*N pixels, N = 1..64, default 8\n\n"
         "Exit status: 0 success, 1 the file cannot be loaded or written, 2 wrong arguments.\n"
         "lint: 0 clean, 1 warnings, 2 the file cannot be loaded or wrong arguments."));
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
     const QCommandLineOption outputOption({QStringLiteral("o"), QStringLiteral("output")},
-                                          QStringLiteral("Image path for bin."), QStringLiteral("IMAGE.bin"));
+                                          QStringLiteral("Image path for bin, sheet path for png."), QStringLiteral("FILE"));
     parser.addOption(outputOption);
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("check, bin, resave or lint"));
+    const QCommandLineOption scaleOption(QStringLiteral("scale"), QStringLiteral("Pixels per block for png (1 to 64, default 8)."),
+                                         QStringLiteral("N"));
+    parser.addOption(scaleOption);
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("check, bin, resave, lint or png"));
     parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("the command's files"), QStringLiteral("FILE..."));
 
     if (!parser.parse(QCoreApplication::arguments()))
@@ -140,8 +147,10 @@ int main(int argc, char* argv[])
         return Usage(QStringLiteral("no command given"));
     const QString command = args.first();
     const QStringList files = args.mid(1);
-    if (parser.isSet(outputOption) && command != QLatin1String("bin"))
-        return Usage(QStringLiteral("-o goes with bin only"));
+    if (parser.isSet(outputOption) && command != QLatin1String("bin") && command != QLatin1String("png"))
+        return Usage(QStringLiteral("-o goes with bin and png only"));
+    if (parser.isSet(scaleOption) && command != QLatin1String("png"))
+        return Usage(QStringLiteral("--scale goes with png only"));
 
     int exitCode = kOk;
     tw::SpriteProject project;
@@ -176,6 +185,26 @@ int main(int argc, char* argv[])
         if (files.size() != 1)
             return Usage(QStringLiteral("lint takes one file"));
         return Lint(files[0]);
+    }
+    if (command == QLatin1String("png")) {
+        if (files.size() != 1)
+            return Usage(QStringLiteral("png takes one project file"));
+        if (!parser.isSet(outputOption))
+            return Usage(QStringLiteral("png needs -o SHEET.png"));
+        int scale = tw::sheet::kDefaultScale;
+        if (parser.isSet(scaleOption)) {
+            bool ok = false;
+            scale = parser.value(scaleOption).toInt(&ok);
+            if (!ok || scale < tw::sheet::kMinScale || scale > tw::sheet::kMaxScale)
+                return Usage(QStringLiteral("--scale must be a whole number from %1 to %2")
+                                 .arg(tw::sheet::kMinScale)
+                                 .arg(tw::sheet::kMaxScale));
+        }
+        if (!Load(files[0], project, exitCode))
+            return exitCode;
+        const QString sheet = parser.value(outputOption);
+        const tw::storage::Outcome written = tw::sheet::WriteSpriteSheet(sheet, project, scale);
+        return written.Ok ? kOk : Report(sheet, written);
     }
     return Usage(QStringLiteral("unknown command '%1'").arg(command));
 }
