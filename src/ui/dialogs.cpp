@@ -14,7 +14,9 @@ QtDialogs::~QtDialogs()
 
 Dialogs::Answer QtDialogs::ShowMessage(QWidget* parent, const Message& message)
 {
-    QMessageBox box(parent);
+    // Before the window is shown (the welcome box) the box stands on its own,
+    // centred on the screen rather than on a window nobody sees yet.
+    QMessageBox box(parent && parent->isVisible() ? parent : nullptr);
     box.setIcon(QMessageBox::NoIcon);
     box.setWindowTitle(message.Title);
     box.setTextFormat(Qt::PlainText);

@@ -208,6 +208,8 @@ void frmTilewright::BuildHelpFrame()
     fmeHelp = new QGroupBox(QStringLiteral("Help"), fmeSpriteGen);
     fmeHelp->setObjectName(QStringLiteral("fmeHelp"));
     fmeHelp->setGeometry(TwipsRect(0, 0, 9855, 8055));
+    // Opaque, so that nothing of the design frame shows through around the text.
+    fmeHelp->setAutoFillBackground(true);
 
     rtbHelp = new QPlainTextEdit(fmeHelp);
     rtbHelp->setObjectName(QStringLiteral("rtbHelp"));

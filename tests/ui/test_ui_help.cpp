@@ -70,6 +70,14 @@ private Q_SLOTS:
         auto* panel = e.Find<QGroupBox>(QStringLiteral("fmeHelp"));
         QVERIFY(panel->isVisible());
         QVERIFY(OnTop(panel));
+        // Opaque: below the text, where the name box of sprite 3 lies, the
+        // window shows the help panel alone.
+        auto* design = e.Find<QGroupBox>(QStringLiteral("fmeSpriteGen"));
+        QWidget* nameBox = e.NameBox(2);
+        const QPoint underHelp = nameBox->mapTo(design, nameBox->rect().center());
+        QVERIFY(!e.Find(QStringLiteral("rtbHelp"))->geometry().contains(panel->mapFrom(design, underHelp)));
+        QCOMPARE(design->grab().toImage().pixelColor(underHelp),
+                 panel->grab().toImage().pixelColor(panel->mapFrom(design, underHelp)));
         QCOMPARE(Shown(), Expected());
         QVERIFY(!FileMenu()->menuAction()->isEnabled());
         QVERIFY(!HelpAction()->isEnabled());
