@@ -7,6 +7,7 @@
 
 #include "model/palette.h"
 #include "model/sprite_project.h"
+#include "ui/twips.h"
 
 namespace tw::ui {
 
@@ -24,11 +25,11 @@ public:
     };
 
     // Design blocks: 330 x 315 twips at a pitch of 360; the widget starts at
-    // block 0, so the blocks leave gaps of 2 and 3 pixels.
-    static constexpr Geometry kDesignGeometry{QPoint(0, 0), QSize(22, 21), 24};
+    // block 0, and the blocks leave gaps of 2 and 3 pixels between them.
+    static constexpr Geometry kDesignGeometry{QPoint(0, 0), QSize(Px(330), Px(315)), Px(360)};
     // View cells: 135 x 135 twips at a pitch of 120 from 120 inside the
     // surround, so each cell overlaps its right and lower neighbour by a pixel.
-    static constexpr Geometry kViewGeometry{QPoint(8, 8), QSize(9, 9), 8};
+    static constexpr Geometry kViewGeometry{QPoint(Px(120), Px(120)), QSize(Px(135), Px(135)), Px(120)};
 
     using Cells = std::array<ColorNumber, kBlocks>;
 

@@ -46,12 +46,12 @@ public:
     Answer ShowMessage(QWidget* parent, const Message& message) override;
     std::optional<QString> ChooseProjectFile(QWidget* parent, FileMode mode) override;
 
-    // The one dialog serving Load and Save, created on first use.
-    QFileDialog* ProjectDialog(QWidget* parent);
-
     static inline const QString kProjectFilter = QStringLiteral("Emerson Arcadia Project (*.eap)");
 
 private:
+    // The one dialog serving Load and Save, created on first use.
+    QFileDialog* ProjectDialog(QWidget* parent);
+
     QPointer<QFileDialog> dlgProject_;
     QString lastChosen_;
 };

@@ -64,7 +64,7 @@ public:
     // Window termination: whichever way the window closed, the process ends.
     void Form_Terminate();
 
-    // The texts of the File menu's questions and messages.
+    // The welcome text and the New Project question, lines joined by CR LF.
     static const QString kWelcomeText;
     static const QString kNewProjectQuestion;
 
