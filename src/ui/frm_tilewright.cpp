@@ -101,7 +101,7 @@ frmTilewright::~frmTilewright() = default;
 void frmTilewright::BuildMenu()
 {
     QMenuBar* bar = menuBar();
-    // Part of the client layout, never moved to a desktop-wide menu bar.
+    // Kept inside the window, never moved to a desktop-wide menu bar.
     bar->setNativeMenuBar(false);
 
     mnuFile = bar->addMenu(QStringLiteral("File"));

@@ -7,6 +7,7 @@
 #include "model/sprite_project.h"
 #include "storage/storage.h"
 #include "ui/dialogs.h"
+#include "ui/twips.h"
 
 class QAction;
 class QButtonGroup;
@@ -29,7 +30,7 @@ class frmTilewright : public QMainWindow {
 
 public:
     // Client area below the menu bar, 10125 x 8235 twips.
-    static constexpr QSize kClientSize{675, 549};
+    static constexpr QSize kClientSize{Px(10125), Px(8235)};
 
     explicit frmTilewright(Dialogs& dialogs, QWidget* parent = nullptr);
     ~frmTilewright() override;
