@@ -2,7 +2,7 @@
 #include <QApplication>
 
 #include "ui/dialogs.h"
-#include "ui/frm_tilewright.h"
+#include "ui/editor_startup.h"
 
 int main(int argc, char* argv[])
 {
@@ -11,8 +11,6 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QStringLiteral(TILEWRIGHT_VERSION));
 
     tw::ui::QtDialogs dialogs;
-    tw::ui::frmTilewright window(dialogs);
-    window.Form_Load(); // the welcome box comes before the window
-    window.ShowCentred();
+    const auto window = tw::ui::StartEditor(dialogs);
     return QApplication::exec();
 }
