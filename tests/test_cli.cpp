@@ -4,28 +4,12 @@
 #include "test_support.h"
 
 using namespace tw;
+using test::Cli;
+using test::Run;
 using test::ReadAll;
 using test::WriteAll;
 
 namespace {
-
-struct Run {
-    int exitCode = -1;
-    QString out, err;
-};
-
-Run Cli(const QStringList& args)
-{
-    QProcess process;
-    process.start(QStringLiteral(TILEWRIGHT_CLI), args);
-    Run run;
-    if (!process.waitForFinished(30000))
-        return run;
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
 
 QByteArray WorkedExampleImage()
 {

@@ -6,6 +6,8 @@
 #include "test_support.h"
 
 using namespace tw;
+using test::Cli;
+using test::Run;
 using test::kWorkedExample;
 
 namespace {
@@ -43,24 +45,6 @@ QStringList Warnings(const std::string& file)
 }
 
 QByteArray Bytes(const std::string& text) { return test::Bytes(text); }
-
-struct Run {
-    int exitCode = -1;
-    QString out, err;
-};
-
-Run Cli(const QStringList& args)
-{
-    QProcess process;
-    process.start(QStringLiteral(TILEWRIGHT_CLI), args);
-    Run run;
-    if (!process.waitForFinished(30000))
-        return run;
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
 
 } // namespace
 

@@ -6,6 +6,8 @@
 #include "test_support.h"
 
 using namespace tw;
+using test::Cli;
+using test::Run;
 
 namespace {
 
@@ -58,23 +60,6 @@ SpriteProject Loaded(const std::string& file)
 }
 
 QRgb Pixel(const QImage& image, int x, int y) { return image.pixel(x, y); }
-
-struct Run {
-    int exitCode = -1;
-    QString err;
-};
-
-Run Cli(const QStringList& args)
-{
-    QProcess process;
-    process.start(QStringLiteral(TILEWRIGHT_CLI), args);
-    Run run;
-    if (!process.waitForFinished(30000))
-        return run;
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
 
 } // namespace
 

@@ -2,6 +2,8 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QProcess>
+#include <QStringList>
 #include <QString>
 
 #include <string>
@@ -72,5 +74,26 @@ inline bool WriteAll(const QString& path, const QByteArray& bytes)
 }
 
 inline QByteArray Bytes(const std::string& text) { return QByteArray(text.data(), static_cast<qsizetype>(text.size())); }
+
+#ifdef TILEWRIGHT_CLI
+struct Run {
+    int exitCode = -1; // -2: crashed; -1: did not finish
+    QString out, err;
+};
+
+// Runs tilewright-cli to the end and collects what it printed.
+inline Run Cli(const QStringList& args)
+{
+    QProcess process;
+    process.start(QStringLiteral(TILEWRIGHT_CLI), args);
+    Run run;
+    if (!process.waitForFinished(30000))
+        return run;
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+#endif
 
 } // namespace tw::test

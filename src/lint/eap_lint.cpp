@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "model/row_encoding.h"
+#include "project/eap_lines.h"
 #include "project/latin1.h"
 
 namespace tw {
@@ -14,45 +15,6 @@ constexpr std::size_t kPrefixLength = 18;
 constexpr std::size_t kNameBoxLength = 8;
 // Longer texts are cut in messages: a broken file can hold a megabyte on one line.
 constexpr std::size_t kShownLength = 40;
-
-enum class LineEnd { CrLf, Lf, Cr, None };
-
-struct Line {
-    std::string_view Text;
-    LineEnd End = LineEnd::None;
-};
-
-// The first 13 lines, split where the reader splits them (CR LF, lone LF or
-// lone CR), so that line numbers agree with the editor's errors.
-std::vector<Line> SplitLines(std::string_view bytes)
-{
-    std::vector<Line> lines;
-    std::size_t start = 0;
-    while (static_cast<int>(lines.size()) < kProjectFileLines && start < bytes.size()) {
-        const std::size_t end = bytes.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) {
-            lines.push_back({bytes.substr(start), LineEnd::None});
-            break;
-        }
-        const bool crlf = bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n';
-        lines.push_back({bytes.substr(start, end - start), crlf ? LineEnd::CrLf : bytes[end] == '\n' ? LineEnd::Lf : LineEnd::Cr});
-        start = end + (crlf ? 2 : 1);
-    }
-    return lines;
-}
-
-std::vector<std::string_view> SplitItems(std::string_view line)
-{
-    std::vector<std::string_view> items;
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t comma = line.find(',', start);
-        items.push_back(line.substr(start, comma == std::string_view::npos ? comma : comma - start));
-        if (comma == std::string_view::npos)
-            return items;
-        start = comma + 1;
-    }
-}
 
 bool IsAsciiLetter(unsigned char ch) { return (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z'); }
 bool IsDigit(unsigned char ch) { return ch >= '0' && ch <= '9'; }
@@ -141,7 +103,7 @@ bool Contains(const std::string_view (&words)[N], std::string_view word)
 
 class Linter {
 public:
-    Linter(std::string_view bytes, const ProjectRecord& record) : lines_(SplitLines(bytes)), record_(record) {}
+    Linter(std::string_view bytes, const ProjectRecord& record) : lines_(SplitLines(bytes, kProjectFileLines)), record_(record) {}
 
     std::vector<LintWarning> Run()
     {
@@ -294,7 +256,7 @@ private:
         }
     }
 
-    std::vector<Line> lines_;
+    std::vector<TextLine> lines_;
     const ProjectRecord& record_;
     std::vector<std::pair<int, std::string>> seenNames_; // label line, folded name
     std::vector<LintWarning> warnings_;

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "model/row_encoding.h"
+#include "project/eap_lines.h"
 #include "project/latin1.h"
 
 namespace tw {
@@ -11,37 +12,6 @@ namespace {
 
 constexpr std::size_t kMaxNameLength = 8;
 constexpr std::size_t kPrefixLength = 18;
-
-// Splits off up to `count` lines. A line ends at CR LF, a lone LF or a lone CR;
-// the last line needs no line end.
-std::vector<std::string_view> SplitLines(std::string_view bytes, int count)
-{
-    std::vector<std::string_view> lines;
-    std::size_t start = 0;
-    while (static_cast<int>(lines.size()) < count && start < bytes.size()) {
-        std::size_t end = bytes.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) {
-            lines.push_back(bytes.substr(start));
-            break;
-        }
-        lines.push_back(bytes.substr(start, end - start));
-        start = end + ((bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n') ? 2 : 1);
-    }
-    return lines;
-}
-
-std::vector<std::string_view> SplitItems(std::string_view line)
-{
-    std::vector<std::string_view> items;
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t comma = line.find(',', start);
-        items.push_back(line.substr(start, comma == std::string_view::npos ? comma : comma - start));
-        if (comma == std::string_view::npos)
-            return items;
-        start = comma + 1;
-    }
-}
 
 bool IsHexText(std::string_view text)
 {
@@ -96,14 +66,14 @@ ReadResult Fail(int line, std::string reason, bool endOfData = false)
 
 ReadResult ReadProjectFile(std::string_view bytes)
 {
-    const std::vector<std::string_view> lines = SplitLines(bytes, kProjectFileLines);
+    const std::vector<TextLine> lines = SplitLines(bytes, kProjectFileLines);
     if (lines.empty())
         return Fail(1, "the file is empty", true);
 
     ProjectRecord record;
     // Screen line: only its last character counts; a non-digit, and the empty
     // palette slots 8 and 9, give Black.
-    const std::string_view screen = LastChar(lines[0]);
+    const std::string_view screen = LastChar(lines[0].Text);
     if (!screen.empty() && screen[0] >= '0' && screen[0] <= '7')
         record.ScreenBGndColor = static_cast<std::uint8_t>(screen[0] - '0');
 
@@ -111,7 +81,7 @@ ReadResult ReadProjectFile(std::string_view bytes)
         const int labelLine = 2 + 3 * k;
         if (static_cast<int>(lines.size()) < labelLine)
             return Fail(labelLine, "the file ends before line " + std::to_string(labelLine), true);
-        const std::string_view label = lines[labelLine - 1];
+        const std::string_view label = lines[labelLine - 1].Text;
         if (label.empty())
             return Fail(labelLine, "the label line is empty: there is no sprite name");
         SpriteRecord& sprite = record.Sprites[k];
@@ -120,7 +90,7 @@ ReadResult ReadProjectFile(std::string_view bytes)
         const int colorLine = labelLine + 1;
         if (static_cast<int>(lines.size()) < colorLine)
             return Fail(colorLine, "the file ends before line " + std::to_string(colorLine), true);
-        const std::string_view color = lines[colorLine - 1];
+        const std::string_view color = lines[colorLine - 1].Text;
         if (color.empty())
             return Fail(colorLine, "the color line is empty");
         const char code = color.back();
@@ -131,7 +101,7 @@ ReadResult ReadProjectFile(std::string_view bytes)
         const int dataLine = colorLine + 1;
         if (static_cast<int>(lines.size()) < dataLine)
             return Fail(dataLine, "the file ends before line " + std::to_string(dataLine), true);
-        const std::vector<std::string_view> items = SplitItems(lines[dataLine - 1]);
+        const std::vector<std::string_view> items = SplitItems(lines[dataLine - 1].Text);
         if (items.size() < kRows)
             return Fail(dataLine, "the db line has " + std::to_string(items.size()) + " item" +
                                       (items.size() == 1 ? "" : "s") + "; 8 row bytes are needed");

@@ -5,22 +5,13 @@
 #include <QSaveFile>
 
 #include "cartridge/cartridge.h"
+#include "project/eap_lines.h"
 #include "project/eap_writer.h"
 
 namespace tw::storage {
 namespace {
 
 Outcome Failure(const QString& reason, int line = 0) { return {false, reason, line}; }
-
-// Lines begun in `data`: line ends are CR LF, lone LF or lone CR.
-int LineCount(std::string_view data)
-{
-    int lines = 1;
-    for (std::size_t i = 0; i < data.size(); ++i)
-        if (data[i] == '\n' || (data[i] == '\r' && (i + 1 == data.size() || data[i + 1] != '\n')))
-            ++lines;
-    return lines;
-}
 
 Outcome WriteAtomically(const QString& path, const char* data, qint64 size)
 {
@@ -59,7 +50,7 @@ ReadOutcome ReadProject(const QString& path)
     const ReadResult result = ReadProjectFile(data);
     if (!result.Record) {
         // An error at or after the line the cut fell in is about the cut.
-        const int cutLine = truncated ? LineCount(data) : 0;
+        const int cutLine = truncated ? CountLines(data) : 0;
         if (truncated && result.Error.Line >= cutLine)
             return fail(QStringLiteral("line %1 does not end within the first %2 bytes of the file")
                             .arg(cutLine)
