@@ -1,16 +1,76 @@
 // tilewright: the sprite editor for the Emerson Arcadia 2001.
+//
+//   tilewright [FILE.eap]
+//
+// With a file, the editor opens it after the welcome box as Load Project
+// would. Qt's own options (-platform, -style, ...) are taken as usual.
 #include <QApplication>
+#include <QByteArray>
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QIcon>
+#include <QStringList>
+
+#include <cstdio>
 
 #include "ui/dialogs.h"
 #include "ui/editor_startup.h"
 
+namespace {
+
+// The name of the installed .desktop file and icon.
+const QString kDesktopId = QStringLiteral("io.github.tilewright.Tilewright");
+
+void DescribeArguments(QCommandLineParser& parser)
+{
+    parser.setApplicationDescription(QStringLiteral("Sprite editor for the Emerson Arcadia 2001.\n"
+                                                    "Opens FILE.eap, when given, after the welcome box."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("Project file to open."),
+                                 QStringLiteral("[FILE.eap]"));
+}
+
+// True when the arguments ask for --help or --version. Those are answered
+// before the window system is opened, so that they work without a display.
+bool AsksForHelpOrVersion(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg == "--")
+            return false;
+        if (arg == "-h" || arg == "-?" || arg == "--help" || arg == "--help-all" || arg == "-v" || arg == "--version")
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
+    QCoreApplication::setApplicationName(QStringLiteral("Tilewright"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TILEWRIGHT_VERSION));
+    QCommandLineParser parser;
+    DescribeArguments(parser);
+
+    if (AsksForHelpOrVersion(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        parser.process(app); // prints the text and ends the process
+        return 0;
+    }
+
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tilewright"));
-    QApplication::setApplicationVersion(QStringLiteral(TILEWRIGHT_VERSION));
+    QApplication::setDesktopFileName(kDesktopId);
+    QApplication::setWindowIcon(QIcon::fromTheme(kDesktopId));
+    parser.process(app); // QApplication has taken its own options out
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1) {
+        std::fprintf(stderr, "tilewright: give at most one project file\n");
+        return 1;
+    }
 
     tw::ui::QtDialogs dialogs;
-    const auto window = tw::ui::StartEditor(dialogs);
+    const auto window = tw::ui::StartEditor(dialogs, files.value(0));
     return QApplication::exec();
 }

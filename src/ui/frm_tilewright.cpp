@@ -298,14 +298,19 @@ void frmTilewright::mnuFileLoadProject_Click()
         ShowFileError({});
         return;
     }
+    OpenProjectFile(*path);
+}
+
+void frmTilewright::OpenProjectFile(const QString& path)
+{
     // The file is read in full before anything of the project changes, so a
     // bad file leaves the project as it was.
-    const storage::ReadOutcome read = storage::ReadProject(*path);
+    const storage::ReadOutcome read = storage::ReadProject(path);
     if (!read.Ok) {
         ShowFileError(read);
         return;
     }
-    ApplyProjectRecord(Model_, read.Record, path->toStdString(), storage::FileTitle(*path).toStdString());
+    ApplyProjectRecord(Model_, read.Record, path.toStdString(), storage::FileTitle(path).toStdString());
     RefreshAll();
 }
 

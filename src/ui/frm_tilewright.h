@@ -56,6 +56,10 @@ public:
 
     void mnuFileNewProject_Click();
     void mnuFileLoadProject_Click();
+    // What Load Project does once the file is chosen: reads `path` in full,
+    // then either shows it or shows the file error and changes nothing. Also
+    // opens the file named on the command line.
+    void OpenProjectFile(const QString& path);
     void mnuFileSaveProject_Click();
     void mnuFileCreateBinary_Click();
     void mnuFileExit_Click();
