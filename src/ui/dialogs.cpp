@@ -1,5 +1,7 @@
 #include "ui/dialogs.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -62,7 +64,14 @@ std::optional<QString> QtDialogs::ChooseProjectFile(QWidget* parent, FileMode mo
     }
     if (!lastChosen_.isEmpty())
         dialog->selectFile(lastChosen_);
-    if (dialog->exec() != QDialog::Accepted)
+    const int result = dialog->exec();
+    // Return on a typed name that the completion list also offers accepts the
+    // dialog but leaves the list up: it would stay over the window and swallow
+    // the next click.
+    for (QCompleter* completer : dialog->findChildren<QCompleter*>())
+        if (completer->popup()->isVisible())
+            completer->popup()->hide();
+    if (result != QDialog::Accepted)
         return std::nullopt;
     const QStringList chosen = dialog->selectedFiles();
     if (chosen.isEmpty() || chosen.first().isEmpty())
