@@ -21,6 +21,7 @@
 #include "ui/fonts.h"
 #include "ui/help_text.h"
 #include "ui/sprite_panel.h"
+#include "ui/titled_frame.h"
 #include "ui/twips.h"
 
 namespace tw::ui {
@@ -129,7 +130,7 @@ void frmTilewright::BuildMenu()
 
 void frmTilewright::BuildDesignFrame()
 {
-    fmeSpriteGen = new QGroupBox(centralWidget());
+    fmeSpriteGen = new TitledFrame(centralWidget());
     fmeSpriteGen->setObjectName(QStringLiteral("fmeSpriteGen"));
     fmeSpriteGen->setGeometry(TwipsRect(120, 120, 9900, 8055));
 
@@ -148,7 +149,7 @@ void frmTilewright::BuildDesignFrame()
 
 void frmTilewright::BuildColorFrame()
 {
-    fmeColor = new QGroupBox(QStringLiteral("Color Select"), fmeSpriteGen);
+    fmeColor = new TitledFrame(QStringLiteral("Color Select"), fmeSpriteGen);
     fmeColor->setObjectName(QStringLiteral("fmeColor"));
     fmeColor->setGeometry(TwipsRect(7875, 360, 1770, 3735));
 
@@ -182,7 +183,7 @@ void frmTilewright::BuildColorFrame()
 
 void frmTilewright::BuildViewFrame()
 {
-    fmeThumbNail = new QGroupBox(QStringLiteral("Sprite View"), fmeSpriteGen);
+    fmeThumbNail = new TitledFrame(QStringLiteral("Sprite View"), fmeSpriteGen);
     fmeThumbNail->setObjectName(QStringLiteral("fmeThumbNail"));
     fmeThumbNail->setGeometry(TwipsRect(7770, 4215, 1980, 3720));
 
@@ -205,7 +206,7 @@ void frmTilewright::BuildViewFrame()
 
 void frmTilewright::BuildHelpFrame()
 {
-    fmeHelp = new QGroupBox(QStringLiteral("Help"), fmeSpriteGen);
+    fmeHelp = new TitledFrame(QStringLiteral("Help"), fmeSpriteGen);
     fmeHelp->setObjectName(QStringLiteral("fmeHelp"));
     fmeHelp->setGeometry(TwipsRect(0, 0, 9855, 8055));
     // Opaque, so that nothing of the design frame shows through around the text.

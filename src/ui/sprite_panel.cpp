@@ -27,7 +27,7 @@ QPushButton* Button(const char* name, int index, const char* caption, const QRec
 } // namespace
 
 SpritePanel::SpritePanel(int spriteIndex, const SpriteState* sprite, QWidget* parent)
-    : QGroupBox(QStringLiteral("Sprite #%1").arg(spriteIndex + 1), parent), index_(spriteIndex), sprite_(sprite)
+    : TitledFrame(QStringLiteral("Sprite #%1").arg(spriteIndex + 1), parent), index_(spriteIndex), sprite_(sprite)
 {
     setObjectName(Indexed(QStringLiteral("fmeSprite"), spriteIndex));
     const QFont textFont = TextBoxFont();

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QGroupBox>
 
 #include <array>
 
 #include "model/sprite_project.h"
+#include "ui/titled_frame.h"
 
 class QLabel;
 class QLineEdit;
@@ -19,7 +19,7 @@ class ColorSwatch;
 // row boxes, the name box, the colour square and the View, Color and Clear
 // buttons. It shows the model's SpriteState and reports the user's actions;
 // the window carries them out and tells the panel what to repaint.
-class SpritePanel : public QGroupBox {
+class SpritePanel : public TitledFrame {
     Q_OBJECT
 
 public:
