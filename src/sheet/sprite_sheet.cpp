@@ -1,6 +1,6 @@
 #include "sheet/sprite_sheet.h"
 
-#include <QSaveFile>
+#include <QBuffer>
 
 #include <algorithm>
 
@@ -51,17 +51,13 @@ storage::Outcome WriteSpriteSheet(const QString& path, const SpriteProject& proj
     const QImage image = RenderSpriteSheet(project, scale);
     if (image.isNull())
         return {false, QStringLiteral("cannot draw the sheet at scale %1").arg(scale), 0};
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return {false, file.errorString(), 0};
-    if (!image.save(&file, "PNG")) {
-        const QString reason = file.error() != QFileDevice::NoError ? file.errorString() : QStringLiteral("cannot write PNG data");
-        file.cancelWriting();
-        return {false, reason, 0};
-    }
-    if (!file.commit())
-        return {false, file.errorString(), 0};
-    return {};
+    // Encoded in memory first, then written as the project files are, so that
+    // a full disk or a file size limit is caught with its reason.
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG"))
+        return {false, QStringLiteral("cannot write PNG data"), 0};
+    return storage::WriteFileAtomically(path, png);
 }
 
 } // namespace tw::sheet

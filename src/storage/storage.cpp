@@ -15,13 +15,22 @@ Outcome Failure(const QString& reason, int line = 0) { return {false, reason, li
 
 Outcome WriteAtomically(const QString& path, const char* data, qint64 size)
 {
+    // Unbuffered, so that every write reaches the file here and a failure is
+    // seen with its reason: QSaveFile::commit() misses a failure to write out
+    // its buffer (a full disk, a file size limit) and would put the short file
+    // in place of the old one. A short write is followed by another, which
+    // then fails with the system's reason.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return Failure(file.errorString());
-    if (file.write(data, size) != size) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return Failure(reason);
+    for (qint64 written = 0; written < size;) {
+        const qint64 n = file.write(data + written, size - written);
+        if (n <= 0) {
+            const QString reason = file.errorString();
+            file.cancelWriting();
+            return Failure(reason);
+        }
+        written += n;
     }
     if (!file.commit())
         return Failure(file.errorString());
@@ -80,6 +89,11 @@ Outcome WriteCartridgeImage(const QString& path, const SpriteProject& project)
 {
     const CartridgeImage image = BuildCartridgeImage(project);
     return WriteAtomically(path, reinterpret_cast<const char*>(image.data()), static_cast<qint64>(image.size()));
+}
+
+Outcome WriteFileAtomically(const QString& path, const QByteArray& bytes)
+{
+    return WriteAtomically(path, bytes.constData(), bytes.size());
 }
 
 QString FileTitle(const QString& path) { return QFileInfo(path).fileName(); }

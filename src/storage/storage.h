@@ -35,6 +35,9 @@ Outcome SaveProject(const QString& path, const SpriteProject& project);
 // Writes the 133-byte cartridge image, with the same all-or-nothing rule.
 Outcome WriteCartridgeImage(const QString& path, const SpriteProject& project);
 
+// Writes `bytes` to `path` with the same all-or-nothing rule.
+Outcome WriteFileAtomically(const QString& path, const QByteArray& bytes);
+
 // The file name without its folder.
 QString FileTitle(const QString& path);
 
