@@ -1,15 +1,17 @@
 // tilewright-cli: the editor's project and cartridge rules for build scripts.
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLibrary>
 #include <QTextStream>
 
 #include <cstdio>
 
 #include "cartridge/cartridge.h"
+#include "cli_png.h"
 #include "lint/eap_lint.h"
-#include "sheet/sprite_sheet.h"
 #include "storage/storage.h"
 
 namespace {
@@ -80,6 +82,30 @@ int Lint(const QString& path)
         Out() << path << ":" << warning.Line << ": warning: " << QString::fromStdString(warning.Text) << "\n";
     Out().flush();
     return report.Warnings.empty() ? kOk : kFailed;
+}
+
+// The png command's writer, from its module: beside the program (a build
+// folder), else where it is installed. Null, with the reason, if it cannot be
+// loaded.
+const tw::cli::PngWriter* LoadPngWriter(QString& problem)
+{
+    const QDir programFolder(QCoreApplication::applicationDirPath());
+    const QString name = QString::fromLatin1(tw::cli::kPngModuleName);
+    const QString installed = QStringLiteral(TILEWRIGHT_PNG_MODULE_DIR "/") + name;
+    const QStringList candidates = {programFolder.filePath(name), QDir::cleanPath(programFolder.filePath(installed))};
+    for (const QString& path : candidates) {
+        if (!QFileInfo::exists(path))
+            continue;
+        QLibrary module(path); // stays loaded for the rest of the process
+        const auto entry = reinterpret_cast<tw::cli::PngModuleEntry>(module.resolve(tw::cli::kPngModuleEntry));
+        if (!entry) {
+            problem = module.errorString();
+            return nullptr;
+        }
+        return entry();
+    }
+    problem = QStringLiteral("cannot find the PNG writer %1").arg(candidates.join(QStringLiteral(" or ")));
+    return nullptr;
 }
 
 QString Describe(const tw::SpriteProject& project)
@@ -191,19 +217,26 @@ int main(int argc, char* argv[])
             return Usage(QStringLiteral("png takes one project file"));
         if (!parser.isSet(outputOption))
             return Usage(QStringLiteral("png needs -o SHEET.png"));
-        int scale = tw::sheet::kDefaultScale;
+        QString problem;
+        const tw::cli::PngWriter* writer = LoadPngWriter(problem);
+        if (!writer) {
+            Err() << "tilewright-cli: " << problem << "\n";
+            Err().flush();
+            return kFailed;
+        }
+        int scale = writer->DefaultScale;
         if (parser.isSet(scaleOption)) {
             bool ok = false;
             scale = parser.value(scaleOption).toInt(&ok);
-            if (!ok || scale < tw::sheet::kMinScale || scale > tw::sheet::kMaxScale)
+            if (!ok || scale < writer->MinScale || scale > writer->MaxScale)
                 return Usage(QStringLiteral("--scale must be a whole number from %1 to %2")
-                                 .arg(tw::sheet::kMinScale)
-                                 .arg(tw::sheet::kMaxScale));
+                                 .arg(writer->MinScale)
+                                 .arg(writer->MaxScale));
         }
         if (!Load(files[0], project, exitCode))
             return exitCode;
         const QString sheet = parser.value(outputOption);
-        const tw::storage::Outcome written = tw::sheet::WriteSpriteSheet(sheet, project, scale);
+        const tw::storage::Outcome written = writer->Write(sheet, project, scale);
         return written.Ok ? kOk : Report(sheet, written);
     }
     return Usage(QStringLiteral("unknown command '%1'").arg(command));

@@ -52,6 +52,7 @@ done
 # --- Files: exactly these, nothing of the build or the tests -------------
 expected="./usr/bin/tilewright
 ./usr/bin/tilewright-cli
+./usr/lib/tilewright/tilewright-cli-png.so
 ./usr/share/applications/$id.desktop
 ./usr/share/icons/hicolor/256x256/apps/$id.png
 ./usr/share/icons/hicolor/scalable/apps/$id.svg
@@ -89,6 +90,9 @@ echo "== tilewright-cli check ship.eap"
 echo "$summary"
 [ "$summary" = "ship.eap: screen Blue (1); Ship: Yellow (6), Alien: Green (4), Sprite3: White (7), Sprite4: White (7)" ] ||
     fail "unexpected summary"
+# png loads its writer from ../lib/tilewright beside the program.
+"${bare[@]}" "$cli" png ship.eap -o ship.png || fail "tilewright-cli png ship.eap failed"
+file ship.png | grep -q 'PNG image data, 296 x 80' || fail "tilewright-cli png wrote $(file -b ship.png)"
 head -n 7 ship.eap >short.eap
 status=0
 "${bare[@]}" "$cli" check short.eap 2>short.err || status=$?

@@ -1,0 +1,31 @@
+#pragma once
+
+// tilewright-cli png draws with QImage, and QtGui brings a long chain of
+// libraries (fontconfig, FreeType, HarfBuzz, X11 and OpenGL loaders) whose
+// loading and relocation would double the start-up of every other command.
+// So the png writer is a module of its own, loaded when that command runs.
+
+#include <QString>
+
+#include "model/sprite_project.h"
+#include "storage/storage.h"
+
+namespace tw::cli {
+
+// What the module hands the program.
+struct PngWriter {
+    int MinScale;
+    int MaxScale;
+    int DefaultScale;
+    // Renders the sheet at `scale` and writes it as PNG to `path`.
+    storage::Outcome (*Write)(const QString& path, const SpriteProject& project, int scale);
+};
+
+// The module's file name, beside the program in a build folder or in
+// TILEWRIGHT_PNG_MODULE_DIR (relative to the program's folder) once installed,
+// and the one function it exports.
+inline constexpr char kPngModuleName[] = "tilewright-cli-png.so";
+inline constexpr char kPngModuleEntry[] = "tilewright_cli_png_writer";
+using PngModuleEntry = const PngWriter* (*)();
+
+} // namespace tw::cli
