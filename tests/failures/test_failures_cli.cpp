@@ -364,7 +364,7 @@ private:
         const QString project = folder + "/old.eap";
         if (!test::WriteAll(project, test::Bytes(test::kNewProjectFile)) ||
             !test::WriteAll(folder + "/old.bin", QByteArray(133, '\x55')))
-            qWarning("cannot write the old files in %s", qPrintable(folder));
+            QTest::qFail(qPrintable(QStringLiteral("cannot write the old files in %1").arg(folder)), __FILE__, __LINE__);
         return project;
     }
 

@@ -289,13 +289,15 @@ private:
     {
         Editor& e = *editor_;
         if (!QDir().mkpath(folder))
-            qWarning("cannot make %s", qPrintable(folder));
+            QTest::qFail(qPrintable(QStringLiteral("cannot make %1").arg(folder)), __FILE__, __LINE__);
         const QString project = folder + QStringLiteral("/old.eap");
         e.EditWorkedExample();
         Save(project);
         e.Trigger("mnuFileCreateBinary");
-        if (!e.Script.Messages.isEmpty() || ReadAll(project) != kWorkedExample)
-            qWarning("the old project could not be saved in %s", qPrintable(folder));
+        if (!e.Script.Messages.isEmpty() || ReadAll(project) != kWorkedExample ||
+            ReadAll(folder + QStringLiteral("/old.bin")) != Image(e.Model()))
+            QTest::qFail(qPrintable(QStringLiteral("the old project could not be saved in %1").arg(folder)), __FILE__,
+                         __LINE__);
         e.ClickBlock(3, 0);
         e.TypeName(2, QStringLiteral("Edited"));
         e.Pick(5);
