@@ -38,6 +38,16 @@ inline long PeakRssKb()
     return usage.ru_maxrss;
 }
 
+// Processor time (user and system) used since the process started: unlike
+// the wall clock it does not count the time spent waiting for a busy machine.
+inline long long CpuMicros()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1'000'000LL + usage.ru_utime.tv_usec +
+           usage.ru_stime.tv_usec;
+}
+
 // The window and everything in it.
 inline int CountWidgets(const QWidget* window) { return int(window->findChildren<QWidget*>().size()) + 1; }
 
@@ -101,7 +111,7 @@ private:
 // What the launcher reads from a start-up program's standard output.
 inline void ReportFrame(long long frameNs, int widgets)
 {
-    std::printf("frame_ns=%lld rss_kb=%ld widgets=%d\n", frameNs, PeakRssKb(), widgets);
+    std::printf("frame_ns=%lld cpu_us=%lld rss_kb=%ld widgets=%d\n", frameNs, CpuMicros(), PeakRssKb(), widgets);
     std::fflush(stdout);
 }
 

@@ -3,17 +3,20 @@
 //   bench_launch frame RUNS NAME_A "CMD_A" NAME_B "CMD_B"
 //       Start-up to first frame: the time from just before the process is
 //       started to the frame_ns the program prints (both CLOCK_MONOTONIC), and
-//       the rss_kb and widgets it prints with it.
+//       the cpu_us, rss_kb and widgets it prints with it.
 //   bench_launch process RUNS NAME_A "CMD_A" NAME_B "CMD_B"
 //       The whole process: from just before it starts to its exit, and its
-//       peak resident memory as the kernel reports it to the parent.
+//       processor time and peak resident memory as the kernel reports them to
+//       the parent.
 //
 // Commands are split on blanks (no quoting). Each program runs twice first to
 // warm the caches, then RUNS times, the order swapped each round (A B, B A,
 // ...), so that drift in the machine's load falls on both alike. Prints
-// key=value lines: NAME_median_us, NAME_min_us, NAME_rss_kb (median), and for
-// frame NAME_widgets; then time_ratio (B's median over A's), time_ratio_min
-// and rss_ratio. A program that fails stops the run with status 1.
+// key=value lines: NAME_median_us, NAME_min_us, NAME_cpu_us (median processor
+// time), NAME_rss_kb (median), and for frame NAME_widgets; then time_ratio
+// (B's median over A's), time_ratio_min, cpu_ratio and rss_ratio. Processor
+// time does not count waiting for a busy machine, so its ratio is the steadier
+// one where others run too. A program that fails stops the run with status 1.
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -50,12 +53,14 @@ struct Program {
     std::string Name;
     std::vector<std::string> Args;
     std::vector<double> Micros;
+    std::vector<double> CpuMicros;
     std::vector<double> RssKb;
     long Widgets = -1;
 };
 
 struct Sample {
     double Micros = 0;
+    double CpuMicros = 0;
     double RssKb = 0;
     long Widgets = -1;
 };
@@ -125,10 +130,13 @@ Sample RunOnce(const Program& program, bool frame)
     Sample sample;
     if (frame) {
         sample.Micros = double(Field(text, "frame_ns", program.Name) - start) / 1000.0;
+        sample.CpuMicros = double(Field(text, "cpu_us", program.Name));
         sample.RssKb = double(Field(text, "rss_kb", program.Name));
         sample.Widgets = long(Field(text, "widgets", program.Name));
     } else {
         sample.Micros = double(end - start) / 1000.0;
+        sample.CpuMicros = double((usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1'000'000LL +
+                                  usage.ru_utime.tv_usec + usage.ru_stime.tv_usec);
         sample.RssKb = double(usage.ru_maxrss);
     }
     return sample;
@@ -153,7 +161,7 @@ int main(int argc, char* argv[])
     const int runs = std::atoi(argv[2]);
     if (runs < 1)
         Fail("RUNS must be a positive number");
-    Program programs[2] = {{argv[3], Split(argv[4]), {}, {}, -1}, {argv[5], Split(argv[6]), {}, {}, -1}};
+    Program programs[2] = {{argv[3], Split(argv[4]), {}, {}, {}, -1}, {argv[5], Split(argv[6]), {}, {}, {}, -1}};
 
     for (int warm = 0; warm < 2; ++warm)
         for (Program& program : programs)
@@ -163,18 +171,21 @@ int main(int argc, char* argv[])
             Program& program = programs[round % 2 ? 1 - i : i];
             const Sample sample = RunOnce(program, frame);
             program.Micros.push_back(sample.Micros);
+            program.CpuMicros.push_back(sample.CpuMicros);
             program.RssKb.push_back(sample.RssKb);
             program.Widgets = sample.Widgets;
         }
 
     for (const Program& program : programs) {
-        std::printf("%s_median_us=%.0f\n%s_min_us=%.0f\n%s_rss_kb=%.0f\n", program.Name.c_str(), Median(program.Micros),
-                    program.Name.c_str(), Min(program.Micros), program.Name.c_str(), Median(program.RssKb));
+        const char* name = program.Name.c_str();
+        std::printf("%s_median_us=%.0f\n%s_min_us=%.0f\n%s_cpu_us=%.0f\n%s_rss_kb=%.0f\n", name, Median(program.Micros),
+                    name, Min(program.Micros), name, Median(program.CpuMicros), name, Median(program.RssKb));
         if (frame)
             std::printf("%s_widgets=%ld\n", program.Name.c_str(), program.Widgets);
     }
-    std::printf("time_ratio=%.3f\ntime_ratio_min=%.3f\nrss_ratio=%.3f\nruns=%d\n",
+    std::printf("time_ratio=%.3f\ntime_ratio_min=%.3f\ncpu_ratio=%.3f\nrss_ratio=%.3f\nruns=%d\n",
                 Median(programs[1].Micros) / Median(programs[0].Micros), Min(programs[1].Micros) / Min(programs[0].Micros),
+                Median(programs[1].CpuMicros) / Median(programs[0].CpuMicros),
                 Median(programs[1].RssKb) / Median(programs[0].RssKb), runs);
     return 0;
 }
