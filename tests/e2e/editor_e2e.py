@@ -126,6 +126,12 @@ def help_text_box():
     return add(SPRITE_GEN, centre(120, 240, 9615, 7335))
 
 
+def help_text_points():
+    """Points over the first lines of the help text, every other pixel."""
+    left, top = add(SPRITE_GEN, (px(120), px(240)))
+    return [((x, y), f"help text at {x},{y}") for x in range(left + 4, left + 204, 2) for y in range(top + 4, top + 44, 2)]
+
+
 def help_close_button():
     return add(SPRITE_GEN, centre(4200, 7680, 1215, 255))
 
@@ -191,7 +197,7 @@ def wait_until(what, probe, timeout=WAIT, interval=0.1):
             return result
         last = result
         if time.monotonic() > deadline:
-            raise Failure(f"gave up waiting for {what}" + (f": {last}" if isinstance(last, str) and last else ""))
+            raise Failure(f"gave up waiting for {what}" + (f": {last}" if isinstance(last, str) and len(last) else ""))
         time.sleep(interval)
 
 
@@ -591,6 +597,20 @@ class Editor:
             return True
         wait_until(what, probe)
 
+    def wait_change(self, what, before, least=20):
+        """Waits until at least `least` of the points of the snapshot `before`
+        show another colour, with no menu or box open; returns the new
+        snapshot."""
+        points = [(point, name) for point, _, name in before]
+
+        def probe():
+            if self.other_windows():
+                return Mismatch(f"{len(self.other_windows())} other window(s) opened, a menu or a box")
+            now = self.snapshot(points)
+            changed = sum(a[1] != b[1] for a, b in zip(before, now))
+            return now if changed >= least else Mismatch(f"{changed} of {len(points)} pixels changed")
+        return wait_until(what, probe)
+
     def snapshot(self, points):
         shot = self.x.screenshot()
         return [(point, self.pixel(shot, point), name) for point, name in points]
@@ -819,12 +839,27 @@ def scenario_help(ctx):
         return not still or Mismatch(f"{still[0]} still shows black")
     wait_until("the help panel", shown)
 
-    ctx.step("while the help is shown the File menu does not open")
+    ctx.step("while the help is shown the File menu title does nothing")
+    editor.click(help_text_box())  # the keyboard now goes to the help text
+    top = editor.snapshot(help_text_points())
     editor.x.click(editor.titles[0])
+    editor.x.key(editor.window, "ctrl+a")
+    # Events are handled in order: once the text shows selected, the click on
+    # the title has been handled too. An open menu would have taken the key.
+    top_selected = editor.wait_change("the help text to show selected", top)
+
+    ctx.step("while the help is shown the Help menu title does nothing")
+    editor.x.key(editor.window, "End")
+    editor.wait_change("the end of the help text", top_selected)
     editor.x.click(editor.titles[1])
-    # A menu opens within a few milliseconds when enabled; give it plenty.
-    time.sleep(1.5)
-    check(not editor.other_windows(), "a menu opened while the help panel was shown")
+    editor.x.key(editor.window, "Home")
+
+    # Help, had it acted, would have put the text back: unselected.
+    def start_still_selected():
+        if editor.other_windows():
+            return Mismatch("a menu or a box opened")
+        return editor.snapshot(help_text_points()) == top_selected or Mismatch("not the selected start")
+    wait_until("the start of the help text, still selected", start_still_selected)
 
     ctx.step("Close hides the help and gives the menus back")
     editor.click(help_close_button())
