@@ -78,6 +78,7 @@ worked_with 9 ";Green-4;Red-2" | w ok-colour-last-digit-counts.eap
 # Files that must be refused.
 : | w bad-empty.eap
 printf ';Screen-Blue-1\r\n' | w bad-one-line.eap
+lines "$CRLF" "${worked[@]:0:2}" | w bad-two-lines.eap
 lines "$CRLF" "${worked[@]:0:7}" | w bad-seven-lines.eap
 lines "$CRLF" "${worked[@]:0:12}" | w bad-twelve-lines.eap
 lines "$CRLF" "${worked[@]}" | head -c 270 | w bad-cut-in-last-db-line.eap

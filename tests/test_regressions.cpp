@@ -45,6 +45,7 @@ const std::map<QString, int> kRefusedAt = {
     {"bad-only-line-ends.eap", 2},
     {"bad-blank-line-after-screen.eap", 2},
     {"bad-doubled-cr.eap", 2},
+    {"bad-two-lines.eap", 3},
     {"bad-colour-letter.eap", 3},
     {"bad-utf16le.eap", 3},
     {"bad-binary-garbage.eap", 3},
