@@ -10,21 +10,6 @@ using namespace tw::uitest;
 
 namespace {
 
-const QColor kBlack = CodeRgb(0);
-const QColor kBlue = CodeRgb(1);
-const QColor kRed = CodeRgb(2);
-const QColor kGreen = CodeRgb(4);
-const QColor kYellow = CodeRgb(6);
-const QColor kWhite = CodeRgb(7);
-
-// The cell colours a sprite drawn from `rows` shows.
-QList<QColor> Drawn(const unsigned char (&rows)[8], const QColor& set, const QColor& clear)
-{
-    QList<QColor> colours;
-    for (int i = 0; i < 64; ++i)
-        colours << ((rows[i / 8] & (0x80 >> (i % 8))) ? set : clear);
-    return colours;
-}
 
 const QStringList kClearRows(8, QStringLiteral("00"));
 

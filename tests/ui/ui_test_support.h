@@ -23,6 +23,7 @@
 #include <string>
 
 #include "model/sprite_project.h"
+#include "test_support.h"
 #include "ui/block_grid.h"
 #include "ui/dialogs.h"
 #include "ui/frm_tilewright.h"
@@ -81,25 +82,9 @@ public:
     }
 };
 
-inline const QByteArray kWorkedExample = ";Screen-Blue-1\r\n"
-                                         "Ship:\r\n"
-                                         ";Yellow-6\r\n"
-                                         "      db          18h,3Ch,7Eh,0FFh,0FFh,7Eh,3Ch,18h\r\n"
-                                         "Alien:\r\n"
-                                         ";Green-4\r\n"
-                                         "      db          81h,42h,3Ch,5Ah,7Eh,24h,42h,81h\r\n"
-                                         "Sprite3:\r\n"
-                                         ";White-7\r\n"
-                                         "      db          00h,00h,00h,00h,00h,00h,00h,00h\r\n"
-                                         "Sprite4:\r\n"
-                                         ";White-7\r\n"
-                                         "      db          00h,00h,00h,00h,00h,00h,00h,00h\r\n";
-
-inline const QByteArray kNewProjectFile = ";Screen-Black-0\r\n"
-                                          "Sprite1:\r\n;White-7\r\n      db          00h,00h,00h,00h,00h,00h,00h,00h\r\n"
-                                          "Sprite2:\r\n;White-7\r\n      db          00h,00h,00h,00h,00h,00h,00h,00h\r\n"
-                                          "Sprite3:\r\n;White-7\r\n      db          00h,00h,00h,00h,00h,00h,00h,00h\r\n"
-                                          "Sprite4:\r\n;White-7\r\n      db          00h,00h,00h,00h,00h,00h,00h,00h\r\n";
+// The project files every suite compares against, as bytes.
+inline const QByteArray kWorkedExample = tw::test::Bytes(tw::test::kWorkedExample);
+inline const QByteArray kNewProjectFile = tw::test::Bytes(tw::test::kNewProjectFile);
 
 inline constexpr unsigned char kShipRows[8] = {0x18, 0x3C, 0x7E, 0xFF, 0xFF, 0x7E, 0x3C, 0x18};
 inline constexpr unsigned char kAlienRows[8] = {0x81, 0x42, 0x3C, 0x5A, 0x7E, 0x24, 0x42, 0x81};
@@ -111,6 +96,22 @@ inline QColor CodeRgb(int code)
                                       QColor(255, 128, 255), QColor(0, 255, 0),   QColor(128, 255, 255),
                                       QColor(255, 255, 0),   QColor(255, 255, 255)};
     return colours[code];
+}
+
+inline const QColor kBlack = CodeRgb(0);
+inline const QColor kBlue = CodeRgb(1);
+inline const QColor kRed = CodeRgb(2);
+inline const QColor kGreen = CodeRgb(4);
+inline const QColor kYellow = CodeRgb(6);
+inline const QColor kWhite = CodeRgb(7);
+
+// The cell colours a sprite drawn from `rows` shows.
+inline QList<QColor> Drawn(const unsigned char (&rows)[8], const QColor& set, const QColor& clear)
+{
+    QList<QColor> colours;
+    for (int i = 0; i < 64; ++i)
+        colours << ((rows[i / 8] & (0x80 >> (i % 8))) ? set : clear);
+    return colours;
 }
 
 // A window after start-up, shown, with the welcome box already answered.
