@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Writes the fuzzer's seed corpus: project files as Save writes them, as people
 # hand-edit them, and as they arrive broken. A file named ok-* must load and
-# one named bad-* must be refused; tests/test_regressions.cpp holds every file
-# to that, so keep the prefix honest when adding one.
+# one named bad-* must be refused; tests/data/reader.txt holds every file to
+# what it must give, and the test fails on a seed without a row.
 # Usage: fuzz/make_corpus.sh [DIR]   (default fuzz/corpus; existing files are rewritten)
 set -euo pipefail
 out=${1:-"$(dirname "$0")/corpus"}

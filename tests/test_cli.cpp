@@ -1,130 +1,74 @@
-#include <QtTest>
+// tilewright-cli, a case of tests/data/cli.txt at a time, in a scratch folder
+// holding ship.eap (the worked example) and bad.eap (a file that stops after
+// seven lines):
+//   $ ARGS        run it (a first word ending in tilewright-cli runs that copy)
+//   exit N        its exit status
+//   out / err T   the lines it printed, exactly; out~ / err~ T: text it printed
+//   sh CMD        a shell command that must succeed ($CLI is the program,
+//                 $SRC the source tree)
+//   picture F P   the image F shows exactly what the image P does
+#include <QImage>
 
-#include "cartridge/cartridge.h"
-#include "test_support.h"
+#include "support.h"
 
-using namespace tw;
-using test::Cli;
-using test::Run;
-using test::ReadAll;
-using test::WriteAll;
-
-namespace {
-
-QByteArray WorkedExampleImage()
-{
-    const CartridgeImage image = BuildCartridgeImage(test::WorkedExampleByEditing());
-    return QByteArray(reinterpret_cast<const char*>(image.data()), qsizetype(image.size()));
-}
-
-} // namespace
+using namespace tw::test;
 
 class CliTest : public QObject {
     Q_OBJECT
-    QTemporaryDir dir;
-    QString example;
-    QString broken;
-
 private Q_SLOTS:
-    void init()
+    void initTestCase()
     {
-        QVERIFY(dir.isValid());
-        example = dir.filePath("demo.eap");
-        broken = dir.filePath("broken.eap");
-        QVERIFY(WriteAll(example, test::Bytes(test::kWorkedExample)));
-        QVERIFY(WriteAll(broken, test::Bytes(test::kWorkedExample.substr(0, 154))));
+        qputenv("CLI", TILEWRIGHT_CLI);
+        qputenv("SRC", TILEWRIGHT_SOURCE_DIR);
     }
 
-    void checkSummarisesOrNamesTheLine()
+    void cli_data() { CaseRows("cli.txt"); }
+    void cli()
     {
-        Run run = Cli({"check", example});
-        QCOMPARE(run.exitCode, 0);
-        QCOMPARE(run.out, example + ": screen Blue (1); Ship: Yellow (6), Alien: Green (4), "
-                                    "Sprite3: White (7), Sprite4: White (7)\n");
-        QCOMPARE(run.err, QString());
-
-        run = Cli({"check", broken});
-        QCOMPARE(run.exitCode, 1);
-        QCOMPARE(run.out, QString());
-        QCOMPARE(run.err, broken + ":8: the file ends before line 8\n");
-
-        run = Cli({"check", dir.filePath("missing.eap")});
-        QCOMPARE(run.exitCode, 1);
-        QVERIFY2(run.err.startsWith(dir.filePath("missing.eap") + ": "), qPrintable(run.err));
-    }
-
-    void resaveReproducesTheFile()
-    {
-        const QString out = dir.filePath("copy.eap");
-        const Run run = Cli({"resave", example, out});
-        QCOMPARE(run.exitCode, 0);
-        QCOMPARE(ReadAll(out), test::Bytes(test::kWorkedExample));
-
-        // Lower-case and LF-only input comes out canonical.
-        QByteArray sloppy = test::Bytes(test::kWorkedExample).replace("\r\n", "\n").replace("0FFh", "0ffh");
-        QVERIFY(WriteAll(example, sloppy));
-        QCOMPARE(Cli({"resave", example, out}).exitCode, 0);
-        QCOMPARE(ReadAll(out), test::Bytes(test::kWorkedExample));
-    }
-
-    void binWritesTheImageBesideTheProject()
-    {
-        Run run = Cli({"bin", example});
-        QCOMPARE(run.exitCode, 0);
-        QCOMPARE(ReadAll(dir.filePath("demo.bin")), WorkedExampleImage());
-        QCOMPARE(ReadAll(dir.filePath("demo.bin")).size(), 133);
-
-        const QString chosen = dir.filePath("out/cart.bin");
-        QVERIFY(QDir(dir.path()).mkdir("out"));
-        run = Cli({"bin", example, "-o", chosen});
-        QCOMPARE(run.exitCode, 0);
-        QCOMPARE(ReadAll(chosen), WorkedExampleImage());
-
-        run = Cli({"bin", example, "-o", dir.filePath("nowhere/cart.bin")});
-        QCOMPARE(run.exitCode, 1);
-        QVERIFY2(run.err.startsWith(dir.filePath("nowhere/cart.bin") + ": "), qPrintable(run.err));
-    }
-
-    void nothingIsWrittenWhenLoadingFails()
-    {
-        const QStringList before = QDir(dir.path()).entryList(QDir::Files);
-        QCOMPARE(Cli({"bin", broken}).exitCode, 1);
-        QCOMPARE(Cli({"bin", broken, "-o", dir.filePath("x.bin")}).exitCode, 1);
-        QCOMPARE(Cli({"resave", broken, dir.filePath("y.eap")}).exitCode, 1);
-        QVERIFY(WriteAll(dir.filePath("z.eap"), "keep"));
-        QCOMPARE(Cli({"resave", broken, dir.filePath("z.eap")}).exitCode, 1);
-        QCOMPARE(ReadAll(dir.filePath("z.eap")), QByteArray("keep"));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), before + QStringList{"z.eap"});
-    }
-
-    void wrongArgumentsExitWithUsage_data()
-    {
-        QTest::addColumn<QStringList>("args");
-        QTest::newRow("nothing") << QStringList{};
-        QTest::newRow("unknown command") << QStringList{"frob", "a.eap"};
-        QTest::newRow("check without file") << QStringList{"check"};
-        QTest::newRow("check two files") << QStringList{"check", "a.eap", "b.eap"};
-        QTest::newRow("resave one file") << QStringList{"resave", "a.eap"};
-        QTest::newRow("-o with check") << QStringList{"check", "a.eap", "-o", "x.bin"};
-        QTest::newRow("unknown option") << QStringList{"check", "--frob", "a.eap"};
-    }
-    void wrongArgumentsExitWithUsage()
-    {
-        QFETCH(QStringList, args);
-        const Run run = Cli(args);
-        QCOMPARE(run.exitCode, 2);
-        QVERIFY2(run.err.contains("Usage: tilewright-cli"), qPrintable(run.err));
-        QCOMPARE(run.out, QString());
-    }
-
-    void helpAndVersion()
-    {
-        Run run = Cli({"--help"});
-        QCOMPARE(run.exitCode, 0);
-        QVERIFY(run.out.contains("resave IN.eap OUT.eap"));
-        run = Cli({"--version"});
-        QCOMPARE(run.exitCode, 0);
-        QCOMPARE(run.out, QString("tilewright-cli %1\n").arg(TILEWRIGHT_VERSION));
+        QFETCH(Case, c);
+        QTemporaryDir dir;
+        QVERIFY(QFile::copy(Source("fuzz/corpus/ok-worked-example.eap"), dir.filePath("ship.eap")));
+        QVERIFY(QFile::copy(Source("fuzz/corpus/bad-seven-lines.eap"), dir.filePath("bad.eap")));
+        QString out, err, wantOut, wantErr;
+        int exitCode = -1;
+        bool partOut = false, partErr = false; // out~ and err~ ask for a part only
+        const auto printed = [&] {
+            QVERIFY2(partOut || out == wantOut, qPrintable("printed:\n" + out));
+            QVERIFY2(partErr || err == wantErr, qPrintable("printed on standard error:\n" + err));
+        };
+        for (const QByteArray& raw : c.Lines) {
+            const QString line = QString::fromUtf8(raw);
+            const QString op = line.section(' ', 0, 0), rest = line.section(' ', 1);
+            if (op == "$") {
+                printed();
+                QStringList args = QProcess::splitCommand(rest);
+                const QString program = args.value(0).endsWith("tilewright-cli") ? dir.filePath(args.takeFirst()) : TILEWRIGHT_CLI;
+                QProcess cli;
+                cli.setWorkingDirectory(dir.path());
+                cli.start(program, args);
+                QVERIFY(cli.waitForFinished(60000) && cli.exitStatus() == QProcess::NormalExit);
+                exitCode = cli.exitCode();
+                out = QString::fromUtf8(cli.readAllStandardOutput());
+                err = QString::fromUtf8(cli.readAllStandardError());
+                wantOut.clear(), wantErr.clear(), partOut = partErr = false;
+            } else if (op == "exit") {
+                QCOMPARE(exitCode, rest.toInt());
+            } else if (op == "out" || op == "err") {
+                (op == "out" ? wantOut : wantErr) += rest + '\n';
+            } else if (op == "out~" || op == "err~") {
+                QVERIFY2((op == "out~" ? out : err).contains(rest), qPrintable(out + err));
+                (op == "out~" ? partOut : partErr) = true;
+            } else if (op == "sh") {
+                QVERIFY2(Sh(dir.path(), rest) == 0, qPrintable(rest));
+            } else if (op == "picture") {
+                const QStringList files = QProcess::splitCommand(rest);
+                QCOMPARE(QImage(dir.filePath(files[0])).convertToFormat(QImage::Format_RGB32),
+                         QImage(Source(files[1])).convertToFormat(QImage::Format_RGB32));
+            } else {
+                QFAIL(qPrintable("unknown step " + line));
+            }
+        }
+        printed();
     }
 };
 

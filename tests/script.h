@@ -1,0 +1,107 @@
+#pragma once
+
+// Editing scripts (tests/data/scripts.txt) run twice: on the model alone and
+// through the window's widgets. Both must end up showing the same thing, down
+// to every block, row text, label, square and view cell.
+//
+//   pick C | color K | screen | clear K | view K | click K I... | name K TEXT
+//   draw K R0..R7 (clicks every set bit) | new | load FILE | save NAME FILE
+//   image NAME HEX | rows K T0..T7 and paint K I LETTER (model only)
+//   expect, then the 14 lines of what the project shows
+//
+// K is the sprite number 1 to 4, I a block 0 to 63; FILE is relative to the
+// source tree; NAME lands in a scratch folder.
+
+#include <array>
+
+#include "support.h"
+
+namespace tw::test {
+
+// Blocks, squares and view cells as letters, by colour code: the colour number
+// the model holds and the colour the screen shows. '?' is anything else.
+struct Colour {
+    char Letter;
+    quint32 Number, Rgb;
+};
+inline constexpr Colour kColours[] = {{'.', 0x000000, 0xFF000000}, {'B', 0xFF0000, 0xFF0000FF}, {'R', 0x0000FF, 0xFFFF0000},
+                                      {'M', 0xFF80FF, 0xFFFF80FF}, {'G', 0x00FF00, 0xFF00FF00}, {'C', 0xFFFF80, 0xFF80FFFF},
+                                      {'Y', 0x00FFFF, 0xFFFFFF00}, {'W', 0x80000005, 0xFFFFFFFF}};
+
+inline char Letter(quint32 value, bool rgb)
+{
+    for (const Colour& c : kColours)
+        if ((rgb ? c.Rgb : c.Number) == value)
+            return c.Letter;
+    return '?';
+}
+
+// What a project shows.
+struct Shown {
+    int Screen = 0, Selected = 0;
+    QString ScreenLabel, Caption, File;
+    char Surround = 0;
+    struct Sprite {
+        int Fg = 0;
+        char Square = 0;
+        QString Label, Name;
+        std::array<QString, 8> Blocks, Rows;
+    };
+    std::array<Sprite, 4> Sprites;
+    std::array<QString, 8> View;
+
+    QString Dump() const
+    {
+        QString text = QStringLiteral("screen %1 selected %2 label %3 surround %4\ncaption %5 file %6\n")
+                           .arg(Screen).arg(Selected).arg(ScreenLabel).arg(QChar(Surround)).arg(Caption, File);
+        for (int k = 0; k < 4; ++k)
+            text += QStringLiteral("sprite %1 fg %2 square %3 label %4 name '%5'\n")
+                        .arg(k + 1).arg(Sprites[k].Fg).arg(QChar(Sprites[k].Square)).arg(Sprites[k].Label, Sprites[k].Name);
+        for (int r = 0; r < 8; ++r) {
+            for (const Sprite& sprite : Sprites)
+                text += sprite.Blocks[r] + " [" + sprite.Rows[r] + "] ";
+            text += "view " + View[r] + '\n';
+        }
+        return text;
+    }
+};
+
+class Driver {
+public:
+    virtual ~Driver() = default;
+    // One command, split at blanks; false if this driver has no way to do it.
+    virtual bool Do(const QList<QByteArray>& words, const QString& tail) = 0;
+    virtual Shown Show() = 0;
+    QTemporaryDir Dir;
+};
+
+inline void RunScript(Driver& driver, const Case& script)
+{
+    for (qsizetype i = 0; i < script.Lines.size(); ++i) {
+        const QByteArray& line = script.Lines[i];
+        QList<QByteArray> w = line.split(' ');
+        if (w[0] == "expect") {
+            QCOMPARE(driver.Show().Dump(), QString::fromUtf8(script.Lines.mid(i + 1, 14).join('\n') + '\n'));
+            i += 14;
+            continue;
+        }
+        for (int r = 0; w[0] == "draw" && r < 64; ++r)
+            if (w[2 + r / 8].toInt(nullptr, 16) & (0x80 >> r % 8))
+                QVERIFY(driver.Do({"click", w[1], QByteArray::number(r)}, {}));
+        const QString scratch = driver.Dir.filePath(QFileInfo(QString::fromUtf8(w.value(1))).fileName());
+        if (w[0] == "load") {
+            QFile::remove(scratch);
+            QVERIFY(QFile::copy(Source(QString::fromUtf8(w[1])), scratch));
+        }
+        if (w[0] == "load" || w[0] == "save")
+            w[1] = scratch.toUtf8();
+        if (w[0] != "draw" && !driver.Do(w, QString::fromUtf8(Unescape(line.mid(line.indexOf(' ', w[0].size() + 1) + 1)))))
+            QSKIP(qPrintable("no way to " + line));
+        if (w[0] == "save")
+            QCOMPARE(ReadAll(scratch), ReadAll(Source(QString::fromUtf8(w[2]))));
+        if (w[0] == "image")
+            QCOMPARE(ReadAll(scratch).toHex(), w[2]);
+    }
+}
+
+} // namespace tw::test

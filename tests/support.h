@@ -1,0 +1,73 @@
+#pragma once
+
+// What every suite shares: the data files under tests/data, read as tables of
+// cases, and the few file helpers the cases need.
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace tw::test {
+
+inline QString Source(const QString& path) { return QStringLiteral(TILEWRIGHT_SOURCE_DIR "/") + path; }
+inline QString Data(const QString& name) { return Source(QStringLiteral("tests/data/") + name); }
+
+inline QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<cannot read ") + path.toUtf8() + '>';
+}
+
+// Texts in the tables spell control bytes as \r, \n, \t and \xNN.
+inline QByteArray Unescape(QByteArray text)
+{
+    text.replace("\\r", "\r").replace("\\n", "\n").replace("\\t", "\t");
+    for (qsizetype at; (at = text.indexOf("\\x")) >= 0;)
+        text.replace(at, 4, QByteArray(1, char(text.mid(at + 2, 2).toInt(nullptr, 16))));
+    return text;
+}
+
+// A table file: "== name" opens a case, its lines follow; "#" lines and blank
+// lines between cases are comments.
+struct Case {
+    QByteArray Name;
+    QList<QByteArray> Lines;
+};
+
+inline QList<Case> Cases(const QString& table)
+{
+    QList<Case> cases;
+    for (const QByteArray& line : ReadAll(Data(table)).split('\n')) {
+        if (line.startsWith("== "))
+            cases.append({line.mid(3), {}});
+        else if (!cases.isEmpty() && !line.startsWith('#') && !line.trimmed().isEmpty())
+            cases.last().Lines.append(line);
+    }
+    if (cases.isEmpty())
+        qFatal("no cases in %s", qPrintable(table));
+    return cases;
+}
+
+// One _data row per case of a table, fetched as "c".
+inline void CaseRows(const QString& table)
+{
+    QTest::addColumn<Case>("c");
+    for (const Case& c : Cases(table))
+        QTest::newRow(c.Name.constData()) << c;
+}
+
+// Runs a shell command line in `folder`; its exit status.
+inline int Sh(const QString& folder, const QString& command)
+{
+    QProcess shell;
+    shell.setWorkingDirectory(folder);
+    shell.setProcessChannelMode(QProcess::ForwardedChannels);
+    shell.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), command});
+    return shell.waitForFinished(60000) && shell.exitStatus() == QProcess::NormalExit ? shell.exitCode() : -1;
+}
+
+} // namespace tw::test
+
+Q_DECLARE_METATYPE(tw::test::Case)

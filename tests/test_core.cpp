@@ -1,0 +1,197 @@
+// The model, the project file, the cartridge image and the lint, without a
+// window: the editing scripts on the model, every seed of the reader as a row,
+// and the lint table.
+#include <random>
+
+#include "cartridge/cartridge.h"
+#include "lint/eap_lint.h"
+#include "model/row_encoding.h"
+#include "project/eap_writer.h"
+#include "script.h"
+#include "storage/storage.h"
+
+using namespace tw;
+using namespace tw::test;
+
+namespace {
+
+class ModelDriver : public Driver {
+public:
+    SpriteProject P;
+
+    bool Do(const QList<QByteArray>& w, const QString& tail) override
+    {
+        const QByteArray& c = w[0];
+        const int k = w.value(1).toInt() - 1;
+        const QString path = QString::fromUtf8(w.value(1));
+        if (c == "pick")
+            P.SelectColor(k + 1);
+        else if (c == "color")
+            P.ApplySpriteColor(k);
+        else if (c == "screen")
+            P.ApplyScreenColor();
+        else if (c == "clear")
+            P.ClearSprite(k);
+        else if (c == "view")
+            P.ViewSprite(k);
+        else if (c == "click")
+            for (qsizetype i = 2; i < w.size(); ++i)
+                P.ClickBlock(k, w[i].toInt());
+        else if (c == "name")
+            P.RenameSprite(k, tail.toStdString());
+        else if (c == "new")
+            P.NewProject();
+        else if (c == "load")
+            storage::LoadProject(path, P);
+        else if (c == "save") {
+            // As Save Project does: only a file that was written becomes the project file.
+            if (storage::SaveProject(path, P).Ok)
+                P.SetProjectFile(path.toStdString(), QFileInfo(path).fileName().toStdString());
+        }
+        else if (c == "image")
+            storage::WriteCartridgeImage(QString::fromStdString(CartridgeImagePath(P.ProjectFileName)), P);
+        else if (c == "rows")
+            for (int r = 0; r < 8; ++r)
+                P.Sprites[k].HexRows[r] = w[2 + r] == "-" ? "" : w[2 + r].toStdString();
+        else if (c == "paint")
+            P.Sprites[k].Blocks[w[2].toInt()] = w[3] == "?" ? 0x123456 : kColours[QByteArray(".BRMGCYW").indexOf(w[3])].Number;
+        else
+            return false;
+        return true;
+    }
+
+    Shown Show() override
+    {
+        const auto letter = [](ColorNumber n) { return Letter(quint32(n), false); };
+        Shown s{P.ScreenBGndColor, P.SelectedColor, QString::fromStdString(P.BackGroundValue),
+                QString::fromStdString(P.FrameCaption), QFileInfo(QString::fromStdString(P.ProjectFileName)).fileName(),
+                letter(P.ThumbNailSurround), {}, {}};
+        for (int k = 0; k < kSprites; ++k) {
+            const SpriteState& sprite = P.Sprites[k];
+            s.Sprites[k] = {P.SpriteFGndColor[k], letter(sprite.FGColorSquare), QString::fromStdString(sprite.ForeGroundValue),
+                            QString::fromStdString(sprite.Name), {}, {}};
+            for (int i = 0; i < kBlocks; ++i) {
+                s.Sprites[k].Blocks[i / 8] += letter(sprite.Blocks[i]);
+                s.Sprites[k].Rows[i / 8] = QString::fromStdString(sprite.HexRows[i / 8]);
+                s.View[i / 8] += k == 0 ? QByteArray(1, letter(P.ThumbNailCells[i])) : QByteArray();
+            }
+        }
+        return s;
+    }
+};
+
+QByteArray WorkedExample() { return ReadAll(Source("fuzz/corpus/ok-worked-example.eap")); }
+
+} // namespace
+
+class CoreTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void scripts_data() { CaseRows("scripts.txt"); }
+    void scripts()
+    {
+        QFETCH(Case, c);
+        ModelDriver model;
+        RunScript(model, c);
+    }
+
+    // Every seed of the fuzzer is loaded as the editor loads a file: a refused
+    // one names its line and reason and leaves the project as it was; a loaded
+    // one saves as the named file.
+    void reader_data()
+    {
+        QTest::addColumn<QByteArray>("row");
+        QStringList unlisted = QDir(Source("fuzz/corpus")).entryList({"*.eap"});
+        for (const QByteArray& row : ReadAll(Data("reader.txt")).split('\n'))
+            if (!row.startsWith('#') && !row.isEmpty()) {
+                QTest::newRow(row.split('\t')[0].constData()) << row;
+                unlisted.removeOne(QString::fromUtf8(row.split('\t')[0]));
+            }
+        QVERIFY2(unlisted.isEmpty(), qPrintable("seeds without a row: " + unlisted.join(' ')));
+    }
+    void reader()
+    {
+        QFETCH(QByteArray, row);
+        const QList<QByteArray> columns = row.split('\t');
+        ModelDriver edited;
+        RunScript(edited, Cases("scripts.txt").first());
+        const SpriteProject before = edited.P;
+        const storage::Outcome loaded = storage::LoadProject(Source("fuzz/corpus/" + columns[0]), edited.P);
+        if (columns[1] != "=") {
+            QCOMPARE(QString::number(loaded.Line) + ": " + loaded.Reason, QString::fromUtf8(columns[1] + ": " + columns[2]));
+            QVERIFY(edited.P == before);
+            return;
+        }
+        QVERIFY2(loaded.Ok, qPrintable(loaded.Reason));
+        const QString saved = edited.Dir.filePath("saved.eap");
+        QVERIFY(storage::SaveProject(saved, edited.P).Ok);
+        QCOMPARE(ReadAll(saved), ReadAll(Source(columns[2])));
+    }
+
+    // Projects made by random editing save, load and save again to the same
+    // bytes, and whatever row bytes they hold, lint finds nothing to say.
+    void generatedProjectsRoundTrip()
+    {
+        const char* const kNames[] = {"", "Ship", "_a9", "Caf\xC3\xA9", "ABCDEFGH"};
+        std::mt19937 random(20261206);
+        for (int round = 0; round < 300; ++round) {
+            SpriteProject p;
+            for (int n = 0; n < 40; ++n) {
+                const int k = int(random() % 4);
+                switch (random() % 5) {
+                case 0: p.SelectColor(int(random() % 8)); break;
+                case 1: p.ApplySpriteColor(k); break;
+                case 2: p.ApplyScreenColor(); break;
+                case 3: p.RenameSprite(k, kNames[random() % 5]); break;
+                default: p.ClickBlock(k, int(random() % 64)); break;
+                }
+            }
+            const std::string first = ProjectFileBytes(p);
+            const ReadResult read = ReadProjectFile(first);
+            QVERIFY2(read.Record, read.Error.Reason.c_str());
+            SpriteProject q;
+            ApplyProjectRecord(q, *read.Record, "", "");
+            QCOMPARE(ProjectFileBytes(q), first);
+        }
+        for (int first = 0; first < 256; first += 32) {
+            SpriteProject p;
+            for (int i = 0; i < 32; ++i)
+                p.Sprites[i / 8].HexRows[i % 8] = RowText(std::uint8_t(first + i));
+            const LintReport report = LintProjectFile(ProjectFileBytes(p));
+            QVERIFY(report.Loaded && report.Warnings.empty());
+        }
+    }
+
+    // Line in, warnings out: the worked example with lines replaced ("N TEXT"),
+    // or another file ("@ FILE"), cut ("cut N") or added to ("+ TEXT").
+    void lint_data() { CaseRows("lint.txt"); }
+    void lint()
+    {
+        QFETCH(Case, c);
+        QByteArray file = WorkedExample(), expected;
+        for (const QByteArray& line : c.Lines) {
+            const QByteArray op = line.left(line.indexOf(' ')), text = Unescape(line.mid(op.size() + 1));
+            if (op == "->") {
+                expected += line.mid(3) + '\n';
+            } else if (op == "@") {
+                file = ReadAll(Source(QString::fromUtf8(text)));
+            } else if (op == "cut") {
+                file.chop(text.toInt());
+            } else if (op == "+") {
+                file += text;
+            } else {
+                QList<QByteArray> lines = file.split('\n');
+                lines[op.toInt() - 1] = text.endsWith('\n') ? text.chopped(1) : text + '\r'; // "\n": LF alone
+                file = lines.join('\n');
+            }
+        }
+        const LintReport report = LintProjectFile(std::string_view(file.constData(), std::size_t(file.size())));
+        QByteArray actual = report.Loaded ? "" : "not loaded: " + QByteArray::number(report.Error.Line) + '\n';
+        for (const LintWarning& warning : report.Warnings)
+            actual += QByteArray::number(warning.Line) + ": " + QByteArray::fromStdString(warning.Text) + '\n';
+        QCOMPARE(QString::fromUtf8(actual), QString::fromUtf8(expected));
+    }
+};
+
+QTEST_GUILESS_MAIN(CoreTest)
+#include "test_core.moc"

@@ -1,0 +1,120 @@
+// Files that cannot be read or written, made so for real (tests/data/failures.txt),
+// met by the window and by tilewright-cli alike: each shows the reason, leaves
+// every file as it was and the open project as it was.
+#include <QDirIterator>
+#include <QGroupBox>
+#include <QRegularExpression>
+
+#include <csignal>
+#include <sys/fsuid.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include "window.h"
+
+using namespace tw;
+using namespace tw::test;
+
+namespace {
+
+// Every file under `root` with its bytes (big ones by size): what a failed
+// command must leave exactly as it found.
+QStringList Contents(const QString& root)
+{
+    QStringList contents;
+    for (QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories); it.hasNext();) {
+        const QString path = it.next();
+        contents << path + '=' + (it.fileInfo().isDir() ? "folder" : it.fileInfo().size() > 4096 ? QString::number(it.fileInfo().size()) : ReadAll(path).toHex());
+    }
+    return contents;
+}
+
+// The unprivileged user that reads are tried as, when the tests run as root.
+constexpr uid_t kNobody = 65534;
+
+// The condition of a row that is not a property of the files: a lowered file
+// size limit, and reading as nobody.
+void Limit(const QList<QByteArray>& flags)
+{
+    if (flags.contains("limit")) {
+        std::signal(SIGXFSZ, SIG_IGN); // EFBIG instead of the end of the process
+        const rlimit limit{100, RLIM_INFINITY};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    if (flags.contains("nobody") && geteuid() == 0) {
+        setgid(kNobody);
+        setuid(kNobody);
+    }
+}
+
+} // namespace
+
+class FailuresTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void failures_data()
+    {
+        QTest::addColumn<QByteArray>("row");
+        for (const QByteArray& row : ReadAll(Data("failures.txt")).split('\n'))
+            if (!row.startsWith('#') && !row.isEmpty())
+                QTest::newRow(row.split('\t')[0].constData()) << row;
+    }
+    void failures()
+    {
+        QFETCH(QByteArray, row);
+        const QList<QByteArray> f = row.split('\t');
+        const QList<QByteArray> ops = f[1].split(' ');
+        const QRegularExpression reason(QString::fromUtf8(f[3]));
+        QTemporaryDir dir;
+        const QString project = Source("fuzz/corpus/ok-worked-example.eap");
+        QVERIFY(QDir(dir.path()).mkdir("sub") && QFile::copy(project, dir.filePath("good.eap")) &&
+                QFile::copy(project, dir.filePath("sub/p.eap")) && QFile::copy(Source("fuzz/corpus/ok-new-project.eap"), dir.filePath("sub/q.eap")) &&
+                QFile::copy(Source("tests/data/worked-example.bin"), dir.filePath("sub/p.bin")));
+
+        Editor e;
+        e.Script.Files << dir.filePath("sub/p.eap");
+        e.Menu("mnuFileLoadProject");
+        const SpriteProject before = e.Window.Project();
+        const int setup = Sh(dir.path(), QString::fromUtf8(f[2]));
+        const auto undo = qScopeGuard([&] { Sh(dir.path(), "chattr -R -i . 2>/dev/null; umount -l sub 2>/dev/null; chmod -R u+rwx ."); });
+        if (setup == 77)
+            QSKIP("this needs root (mount)");
+        QCOMPARE(setup, 0);
+        const QStringList files = Contents(dir.path());
+
+        for (const char* op : {"load", "save", "image"}) {
+            if (!ops.contains(op))
+                continue;
+            const QString target = dir.filePath(op == QByteArray("load") ? "sub/p.eap" : op == QByteArray("save") ? "sub/q.eap" : "sub/p.bin");
+            // The window, its limits set around the one command.
+            e.Script.Files << target;
+            rlimit old{};
+            getrlimit(RLIMIT_FSIZE, &old);
+            if (ops.contains("nobody"))
+                setfsuid(kNobody), setfsgid(kNobody);
+            Limit(ops.contains("limit") ? QList<QByteArray>{"limit"} : QList<QByteArray>{});
+            e.Menu(op == QByteArray("load") ? "mnuFileLoadProject" : op == QByteArray("save") ? "mnuFileSaveProject" : "mnuFileCreateBinary");
+            setrlimit(RLIMIT_FSIZE, &old);
+            setfsuid(0), setfsgid(0);
+            QVERIFY2(e.Script.Last().startsWith("File Error: File error (") && e.Script.Last().contains(reason), qPrintable(e.Script.Last()));
+            QVERIFY(e.Window.Project() == before);
+            QCOMPARE(e.Find<QGroupBox>(QStringLiteral("fmeSpriteGen"))->title(), QString::fromStdString(before.FrameCaption));
+            QCOMPARE(Contents(dir.path()), files);
+
+            // The command line tool, in a process of its own with the same limits.
+            QProcess cli;
+            cli.setChildProcessModifier([ops] { Limit(ops); });
+            const QStringList args = op == QByteArray("load")    ? QStringList{"check", target}
+                                     : op == QByteArray("save") ? QStringList{"resave", dir.filePath("good.eap"), target}
+                                                                : QStringList{"bin", dir.filePath("good.eap"), "-o", target};
+            cli.start(QStringLiteral(TILEWRIGHT_CLI), args);
+            QVERIFY(cli.waitForFinished(60000));
+            const QString err = QString::fromUtf8(cli.readAllStandardError());
+            QVERIFY2(cli.exitCode() == 1 && err.startsWith(target + ':') && err.contains(reason), qPrintable(err));
+            QCOMPARE(Contents(dir.path()), files);
+        }
+    }
+};
+
+QTEST_MAIN(FailuresTest)
+#include "test_failures.moc"

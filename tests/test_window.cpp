@@ -1,0 +1,314 @@
+// The editor window: the editing scripts by mouse and keyboard on the real
+// widgets, read back off the screen; and what only the window can get wrong.
+#include <QApplication>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QScreen>
+
+#include "script.h"
+#include "ui/editor_startup.h"
+#include "window.h"
+
+using namespace tw;
+using namespace tw::test;
+
+namespace {
+
+QString Indexed(const char* name, int index) { return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index); }
+
+// Block i of a design grid, at the middle of its 22 x 21 pixels, 24 apart.
+QPoint BlockCentre(int i) { return {i % 8 * 24 + 11, i / 8 * 24 + 10}; }
+
+class WindowDriver : public Driver {
+public:
+    Editor E;
+
+    bool Do(const QList<QByteArray>& w, const QString& tail) override
+    {
+        const QByteArray& c = w[0];
+        const int k = w.value(1).toInt() - 1;
+        const auto click = [&](const QString& name, QPoint at = {}) {
+            QWidget* widget = E.Find(name);
+            QTest::mouseClick(widget, Qt::LeftButton, {}, at.isNull() ? widget->rect().center() : at);
+        };
+        if (c == "pick")
+            click(Indexed("optColor", k + 1), {7, 8}); // the round indicator
+        else if (c == "color" || c == "clear" || c == "view")
+            click(Indexed(c == "color" ? "cmdSpriteColor" : c == "clear" ? "cmdSpriteClear" : "cmdThumbNail", k));
+        else if (c == "screen")
+            click(QStringLiteral("cmdSetBGnd"));
+        else if (c == "click")
+            for (qsizetype i = 2; i < w.size(); ++i)
+                click(QStringLiteral("picSpriteBlock%1").arg(k), BlockCentre(w[i].toInt()));
+        else if (c == "name") {
+            auto* box = E.Find<QLineEdit>(Indexed("rtbSpriteName", k));
+            QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(box, Qt::Key_Delete);
+            for (const QChar ch : tail) // typed as text: QTest spells out ASCII keys only
+                QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+        } else if (c == "new" || c == "new-cancel") {
+            E.Script.Answers << (c == "new" ? Dialogs::Answer::Ok : Dialogs::Answer::Cancel);
+            E.Menu("mnuFileNewProject");
+        } else if (c == "load" || c == "save") {
+            E.Script.Files << QString::fromUtf8(w[1]);
+            E.Menu(c == "load" ? "mnuFileLoadProject" : "mnuFileSaveProject");
+        } else if (c == "image")
+            E.Menu("mnuFileCreateBinary");
+        else
+            return false;
+        return true;
+    }
+
+    Shown Show() override
+    {
+        const SpriteProject& p = E.Window.Project(); // for the two codes no control shows
+        const auto text = [&](const QString& name) {
+            QWidget* w = E.Find(name);
+            return qobject_cast<QLabel*>(w) ? qobject_cast<QLabel*>(w)->text() : qobject_cast<QLineEdit*>(w)->text();
+        };
+        const auto image = [&](const QString& name) { return E.Find(name)->grab().toImage(); };
+        const QImage view = image(QStringLiteral("picThumbNail"));
+        Shown s{p.ScreenBGndColor, -1, text(QStringLiteral("lblBackGroundValue")),
+                E.Find<QGroupBox>(QStringLiteral("fmeSpriteGen"))->title(),
+                QFileInfo(QString::fromStdString(p.ProjectFileName)).fileName(), Letter(view.pixel(2, 2), true), {}, {}};
+        for (int code = 0; code < 8; ++code)
+            if (E.Find<QRadioButton>(Indexed("optColor", code))->isChecked())
+                s.Selected = code;
+        for (int k = 0; k < kSprites; ++k) {
+            const QImage grid = image(QStringLiteral("picSpriteBlock%1").arg(k));
+            s.Sprites[k] = {p.SpriteFGndColor[k], Letter(image(Indexed("picSpriteFGColor", k)).pixel(8, 8), true),
+                            text(Indexed("lblForeGroundValue", k)), text(Indexed("rtbSpriteName", k)), {}, {}};
+            for (int i = 0; i < kBlocks; ++i) {
+                s.Sprites[k].Blocks[i / 8] += Letter(grid.pixel(BlockCentre(i)), true);
+                s.Sprites[k].Rows[i / 8] = text(QStringLiteral("rtbSprite%1Hex_%2").arg(k + 1).arg(i / 8));
+                if (k == 0) // view cells: 9 pixels, 8 apart, from 8 inside the surround
+                    s.View[i / 8] += Letter(view.pixel(12 + i % 8 * 8, 12 + i / 8 * 8), true);
+            }
+        }
+        return s;
+    }
+};
+
+// Runs `act` on the modal dialog once it is up.
+void WhenModal(std::function<void(QWidget*)> act)
+{
+    QTimer::singleShot(0, qApp, [act] { act(QApplication::activeModalWidget()); });
+}
+
+} // namespace
+
+class WindowTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+
+    void scripts_data() { CaseRows("scripts.txt"); }
+    void scripts()
+    {
+        QFETCH(Case, c);
+        WindowDriver window;
+        RunScript(window, c);
+    }
+
+    void layout()
+    {
+        Editor e;
+        for (const QByteArray& row : ReadAll(Data("layout.txt")).split('\n')) {
+            const QList<QByteArray> f = row.split('\t');
+            if (row.startsWith('#') || f.size() < 6)
+                continue;
+            QWidget* w = e.Find(QString::fromLatin1(f[0]));
+            const auto px = [&](int i) { return (f[i].toInt() + 7) / 15; };
+            QCOMPARE(w->parentWidget()->objectName().toLatin1() + ' ' + f[0], f[1] + ' ' + f[0]);
+            QCOMPARE(w->geometry(), QRect(px(2), px(3), px(4), px(5)));
+            QString caption = f.value(6, "-");
+            if (auto* frame = qobject_cast<QGroupBox*>(w))
+                QCOMPARE(frame->title(), caption);
+            else if (auto* button = qobject_cast<QAbstractButton*>(w))
+                QCOMPARE(button->text(), caption);
+            else if (auto* label = qobject_cast<QLabel*>(w))
+                QCOMPARE(label->text(), caption);
+            else if (auto* box = qobject_cast<QLineEdit*>(w))
+                QCOMPARE(box->text(), caption);
+        }
+        // Fixed: the client area under the menu bar, no resizing, only a close box.
+        QCOMPARE(e.Window.centralWidget()->geometry(), QRect(0, e.Window.menuBar()->height(), 675, 549));
+        e.Window.resize(900, 700);
+        QCOMPARE(e.Window.size(), QSize(675, 549 + e.Window.menuBar()->height()));
+        QCOMPARE(e.Window.windowFlags() & (Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint | Qt::WindowTitleHint),
+                 Qt::WindowCloseButtonHint | Qt::WindowTitleHint);
+        QCOMPARE(e.Window.windowTitle(), QStringLiteral("Tilewright"));
+        QCOMPARE(e.Find<QLineEdit>(QStringLiteral("rtbSpriteName_0"))->font().family(), QStringLiteral("MS Sans Serif"));
+        QCOMPARE(e.Find<QLineEdit>(QStringLiteral("rtbSprite1Hex_0"))->font().pointSizeF(), 8.5);
+
+        // The menus: File with its items and separators, then Help, a title
+        // without items; no shortcut and no access key anywhere.
+        QStringList menus;
+        for (QAction* title : e.Window.menuBar()->actions()) {
+            menus << title->objectName() + '=' + title->text();
+            for (QAction* item : title->menu() ? title->menu()->actions() : QList<QAction*>())
+                menus << item->objectName() + '=' + (item->isSeparator() ? QStringLiteral("-") : item->text()) +
+                             item->shortcut().toString();
+        }
+        QCOMPARE(menus.join(' '), QStringLiteral("=File mnuFileNewProject=New Project mnuFileSep1=- mnuFileLoadProject=Load Project "
+                                                 "mnuFileSaveProject=Save Project mnuFileSep2=- mnuFileCreateBinary=Create Binary "
+                                                 "mnuFileSep3=- mnuFileExit=Exit mnuHelp=Help"));
+    }
+
+    // The welcome box comes before the window; the window then opens centred
+    // with the help hidden, and a file named on the command line is loaded
+    // from the current folder, or refused over the start state.
+    void startUp()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QFile::copy(Source("fuzz/corpus/ok-worked-example.eap"), dir.filePath("ship.eap")));
+        const QString before = QDir::currentPath();
+        QDir::setCurrent(dir.path());
+        for (const QString& file : {QStringLiteral("ship.eap"), QStringLiteral("missing.eap")}) {
+            ScriptedDialogs script;
+            const auto window = ui::StartEditor(script, file);
+            QVERIFY(!script.WindowShownAtFirstMessage);
+            QCOMPARE(script.Messages[0].Title + script.Messages[0].Text, "Welcome" + ReadAll(Data("welcome.txt")));
+            QVERIFY((window->frameGeometry().center() - window->screen()->availableGeometry().center()).manhattanLength() <= 2);
+            QVERIFY(window->findChild<QWidget*>(QStringLiteral("fmeHelp"))->isHidden());
+            if (file == "ship.eap")
+                QCOMPARE(QString::fromStdString(window->Project().ProjectFileName), dir.filePath(file));
+            else
+                QVERIFY2(script.Last().startsWith("File Error: File error (No such file") && window->Project() == SpriteProject(),
+                         qPrintable(script.Last()));
+        }
+        QDir::setCurrent(before);
+    }
+
+    void help()
+    {
+        Editor e;
+        QWidget* help = e.Find(QStringLiteral("fmeHelp"));
+        QAction* file = e.Find<QMenu>(QStringLiteral("mnuFile"))->menuAction();
+        for (int round = 0; round < 2; ++round) {
+            e.Menu("mnuHelp");
+            QVERIFY(help->isVisible() && !file->isEnabled() && !e.Find<QAction>(QStringLiteral("mnuHelp"))->isEnabled());
+            QVERIFY(help->isAncestorOf(e.Window.childAt(e.Window.centralWidget()->mapTo(&e.Window, QPoint(100, 100)))));
+            const auto* text = e.Find<QPlainTextEdit>(QStringLiteral("rtbHelp"));
+            QVERIFY(text->isReadOnly());
+            QCOMPARE(text->toPlainText(), QString::fromLatin1(ReadAll(Data("help.txt"))).replace("\r\n", "\n"));
+            QTest::mouseClick(e.Find(QStringLiteral("cmdCloseHelp")), Qt::LeftButton);
+            QVERIFY(!help->isVisible() && file->isEnabled() && e.Find<QAction>(QStringLiteral("mnuHelp"))->isEnabled());
+        }
+    }
+
+    // What typing, stray clicks and cancelled dialogs must not change.
+    void refusedInput()
+    {
+        Editor e;
+        QTest::keyClicks(e.Find(QStringLiteral("rtbSpriteName_1")), QStringLiteral("ABCDEFGHI"));
+        QCOMPARE(e.Window.Project().Sprites[1].Name, std::string("Sprite2A"));
+        QTest::keyClicks(e.Find(QStringLiteral("rtbSprite3Hex_2")), QStringLiteral("7F"));
+        QWidget* grid = e.Find(QStringLiteral("picSpriteBlock0"));
+        QTest::mouseClick(grid, Qt::LeftButton, {}, {22, 10}); // between two blocks
+        QTest::mouseClick(grid, Qt::RightButton, {}, BlockCentre(0));
+        QTest::mousePress(grid, Qt::LeftButton, {}, BlockCentre(1));
+        QTest::mouseRelease(grid, Qt::LeftButton, {}, BlockCentre(2));
+        const SpriteProject before = e.Window.Project();
+        QVERIFY(before.Sprites[0] == SpriteProject().Sprites[0] && before.Sprites[2] == SpriteProject().Sprites[2]);
+        QCOMPARE(e.Find<QLineEdit>(QStringLiteral("rtbSprite3Hex_2"))->text(), QStringLiteral("00"));
+        e.Menu("mnuFileCreateBinary");
+        QCOMPARE(e.Script.Last(), QStringLiteral("Project error: No project file has been chosen! ()"));
+        for (const char* menu : {"mnuFileLoadProject", "mnuFileSaveProject"}) {
+            e.Menu(menu);
+            QCOMPARE(e.Script.Last(), QStringLiteral("File Error: File error ()"));
+        }
+        e.Menu("mnuFileNewProject");
+        QCOMPARE(e.Script.Messages.last().Title + e.Script.Messages.last().Text, "New Project Creation" + ReadAll(Data("new-project.txt")));
+        QVERIFY(e.Window.Project() == before);
+    }
+
+    // Exit and the close box both end the event loop, without a question.
+    void exitAndClose()
+    {
+        for (bool viaMenu : {true, false}) {
+            Editor e;
+            QTest::mouseClick(e.Find(QStringLiteral("picSpriteBlock0")), Qt::LeftButton, {}, BlockCentre(0)); // unsaved
+            QTimer::singleShot(0, [&] { viaMenu ? e.Menu("mnuFileExit") : void(e.Window.close()); });
+            QTimer::singleShot(20000, [] { QCoreApplication::exit(99); });
+            const qsizetype boxes = e.Script.Messages.size();
+            QCOMPARE(QApplication::exec(), 0);
+            QCOMPARE(e.Script.Messages.size(), boxes);
+        }
+    }
+
+    // The Qt boxes: OK-only answers OK however dismissed; Escape cancels an
+    // OK/Cancel box; no icons. The one file dialog serves Load and Save.
+    void qtDialogs()
+    {
+        ui::QtDialogs dialogs;
+        for (int how = 0; how < 3; ++how) {
+            QString seen;
+            WhenModal([&](QWidget* w) {
+                auto* box = qobject_cast<QMessageBox*>(w);
+                seen = box->text() + '|' + box->informativeText() + '|' + QString::number(box->icon());
+                how == 0 ? QTest::keyClick(box, Qt::Key_Escape) : how == 1 ? void(box->close()) : QTest::keyClick(box, Qt::Key_Return);
+            });
+            const auto buttons = how == 2 ? Dialogs::Buttons::OkCancel : Dialogs::Buttons::Ok;
+            QCOMPARE(dialogs.ShowMessage(nullptr, {"T", "a\r\nb", "why", buttons}), Dialogs::Answer::Ok);
+            QCOMPARE(seen, QStringLiteral("a\nb|why|0"));
+        }
+        WhenModal([](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); });
+        QCOMPARE(dialogs.ShowMessage(nullptr, {"T", "?", "", Dialogs::Buttons::OkCancel}), Dialogs::Answer::Cancel);
+
+        QTemporaryDir dir;
+        const QString file = dir.filePath("one.eap");
+        QFile(file).open(QIODevice::WriteOnly);
+        QFileDialog* first = nullptr;
+        WhenModal([&](QWidget* w) {
+            first = qobject_cast<QFileDialog*>(w);
+            QVERIFY(first->fileMode() == QFileDialog::ExistingFile && first->acceptMode() == QFileDialog::AcceptOpen);
+            first->selectFile(file);
+            static_cast<QDialog*>(first)->accept();
+        });
+        QWidget parent;
+        QCOMPARE(dialogs.ChooseProjectFile(&parent, Dialogs::FileMode::Load), std::optional(file));
+        WhenModal([&](QWidget* w) {
+            auto* d = qobject_cast<QFileDialog*>(w);
+            QVERIFY(d == first && d->acceptMode() == QFileDialog::AcceptSave && d->fileMode() == QFileDialog::AnyFile);
+            QVERIFY(d->testOption(QFileDialog::DontConfirmOverwrite) && d->defaultSuffix().isEmpty());
+            QCOMPARE(d->nameFilters(), QStringList{"Emerson Arcadia Project (*.eap)"});
+            QCOMPARE(d->selectedFiles(), QStringList{file}); // the file last chosen
+            d->close();
+        });
+        QCOMPARE(dialogs.ChooseProjectFile(&parent, Dialogs::FileMode::Save), std::nullopt);
+    }
+
+    // Small repaints come from kept copies of the frames; the screen must
+    // show exactly what a full repaint gives, also after the palette changed.
+    void repaintsMatchAFullPaint()
+    {
+        Editor e;
+        const auto screen = [&] {
+            QCoreApplication::processEvents();
+            const QRect area = e.Window.geometry();
+            return e.Window.screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height()).toImage();
+        };
+        for (int round = 0; round < 3; ++round) {
+            if (round == 2)
+                e.Find(QStringLiteral("fmeSprite_2"))->setPalette(QPalette(Qt::darkCyan));
+            for (int i = 0; i < 64; i += 9) {
+                QTest::mouseClick(e.Find(QStringLiteral("picSpriteBlock2")), Qt::LeftButton, {}, BlockCentre(i));
+                screen();
+            }
+        }
+        const QImage pieces = screen();
+        e.Window.repaint();
+        QCOMPARE(screen(), pieces);
+    }
+};
+
+QTEST_MAIN(WindowTest)
+#include "test_window.moc"

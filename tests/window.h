@@ -1,0 +1,71 @@
+#pragma once
+
+// The editor window, driven offscreen: a scripted stand-in for its message
+// boxes and file dialog, and the window after start-up.
+
+#include <QAction>
+
+#include "support.h"
+#include "ui/dialogs.h"
+#include "ui/frm_tilewright.h"
+
+namespace tw::test {
+
+using ui::Dialogs;
+
+// Records every box; answers OK/Cancel boxes from Answers (Cancel when none
+// is left) and the file dialog from Files (Cancel when none is left, or "").
+class ScriptedDialogs final : public Dialogs {
+public:
+    QList<Message> Messages;
+    QList<Answer> Answers;
+    QStringList Files;
+    bool WindowShownAtFirstMessage = true;
+
+    Answer ShowMessage(QWidget* parent, const Message& message) override
+    {
+        if (Messages.isEmpty())
+            WindowShownAtFirstMessage = parent && parent->isVisible();
+        Messages << message;
+        if (message.Choice == Buttons::Ok)
+            return Answer::Ok;
+        return Answers.isEmpty() ? Answer::Cancel : Answers.takeFirst();
+    }
+
+    std::optional<QString> ChooseProjectFile(QWidget*, FileMode) override
+    {
+        const QString file = Files.isEmpty() ? QString() : Files.takeFirst();
+        return file.isEmpty() ? std::nullopt : std::optional(file);
+    }
+
+    // "Title: Text (reason)" of the last box.
+    QString Last() const
+    {
+        return Messages.isEmpty() ? QStringLiteral("no box") : Messages.last().Title + ": " + Messages.last().Text + " (" + Messages.last().InformativeText + ")";
+    }
+};
+
+struct Editor {
+    ScriptedDialogs Script;
+    ui::frmTilewright Window{Script};
+
+    Editor()
+    {
+        Window.Form_Load();
+        Window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&Window));
+    }
+
+    template <typename T = QWidget>
+    T* Find(const QString& name) const
+    {
+        T* widget = Window.findChild<T*>(name);
+        if (!widget)
+            qFatal("no %s", qPrintable(name));
+        return widget;
+    }
+
+    void Menu(const char* action) { Find<QAction>(QString::fromLatin1(action))->trigger(); }
+};
+
+} // namespace tw::test
