@@ -53,6 +53,7 @@ done
 expected="./usr/bin/tilewright
 ./usr/bin/tilewright-cli
 ./usr/lib/tilewright/tilewright-cli-png.so
+./usr/share/doc/tilewright/copyright
 ./usr/share/applications/$id.desktop
 ./usr/share/icons/hicolor/256x256/apps/$id.png
 ./usr/share/icons/hicolor/scalable/apps/$id.svg
