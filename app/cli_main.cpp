@@ -8,6 +8,7 @@
 #include <QTextStream>
 
 #include <cstdio>
+#include <filesystem>
 
 #include "cartridge/cartridge.h"
 #include "cli_png.h"
@@ -19,7 +20,8 @@ namespace {
 enum ExitCode { kOk = 0, kFailed = 1, kUsage = 2 };
 
 const char* const kUsageLine = "Usage: tilewright-cli check FILE.eap | bin FILE.eap [-o IMAGE.bin] | resave IN.eap OUT.eap\n"
-                               "       | lint FILE.eap | png FILE.eap -o SHEET.png [--scale N]";
+                               "       | lint FILE.eap | png FILE.eap -o SHEET.png [--scale N]\n"
+                               "       | import PICTURE [-o OUT.eap]";
 
 QTextStream& Err()
 {
@@ -84,7 +86,7 @@ int Lint(const QString& path)
     return report.Warnings.empty() ? kOk : kFailed;
 }
 
-// The png command's writer, from its module: beside the program (a build
+// The png and import commands' picture code, from its module: beside the program (a build
 // folder), else where it is installed. Null, with the reason, if it cannot be
 // loaded.
 const tw::cli::PngWriter* LoadPngWriter(QString& problem)
@@ -106,6 +108,18 @@ const tw::cli::PngWriter* LoadPngWriter(QString& problem)
     }
     problem = QStringLiteral("cannot find the PNG writer %1").arg(candidates.join(QStringLiteral(" or ")));
     return nullptr;
+}
+
+// The picture module, or nothing after saying why it cannot be loaded.
+const tw::cli::PngWriter* PictureModule()
+{
+    QString problem;
+    const tw::cli::PngWriter* module = LoadPngWriter(problem);
+    if (!module) {
+        Err() << "tilewright-cli: " << problem << "\n";
+        Err().flush();
+    }
+    return module;
 }
 
 QString Describe(const tw::SpriteProject& project)
@@ -143,18 +157,22 @@ int main(int argc, char* argv[])
         "  png FILE.eap -o SHEET.png [--scale N]\n"
         "                              draw the four sprites side by side on the screen\n"
         "                              colour, one block of gap around and between them:\n"
-        "                              (4*8+5)*N x (8+2)*N pixels, N = 1..64, default 8\n\n"
+        "                              (4*8+5)*N x (8+2)*N pixels, N = 1..64, default 8\n"
+        "  import PICTURE [-o OUT.eap] read the sprites from a sheet png wrote, or from the\n"
+        "                              four side by side (32 x 8) or stacked (8 x 32), or a\n"
+        "                              whole multiple; write them as a project (default:\n"
+        "                              PICTURE with .eap)\n\n"
         "Exit status: 0 success, 1 the file cannot be loaded or written, 2 wrong arguments.\n"
         "lint: 0 clean, 1 warnings, 2 the file cannot be loaded or wrong arguments."));
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
     const QCommandLineOption outputOption({QStringLiteral("o"), QStringLiteral("output")},
-                                          QStringLiteral("Image path for bin, sheet path for png."), QStringLiteral("FILE"));
+                                          QStringLiteral("Image path for bin, sheet path for png, project path for import."), QStringLiteral("FILE"));
     parser.addOption(outputOption);
     const QCommandLineOption scaleOption(QStringLiteral("scale"), QStringLiteral("Pixels per block for png (1 to 64, default 8)."),
                                          QStringLiteral("N"));
     parser.addOption(scaleOption);
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("check, bin, resave, lint or png"));
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("check, bin, resave, lint, png or import"));
     parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("the command's files"), QStringLiteral("FILE..."));
 
     if (!parser.parse(QCoreApplication::arguments()))
@@ -173,8 +191,9 @@ int main(int argc, char* argv[])
         return Usage(QStringLiteral("no command given"));
     const QString command = args.first();
     const QStringList files = args.mid(1);
-    if (parser.isSet(outputOption) && command != QLatin1String("bin") && command != QLatin1String("png"))
-        return Usage(QStringLiteral("-o goes with bin and png only"));
+    if (parser.isSet(outputOption) && command != QLatin1String("bin") && command != QLatin1String("png") &&
+        command != QLatin1String("import"))
+        return Usage(QStringLiteral("-o goes with bin, png and import only"));
     if (parser.isSet(scaleOption) && command != QLatin1String("png"))
         return Usage(QStringLiteral("--scale goes with png only"));
 
@@ -217,13 +236,9 @@ int main(int argc, char* argv[])
             return Usage(QStringLiteral("png takes one project file"));
         if (!parser.isSet(outputOption))
             return Usage(QStringLiteral("png needs -o SHEET.png"));
-        QString problem;
-        const tw::cli::PngWriter* writer = LoadPngWriter(problem);
-        if (!writer) {
-            Err() << "tilewright-cli: " << problem << "\n";
-            Err().flush();
+        const tw::cli::PngWriter* writer = PictureModule();
+        if (!writer)
             return kFailed;
-        }
         int scale = writer->DefaultScale;
         if (parser.isSet(scaleOption)) {
             bool ok = false;
@@ -238,6 +253,22 @@ int main(int argc, char* argv[])
         const QString sheet = parser.value(outputOption);
         const tw::storage::Outcome written = writer->Write(sheet, project, scale);
         return written.Ok ? kOk : Report(sheet, written);
+    }
+    if (command == QLatin1String("import")) {
+        if (files.size() != 1)
+            return Usage(QStringLiteral("import takes one picture"));
+        const tw::cli::PngWriter* module = PictureModule();
+        if (!module)
+            return kFailed;
+        const QString output = parser.isSet(outputOption)
+                                   ? parser.value(outputOption)
+                                   : QString::fromStdString(std::filesystem::path(files[0].toStdString()).replace_extension(".eap").string());
+        const tw::storage::ReadOutcome read = module->Import(files[0]);
+        if (!read.Ok)
+            return Report(files[0], read);
+        tw::ApplyProjectRecord(project, read.Record, {}, {});
+        const tw::storage::Outcome saved = tw::storage::SaveProject(output, project);
+        return saved.Ok ? kOk : Report(output, saved);
     }
     return Usage(QStringLiteral("unknown command '%1'").arg(command));
 }

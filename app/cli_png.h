@@ -1,9 +1,9 @@
 #pragma once
 
-// tilewright-cli png draws with QImage, and QtGui brings a long chain of
+// tilewright-cli png and import work with QImage, and QtGui brings a long chain of
 // libraries (fontconfig, FreeType, HarfBuzz, X11 and OpenGL loaders) whose
 // loading and relocation would double the start-up of every other command.
-// So the png writer is a module of its own, loaded when that command runs.
+// So the picture code is a module of its own, loaded when those commands run.
 
 #include <QString>
 
@@ -19,6 +19,8 @@ struct PngWriter {
     int DefaultScale;
     // Renders the sheet at `scale` and writes it as PNG to `path`.
     storage::Outcome (*Write)(const QString& path, const SpriteProject& project, int scale);
+    // Reads the four sprites from a picture file.
+    storage::ReadOutcome (*Import)(const QString& path);
 };
 
 // The module's file name, beside the program in a build folder or in

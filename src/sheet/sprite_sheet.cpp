@@ -2,6 +2,8 @@
 
 #include <QBuffer>
 
+#include "project/eap_writer.h"
+
 #include <algorithm>
 
 namespace tw::sheet {
@@ -48,7 +50,8 @@ QImage RenderSpriteSheet(const SpriteProject& project, int scale)
 
 storage::Outcome WriteSpriteSheet(const QString& path, const SpriteProject& project, int scale)
 {
-    const QImage image = RenderSpriteSheet(project, scale);
+    QImage image = RenderSpriteSheet(project, scale);
+    image.setText(QString::fromLatin1(kProjectTextKey), QString::fromLatin1(ProjectFileBytes(project)));
     if (image.isNull())
         return {false, QStringLiteral("cannot draw the sheet at scale %1").arg(scale), 0};
     // Encoded in memory first, then written as the project files are, so that

@@ -18,6 +18,11 @@ inline constexpr int kMaxScale = 64;
 inline constexpr int kSheetBlocksWide = kSprites * 8 + kSprites + 1; // 37
 inline constexpr int kSheetBlocksHigh = 8 + 2;                      // 10
 
+// The PNG text that carries the project file a sheet was drawn from, so that
+// import can give back the names, the colours of empty sprites and, for an
+// untouched sheet, the project exactly as it was saved.
+inline constexpr char kProjectTextKey[] = "Tilewright project";
+
 // Size of the sheet at a scale: 37 * scale by 10 * scale pixels.
 QSize SheetSize(int scale);
 
@@ -29,8 +34,8 @@ QPoint BlockOrigin(int k, int i, int scale);
 // colour. A scale outside kMinScale..kMaxScale gives a null image.
 QImage RenderSpriteSheet(const SpriteProject& project, int scale);
 
-// Renders and writes the sheet as PNG; `path` is replaced only once the whole
-// image is written.
+// Renders and writes the sheet as PNG, with the project in its text; `path` is
+// replaced only once the whole image is written.
 storage::Outcome WriteSpriteSheet(const QString& path, const SpriteProject& project, int scale);
 
 } // namespace tw::sheet

@@ -1,0 +1,175 @@
+#include "sheet/picture_import.h"
+
+#include <QImageReader>
+
+#include <array>
+#include <optional>
+
+#include "model/row_encoding.h"
+#include "sheet/sprite_sheet.h"
+
+namespace tw::sheet {
+namespace {
+
+// Where the blocks are: a sheet's, or 32 x 8 / 8 x 32 blocks without gaps.
+struct Layout {
+    enum Kind { Sheet, SideBySide, Stacked } Arrangement;
+    int Scale;
+
+    QPoint Origin(int k, int i) const
+    {
+        const int row = i / 8, column = i % 8;
+        switch (Arrangement) {
+        case Sheet: return BlockOrigin(k, i, Scale);
+        case SideBySide: return QPoint(8 * k + column, row) * Scale;
+        case Stacked: break;
+        }
+        return QPoint(column, 8 * k + row) * Scale;
+    }
+};
+
+std::optional<Layout> FindLayout(QSize size)
+{
+    const struct {
+        Layout::Kind Kind;
+        int Wide, High;
+    } kLayouts[] = {{Layout::Sheet, kSheetBlocksWide, kSheetBlocksHigh}, {Layout::SideBySide, 32, 8}, {Layout::Stacked, 8, 32}};
+    for (const auto& layout : kLayouts) {
+        const int scale = size.width() / layout.Wide;
+        if (scale > 0 && size == QSize(layout.Wide, layout.High) * scale)
+            return Layout{layout.Kind, scale};
+    }
+    return std::nullopt;
+}
+
+// The console colour a pixel shows, as the editor paints the eight: the
+// nearest in RGB, the lower code on a tie.
+int NearestCode(QRgb pixel, const SpriteProject& palette)
+{
+    int best = 0, bestDistance = 0;
+    for (int code = 0; code < kColorCodes; ++code) {
+        const Rgb rgb = DisplayRgb(palette.ColorValue(code));
+        const int dr = qRed(pixel) - rgb.red, dg = qGreen(pixel) - rgb.green, db = qBlue(pixel) - rgb.blue;
+        const int distance = dr * dr + dg * dg + db * db;
+        if (code == 0 || distance < bestDistance)
+            best = code, bestDistance = distance;
+    }
+    return best;
+}
+
+QString Block(int i) { return QStringLiteral("row %1, column %2").arg(i / 8 + 1).arg(i % 8 + 1); }
+
+storage::ReadOutcome Failure(const QString& reason)
+{
+    storage::ReadOutcome outcome;
+    outcome.Ok = false;
+    outcome.Reason = reason;
+    return outcome;
+}
+
+// What the sheet's text says the project was, if anything.
+std::optional<ProjectRecord> SavedProject(const QImage& picture)
+{
+    const QByteArray text = picture.text(QString::fromLatin1(kProjectTextKey)).toLatin1();
+    const ReadResult read = ReadProjectFile(std::string_view(text.constData(), std::size_t(text.size())));
+    return text.isEmpty() ? std::nullopt : read.Record;
+}
+
+SpriteProject Drawn(const ProjectRecord& record)
+{
+    SpriteProject project;
+    ApplyProjectRecord(project, record, {}, {});
+    return project;
+}
+
+} // namespace
+
+storage::ReadOutcome ImportPicture(const QImage& source)
+{
+    const std::optional<Layout> layout = FindLayout(source.size());
+    if (!layout)
+        return Failure(QStringLiteral("the picture is %1 x %2 pixels; import takes the four sprites side by side "
+                                      "(32 x 8 pixels) or stacked (8 x 32), or a whole multiple of either, or a sheet "
+                                      "that png wrote (37 x 10 pixels times its scale)")
+                           .arg(source.width())
+                           .arg(source.height()));
+    const QImage picture = source.convertToFormat(QImage::Format_RGB32);
+    const std::optional<ProjectRecord> saved = SavedProject(source);
+    storage::ReadOutcome outcome;
+    if (saved && layout->Arrangement == Layout::Sheet &&
+        RenderSpriteSheet(Drawn(*saved), layout->Scale) == picture) {
+        outcome.Record = *saved; // untouched since png wrote it
+        return outcome;
+    }
+
+    const SpriteProject palette;
+    std::array<std::array<int, kBlocks>, kSprites> codes{};
+    std::array<int, kColorCodes> count{};
+    for (int k = 0; k < kSprites; ++k)
+        for (int i = 0; i < kBlocks; ++i) {
+            const QPoint origin = layout->Origin(k, i);
+            const int code = NearestCode(picture.pixel(origin), palette);
+            for (int y = 0; y < layout->Scale; ++y)
+                for (int x = 0; x < layout->Scale; ++x)
+                    if (NearestCode(picture.pixel(origin + QPoint(x, y)), palette) != code)
+                        return Failure(QStringLiteral("the block at %1 of sprite %6 (pixels %2,%3 to %4,%5) is not one solid colour")
+                                           .arg(Block(i))
+                                           .arg(origin.x())
+                                           .arg(origin.y())
+                                           .arg(origin.x() + layout->Scale - 1)
+                                           .arg(origin.y() + layout->Scale - 1)
+                                           .arg(k + 1));
+            codes[k][i] = code;
+            ++count[code];
+        }
+
+    ProjectRecord& record = outcome.Record;
+    for (int code = 0; code < kColorCodes; ++code)
+        if (count[code] > count[record.ScreenBGndColor])
+            record.ScreenBGndColor = std::uint8_t(code);
+    const auto name = [&](int code) { return QString::fromStdString(palette.ColorSchemes[code].ColorName); };
+    for (int k = 0; k < kSprites; ++k) {
+        SpriteRecord& sprite = record.Sprites[k];
+        sprite.Name = saved ? saved->Sprites[k].Name : SpriteProject::DefaultName(k);
+        std::optional<int> foreground;
+        for (int i = 0; i < kBlocks; ++i) {
+            const int code = codes[k][i];
+            if (code == record.ScreenBGndColor)
+                continue;
+            if (foreground && *foreground != code)
+                return Failure(QStringLiteral("sprite %1 has blocks in %2 and in %3 besides the screen colour %4; a "
+                                              "sprite has one colour (the first %3 block is at %5)")
+                                   .arg(k + 1)
+                                   .arg(name(*foreground), name(code), name(record.ScreenBGndColor), Block(i)));
+            foreground = code;
+        }
+        sprite.FGndColor = std::uint8_t(foreground.value_or(saved ? saved->Sprites[k].FGndColor : 7));
+        for (int r = 0; r < kRows; ++r) {
+            std::uint8_t bits = 0;
+            for (int c = 0; c < 8; ++c)
+                if (codes[k][r * 8 + c] != record.ScreenBGndColor)
+                    bits |= std::uint8_t(0x80 >> c);
+            sprite.HexRows[r] = RowText(bits);
+        }
+    }
+    return outcome;
+}
+
+storage::ReadOutcome ImportPictureFile(const QString& path)
+{
+    QImageReader reader(path);
+    const QSize size = reader.size();
+    if (!reader.canRead())
+        return Failure(QStringLiteral("not a picture that can be read (%1)").arg(reader.errorString()));
+    if (size.width() > kMaxPictureSide || size.height() > kMaxPictureSide)
+        return Failure(QStringLiteral("the picture is %1 x %2 pixels, larger than the %3 x %3 that import takes")
+                           .arg(size.width())
+                           .arg(size.height())
+                           .arg(kMaxPictureSide));
+    const QImage picture = reader.read();
+    if (picture.isNull())
+        return Failure(QStringLiteral("not a picture that can be read (%1)").arg(reader.errorString()));
+    return ImportPicture(picture);
+}
+
+} // namespace tw::sheet
