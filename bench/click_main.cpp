@@ -1,26 +1,16 @@
-// bench_click: the cost of one block click in the running editor, from the
-// mouse press to the repainted frame, and the number of widgets in the window.
+// bench_click CLICKS: one block click in the running editor, offscreen, from the mouse press to the
+// repainted frame, and the same clicks on two bare windows of the editor's size for comparison.
 //
-// A click is a press and a release delivered through the event system, then
-// every posted event handled, which is when Qt repaints what the click marked
-// dirty (the cell, and the row box whose text changed) and flushes it. Two
-// ways in are timed, both on every cell of the four grids in turn:
-//   window: the events go to the window's QWindow, as the platform delivers
-//           them, so Qt finds the widget under the mouse itself;
-//   widget: the events go straight to the grid through QApplication::notify,
-//           as QTest::mouseClick sends them.
-// Before timing, the program checks on one click that the cell and its row box
-// were painted and reached the screen, so the figure is known to include the
-// repaint.
-//
-// For comparison the same clicks are timed on two bare Qt windows of the
-// editor's size: one with a single opaque 8 x 8 grid that repaints the clicked
-// cell ("floor", both ways in), and the same with a plain QLineEdit beside it
-// whose text is set on every click, as the editor's row box is ("floor_text",
-// through the window). They show what the toolkit itself costs for a click.
-//
-// Usage: bench_click [CLICKS]  (default 10000). Prints key=value pairs.
+// A click is a press and a release sent through the event system, then every posted event handled,
+// which is when Qt repaints what the click made dirty and flushes it. Two ways in, each on every cell of
+// the four grids in turn: to the window's QWindow, as the platform delivers them, so Qt finds the widget
+// under the mouse itself ("window"); straight to the grid, as QTest::mouseClick sends them ("widget").
+// The floors: one opaque 8 x 8 grid that repaints the clicked cell ("floor", both ways in), and the same
+// with a QLineEdit whose text is set on every click, as the editor's row box is ("floor_text", through
+// the window). Prints qt= and, for each, NAME_ns (median click), NAME_event_ns and NAME_paint_ns
+// (medians of its two parts).
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QImage>
 #include <QLineEdit>
@@ -36,24 +26,22 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
-#include <memory>
+#include <utility>
 #include <vector>
 
-#include "bench_support.h"
 #include "scripted_dialogs.h"
 #include "ui/block_grid.h"
 #include "ui/editor_startup.h"
 
 namespace {
 
-using tw::bench::MonotonicNs;
 using tw::ui::BlockGrid;
 
-enum class Route { Window, Widget };
-
-[[noreturn]] void Fail(const char* what)
+void Require(bool holds, const char* otherwise)
 {
-    std::fprintf(stderr, "bench_click: %s\n", what);
+    if (holds)
+        return;
+    std::fprintf(stderr, "bench_click: %s\n", otherwise);
     std::exit(1);
 }
 
@@ -63,78 +51,58 @@ struct Spot {
     QPoint At;
 };
 
-void Send(Route route, QEvent::Type type, const Spot& spot)
+void Send(bool toWindow, QEvent::Type type, const Spot& spot)
 {
-    const Qt::MouseButtons buttons = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
-    if (route == Route::Widget) {
-        QMouseEvent event(type, spot.At, spot.Widget->mapToGlobal(spot.At), Qt::LeftButton, buttons, Qt::NoModifier);
-        QCoreApplication::sendEvent(spot.Widget, &event);
-        return;
-    }
-    QWidget* window = spot.Widget->window();
-    const QPoint inWindow = spot.Widget->mapTo(window, spot.At);
-    QMouseEvent event(type, inWindow, window->mapToGlobal(inWindow), Qt::LeftButton, buttons, Qt::NoModifier);
-    QCoreApplication::sendEvent(window->windowHandle(), &event);
+    QWidget* target = toWindow ? spot.Widget->window() : spot.Widget;
+    const QPoint at = spot.Widget->mapTo(target, spot.At);
+    QMouseEvent event(type, at, target->mapToGlobal(at), Qt::LeftButton,
+                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(toWindow ? static_cast<QObject*>(target->windowHandle()) : target, &event);
 }
 
-struct Timing {
-    long long Total = 0;  // press to repainted frame
-    long long Events = 0; // press and release, the handler included
-};
-
-// One click and its repaint.
-Timing Click(Route route, const Spot& spot)
+// One click and its repaint: {press to repainted frame, press and release with the handler}, in ns.
+std::pair<long long, long long> Click(bool toWindow, const Spot& spot)
 {
-    const long long start = MonotonicNs();
-    Send(route, QEvent::MouseButtonPress, spot);
-    Send(route, QEvent::MouseButtonRelease, spot);
-    const long long events = MonotonicNs();
+    QElapsedTimer timer;
+    timer.start();
+    Send(toWindow, QEvent::MouseButtonPress, spot);
+    Send(toWindow, QEvent::MouseButtonRelease, spot);
+    const long long events = timer.nsecsElapsed();
     QCoreApplication::sendPostedEvents();
-    return {MonotonicNs() - start, events - start};
+    return {timer.nsecsElapsed(), events};
 }
 
-long long Median(std::vector<long long> values)
+void Measure(const char* name, bool toWindow, const std::vector<Spot>& spots, int clicks)
 {
-    std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
-    return values[values.size() / 2];
-}
-
-// Times `clicks` clicks on the spots in turn; prints NAME_ns (median whole
-// click), NAME_event_ns, NAME_paint_ns (medians of the two parts) and
-// NAME_min_ns.
-void Measure(const char* name, Route route, const std::vector<Spot>& spots, int clicks)
-{
-    std::vector<long long> totals, events, paints;
-    totals.reserve(std::size_t(clicks));
-    events.reserve(std::size_t(clicks));
-    paints.reserve(std::size_t(clicks));
+    std::vector<long long> times[3]; // whole click, events, repaint
+    for (auto& part : times)
+        part.reserve(std::size_t(clicks));
     for (int n = 0; n < clicks; ++n) {
-        const Timing timing = Click(route, spots[std::size_t(n) % spots.size()]);
-        totals.push_back(timing.Total);
-        events.push_back(timing.Events);
-        paints.push_back(timing.Total - timing.Events);
+        const auto [total, events] = Click(toWindow, spots[std::size_t(n) % spots.size()]);
+        times[0].push_back(total);
+        times[1].push_back(events);
+        times[2].push_back(total - events);
     }
-    std::printf("%s_ns=%lld\n%s_event_ns=%lld\n%s_paint_ns=%lld\n%s_min_ns=%lld\n", name, Median(totals), name,
-                Median(events), name, Median(paints), name, *std::min_element(totals.begin(), totals.end()));
+    for (auto& part : times) // the median
+        std::nth_element(part.begin(), part.begin() + clicks / 2, part.end());
+    std::printf("%s_ns=%lld\n%s_event_ns=%lld\n%s_paint_ns=%lld\n", name, times[0][std::size_t(clicks / 2)], name,
+                times[1][std::size_t(clicks / 2)], name, times[2][std::size_t(clicks / 2)]);
 }
 
 void WaitExposed(QWidget* window)
 {
-    QElapsedTimer waited;
-    waited.start();
-    while (!(window->windowHandle() && window->windowHandle()->isExposed()) && waited.elapsed() < 10000)
+    for (QDeadlineTimer deadline(10000); !window->windowHandle()->isExposed() && !deadline.hasExpired();)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-    if (!window->windowHandle()->isExposed())
-        Fail("a window was never exposed");
+    Require(window->windowHandle()->isExposed(), "a window was never exposed");
     QCoreApplication::processEvents();
 }
 
+// Counts a widget's paint events and the region they cover.
 class PaintCounter final : public QObject {
 public:
     int Paints = 0;
     QRegion Painted;
 
-protected:
     bool eventFilter(QObject*, QEvent* event) override
     {
         if (event->type() == QEvent::Paint) {
@@ -151,34 +119,30 @@ QColor ScreenPixel(const Spot& spot)
     return spot.Widget->screen()->grabWindow(0, at.x(), at.y(), 1, 1).toImage().pixelColor(0, 0);
 }
 
-// One click on cell 0 of the first grid, and back: the cell and its row box
-// are repainted, the flushed frame shows the new colour, nothing else of the
-// grid is painted.
-void CheckOneClick(Route route, BlockGrid* grid, QLineEdit* rowBox)
+// So that the figure is known to be a click and its repaint: one click on cell 0 of the grid, and back.
+// The click repaints the cell, nothing else of the grid, and its row box, and the screen shows the cell's
+// new colour when the click returns.
+void CheckOneClick(bool toWindow, BlockGrid* grid, QLineEdit* rowBox)
 {
     PaintCounter gridPaints, rowPaints;
     grid->installEventFilter(&gridPaints);
     rowBox->installEventFilter(&rowPaints);
     const Spot cell{grid, grid->CellRect(0).center()};
     const QColor before = ScreenPixel(cell);
-    Click(route, cell);
-    if (rowBox->text() != QLatin1String("80"))
-        Fail("the click did not reach the block (row text is not 80)");
-    if (gridPaints.Paints != 1 || gridPaints.Painted != QRegion(grid->CellRect(0)))
-        Fail("the click did not repaint exactly the cell");
-    if (rowPaints.Paints != 1)
-        Fail("the click did not repaint the row box");
-    if (ScreenPixel(cell) == before)
-        Fail("the repainted cell did not reach the screen");
-    Click(route, cell);
-    if (rowBox->text() != QLatin1String("00") || ScreenPixel(cell) != before)
-        Fail("the second click did not restore the cell");
+    Click(toWindow, cell);
+    Require(rowBox->text() == QLatin1String("80"), "the click did not reach the block (row text is not 80)");
+    Require(gridPaints.Paints == 1 && gridPaints.Painted == QRegion(grid->CellRect(0)),
+            "the click did not repaint exactly the cell");
+    Require(rowPaints.Paints == 1, "the click did not repaint the row box");
+    Require(ScreenPixel(cell) != before, "the repainted cell did not reach the screen");
+    Click(toWindow, cell);
+    Require(rowBox->text() == QLatin1String("00") && ScreenPixel(cell) == before,
+            "the second click did not restore the cell");
     grid->removeEventFilter(&gridPaints);
     rowBox->removeEventFilter(&rowPaints);
 }
 
-// The bare grid of the floor windows: opaque, cell i toggles between black and
-// white on a click and only its rectangle is repainted.
+// The floor's grid: opaque; a click toggles its cell between black and white and repaints only that cell.
 class FloorGrid final : public QWidget {
 public:
     std::function<void(int)> Clicked;
@@ -186,8 +150,8 @@ public:
     explicit FloorGrid(QWidget* parent) : QWidget(parent)
     {
         setAttribute(Qt::WA_OpaquePaintEvent);
-        setGeometry(8, 24, BlockGrid::CellRect(BlockGrid::kDesignGeometry, 63).bottomRight().x() + 1,
-                    BlockGrid::CellRect(BlockGrid::kDesignGeometry, 63).bottomRight().y() + 1);
+        const QPoint end = Cell(tw::kBlocks - 1).bottomRight();
+        setGeometry(8, 24, end.x() + 1, end.y() + 1);
     }
 
     static QRect Cell(int i) { return BlockGrid::CellRect(BlockGrid::kDesignGeometry, i); }
@@ -226,8 +190,6 @@ private:
     int pressed_ = -1;
 };
 
-// Times clicks on a bare window: through the window and straight to the grid,
-// or with the text box, through the window only.
 void MeasureFloor(bool withText, int clicks)
 {
     QWidget window;
@@ -244,12 +206,9 @@ void MeasureFloor(bool withText, int clicks)
     std::vector<Spot> spots;
     for (int i = 0; i < tw::kBlocks; ++i)
         spots.push_back({grid, FloorGrid::Cell(i).center()});
-    if (withText) {
-        Measure("floor_text_window", Route::Window, spots, clicks);
-        return;
-    }
-    Measure("floor_window", Route::Window, spots, clicks);
-    Measure("floor_widget", Route::Widget, spots, clicks);
+    Measure(withText ? "floor_text_window" : "floor_window", true, spots, clicks);
+    if (!withText)
+        Measure("floor_widget", false, spots, clicks);
 }
 
 } // namespace
@@ -257,34 +216,27 @@ void MeasureFloor(bool withText, int clicks)
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    const int clicks = argc > 1 ? std::atoi(argv[1]) : 10000;
-    if (clicks < 1)
-        Fail("CLICKS must be a positive number");
-
+    const int clicks = argc == 2 ? std::atoi(argv[1]) : 0;
+    Require(clicks > 0, "usage: bench_click CLICKS");
     tw::bench::ScriptedDialogs dialogs;
     const auto window = tw::ui::StartEditor(dialogs);
     WaitExposed(window.get());
-    std::printf("qt=%s\nwidgets=%d\n", qVersion(), tw::bench::CountWidgets(window.get()));
-
     std::vector<Spot> spots;
     for (int k = 0; k < tw::kSprites; ++k) {
         auto* grid = window->findChild<BlockGrid*>(QStringLiteral("picSpriteBlock%1").arg(k));
         auto* row = window->findChild<QLineEdit*>(QStringLiteral("rtbSprite%1Hex_0").arg(k + 1));
-        if (!grid || !row)
-            Fail("a block grid or row box is missing");
-        if (k == 0) {
-            CheckOneClick(Route::Window, grid, row);
-            CheckOneClick(Route::Widget, grid, row);
-        }
+        Require(grid && row, "a block grid or row box is missing");
+        for (bool toWindow : {true, false})
+            if (k == 0) // once each way in
+                CheckOneClick(toWindow, grid, row);
         for (int i = 0; i < tw::kBlocks; ++i)
             spots.push_back({grid, grid->CellRect(i).center()});
     }
-    Measure("click_window", Route::Window, spots, clicks);
-    Measure("click_widget", Route::Widget, spots, clicks);
+    std::printf("qt=%s\n", qVersion());
+    Measure("click_window", true, spots, clicks);
+    Measure("click_widget", false, spots, clicks);
     window->hide();
-
     MeasureFloor(false, clicks);
     MeasureFloor(true, clicks);
-    std::fflush(stdout);
     return 0;
 }
