@@ -80,7 +80,6 @@ constexpr WordClass ClassIn(const WordGroup (&groups)[N], std::string_view word)
 template <std::size_t N>
 constexpr bool EachWordOnce(const WordGroup (&groups)[N])
 {
-    int count = 0;
     for (const WordGroup& group : groups)
         for (std::string_view rest = group.Words, listed; !(listed = NextWord(rest)).empty();) {
             int seen = 0;
@@ -89,9 +88,8 @@ constexpr bool EachWordOnce(const WordGroup (&groups)[N])
                     seen += SameIgnoringCase(listed, word) ? 1 : 0;
             if (seen != 1)
                 return false;
-            ++count;
         }
-    return count > 0;
+    return true;
 }
 static_assert(EachWordOnce(kVacsWords), "a word is listed twice for VACS");
 static_assert(EachWordOnce(kAslWords), "a word is listed twice for asl");
