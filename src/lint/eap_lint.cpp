@@ -1,7 +1,8 @@
 #include "lint/eap_lint.h"
 
+#include "lint/assembler_words.h"
+
 #include <algorithm>
-#include <iterator>
 #include <utility>
 
 #include "model/row_encoding.h"
@@ -69,36 +70,21 @@ std::string_view TrimBlanks(std::string_view text)
     return text;
 }
 
-// The 2650 instruction set as Signetics' manuals list it, plus the two 2650B
-// additions (ldpl, stpl) and the stoz/stor/stoa spelling that some cross
-// assemblers use for the store group. A label spelled like one of them is
-// taken for the instruction, or refused as a reserved word.
-constexpr std::string_view kInstructions[] = {
-    "lodz", "lodi", "lodr", "loda", "strz", "strr", "stra", "stoz", "stor", "stoa",
-    "addz", "addi", "addr", "adda", "subz", "subi", "subr", "suba", "andz", "andi",
-    "andr", "anda", "iorz", "iori", "iorr", "iora", "eorz", "eori", "eorr", "eora",
-    "comz", "comi", "comr", "coma", "rrr",  "rrl",  "dar",  "bctr", "bcta", "bcfr",
-    "bcfa", "brnr", "brna", "birr", "bira", "bdrr", "bdra", "zbrr", "bxa",  "bstr",
-    "bsta", "bsfr", "bsfa", "bsnr", "bsna", "zbsr", "bsxa", "retc", "rete", "tmi",
-    "lpsu", "lpsl", "spsu", "spsl", "cpsu", "cpsl", "ppsu", "ppsl", "tpsu", "tpsl",
-    "redc", "redd", "rede", "wrtc", "wrtd", "wrte", "halt", "nop",  "ldpl", "stpl"};
-
-// Pseudo-operations: the common cross-assembler set and Signetics' own
-// (acon, data, eje, prt, spc, titl).
-constexpr std::string_view kDirectives[] = {
-    "db",    "dw",   "ds",   "org",  "equ",    "end",   "set",   "if",     "else",    "endif", "include",
-    "macro", "endm", "title", "page", "res",   "dfb",   "dfw",   "defb",   "defw",    "defs",  "eject",
-    "list",  "nolist", "cpu", "acon", "data",  "eje",   "prt",   "spc",    "titl"};
-
-// Registers, and the condition codes that 2650 assemblers predefine for the
-// branch and return instructions (bcta,un).
-constexpr std::string_view kRegisters[] = {"r0", "r1", "r2", "r3"};
-constexpr std::string_view kConditions[] = {"eq", "gt", "lt", "un"};
-
-template <std::size_t N>
-bool Contains(const std::string_view (&words)[N], std::string_view word)
+// What a sprite name is to the assemblers, said so that a user of either
+// knows whether it concerns them.
+std::string_view ReservedMeaning(WordClass vacs, WordClass asl)
 {
-    return std::find(std::begin(words), std::end(words), word) != std::end(words);
+    if (vacs != WordClass::Free && asl != WordClass::Free)
+        return "a word both assemblers reserve";
+    switch (vacs) {
+    case WordClass::Instruction: return "an instruction to the VACS assembler, which adds that instruction to the output";
+    case WordClass::Register: return "a register to the VACS assembler";
+    case WordClass::Directive: return "a directive to the VACS assembler";
+    case WordClass::Operator: return "an operator to the VACS assembler";
+    case WordClass::BuiltInValue: return "a built-in value to the VACS assembler";
+    default: break;
+    }
+    return "a symbol asl predefines";
 }
 
 class Linter {
@@ -137,7 +123,8 @@ private:
         // is. 2650 assemblers differ on labels without a colon: some take a
         // word in column 1 as the label (the dropped character then becomes
         // part of it, or starts an operand), others insist on the colon. Only
-        // the colon means the same label to the editor and to every assembler.
+        // the colon means the same label to the editor and to every assembler,
+        // and asl takes names like nop or db as labels only because of it.
         if (text.back() != ':')
             Warn(line, "the label line ends in " + ShownChar(text.back()) + ", not ':'");
 
@@ -149,24 +136,26 @@ private:
             return;
         }
         const std::string shown = "sprite name " + Shown(name);
-        if (!IsAsciiLetter(static_cast<unsigned char>(name.front())) && name.front() != '_')
-            Warn(line, shown + " does not start with a letter or '_'");
-        const auto outside = std::find_if(name.begin(), name.end(), [](char ch) { return static_cast<unsigned char>(ch) >= 0x80; });
-        if (outside != name.end())
-            Warn(line, shown + " has a character outside ASCII (" + ShownChar(*outside) + ")");
-        const auto bad = std::find_if(name.begin() + 1, name.end(), [](char ch) {
-            return static_cast<unsigned char>(ch) < 0x80 && !IsLabelChar(static_cast<unsigned char>(ch));
-        });
-        if (bad != name.end())
-            Warn(line, shown + " has " + ShownChar(*bad) + ", which a label cannot hold (letters, digits and '_' only)");
-
-        const std::string folded = FoldCase(name);
-        const std::string_view reserved = ReservedWordKind(folded);
-        if (!reserved.empty())
-            Warn(line, shown + " is " + std::string(reserved));
+        const WordClass vacs = ReservedWordClass(Assembler::Vacs, name);
+        const WordClass asl = ReservedWordClass(Assembler::Asl, name);
+        if (IsDigit(static_cast<unsigned char>(name.front())))
+            Warn(line, shown + " starts with a digit, so asl refuses it as a label");
+        // VACS stops at the first character it does not take ("Unrecognised
+        // Character"). Its $ built-ins hold one too, but are better named as
+        // what they are.
+        const auto bad = std::find_if(name.begin(), name.end(), [](char ch) { return !IsLabelChar(static_cast<unsigned char>(ch)); });
+        if (bad != name.end() && vacs != WordClass::BuiltInValue)
+            Warn(line, shown + " has " + ShownChar(*bad) +
+                           ", which the VACS assembler does not take in a label (ASCII letters, digits and '_' only)");
+        if (vacs != WordClass::Free || asl != WordClass::Free)
+            Warn(line, shown + " is " + std::string(ReservedMeaning(vacs, asl)));
         if (name.size() > kNameBoxLength)
             Warn(line, shown + " is longer than 8 characters; the editor keeps " + Shown(name.substr(0, kNameBoxLength)) +
                            ", so saving it again renames the label");
+
+        // VACS makes names that differ only in case one symbol ("Double
+        // Definition"); asl folds case as well, as its own reserved words show.
+        const std::string folded = FoldCase(name);
 
         for (const auto& [otherLine, otherFolded] : seenNames_)
             if (otherFolded == folded) {
@@ -263,19 +252,6 @@ private:
 };
 
 } // namespace
-
-std::string_view ReservedWordKind(std::string_view word)
-{
-    if (Contains(kInstructions, word))
-        return "a 2650 instruction";
-    if (Contains(kDirectives, word))
-        return "an assembler directive";
-    if (Contains(kRegisters, word))
-        return "a register name";
-    if (Contains(kConditions, word))
-        return "a condition code name";
-    return {};
-}
 
 LintReport LintProjectFile(std::string_view bytes)
 {

@@ -9,7 +9,8 @@
 namespace tw {
 
 // One finding about a line of a project file that loads fine in the editor
-// but that a 2650 cross assembler would reject or read differently.
+// but that an assembler reading it (VACS or asl) would reject or read
+// differently.
 struct LintWarning {
     int Line = 0;     // 1-based line of the file
     std::string Text; // UTF-8, without the "FILE:LINE: warning: " lead-in
@@ -26,10 +27,5 @@ struct LintReport {
 // first read exactly as Load Project reads it; a file the editor rejects gets
 // that error and no warnings, since there is nothing sensible to lint.
 LintReport LintProjectFile(std::string_view bytes);
-
-// The words a sprite name must not be, because 2650 assemblers reserve them;
-// lower case. Empty when the word is free, else what it is ("2650 instruction",
-// "assembler directive", "register name", "condition code name").
-std::string_view ReservedWordKind(std::string_view word);
 
 } // namespace tw
