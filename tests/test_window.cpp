@@ -224,8 +224,9 @@ private Q_SLOTS:
         e.Menu("mnuFileCreateBinary");
         QCOMPARE(e.Script.Last(), QStringLiteral("Project error: No project file has been chosen! ()"));
         for (const char* menu : {"mnuFileLoadProject", "mnuFileSaveProject"}) {
+            const qsizetype boxes = e.Script.Messages.size();
             e.Menu(menu);
-            QCOMPARE(e.Script.Last(), QStringLiteral("File Error: File error ()"));
+            QCOMPARE(QString::number(e.Script.Messages.size() - boxes) + e.Script.Last(), QStringLiteral("1File Error: File error ()"));
         }
         e.Menu("mnuFileNewProject");
         QCOMPARE(e.Script.Messages.last().Title + e.Script.Messages.last().Text, "New Project Creation" + ReadAll(Data("new-project.txt")));
