@@ -69,7 +69,7 @@ class Editor:
                    LSAN_OPTIONS=f"suppressions={sys.path[0]}/lsan-system-libraries.supp")  # for sanitizer builds
         os.makedirs(env["HOME"], mode=0o700)
         self.window, log = None, open(f"{WORK}/{label}.log", "wb")
-        self.proc = subprocess.Popen([ARGS["--editor"]], cwd=WORK, env=env, stdout=log, stderr=log)
+        self.proc = subprocess.Popen([os.path.abspath(ARGS["--editor"])], cwd=WORK, env=env, stdout=log, stderr=log)
         EDITORS.append(self.proc)
         wait_until("Welcome before the window", lambda: self.windows("^Welcome$") and not self.windows("^Tilewright$"))
         self.answer("Welcome", "key", welcome_key)
