@@ -65,14 +65,15 @@ private Q_SLOTS:
         const QList<QByteArray> f = row.split('\t');
         const QList<QByteArray> ops = f[1].split(' ');
         const QRegularExpression reason(QString::fromUtf8(f[3]));
+        const bool binNamed = ops.contains("bin-named"); // the open project is sub/p.bin, its image's own name
         QTemporaryDir dir;
         const QString project = Source("fuzz/corpus/ok-worked-example.eap");
         QVERIFY(QDir(dir.path()).mkdir("sub") && QFile::copy(project, dir.filePath("good.eap")) &&
                 QFile::copy(project, dir.filePath("sub/p.eap")) && QFile::copy(Source("fuzz/corpus/ok-new-project.eap"), dir.filePath("sub/q.eap")) &&
-                QFile::copy(Source("tests/data/worked-example.bin"), dir.filePath("sub/p.bin")));
+                QFile::copy(binNamed ? project : Source("tests/data/worked-example.bin"), dir.filePath("sub/p.bin")));
 
         Editor e;
-        e.Script.Files << dir.filePath("sub/p.eap");
+        e.Script.Files << dir.filePath(binNamed ? "sub/p.bin" : "sub/p.eap");
         e.Menu("mnuFileLoadProject");
         const SpriteProject before = e.Window.Project();
         const int setup = Sh(dir.path(), QString::fromUtf8(f[2]));
@@ -106,6 +107,7 @@ private Q_SLOTS:
             cli.setChildProcessModifier([ops] { Limit(ops); });
             const QStringList args = op == QByteArray("load")    ? QStringList{"check", target}
                                      : op == QByteArray("save") ? QStringList{"resave", dir.filePath("good.eap"), target}
+                                     : binNamed                 ? QStringList{"bin", target}
                                                                 : QStringList{"bin", dir.filePath("good.eap"), "-o", target};
             cli.start(QStringLiteral(TILEWRIGHT_CLI), args);
             QVERIFY(cli.waitForFinished(60000));

@@ -30,7 +30,7 @@ QPoint BlockOrigin(int k, int i, int scale);
 QImage RenderSpriteSheet(const SpriteProject& project, int scale);
 
 // Renders and writes the sheet as PNG; `path` is replaced only once the whole
-// image is written.
+// image is written, and never when it is the project's own file.
 storage::Outcome WriteSpriteSheet(const QString& path, const SpriteProject& project, int scale);
 
 } // namespace tw::sheet

@@ -1,8 +1,11 @@
 #include "storage/storage.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+
+#include <sys/stat.h>
 
 #include "cartridge/cartridge.h"
 #include "project/eap_lines.h"
@@ -13,8 +16,19 @@ namespace {
 
 Outcome Failure(const QString& reason, int line = 0) { return {false, reason, line}; }
 
-Outcome WriteAtomically(const QString& path, const char* data, qint64 size)
+// The path a file has or would have: the canonical path of its folder, where
+// that exists, and its name.
+QString ResolvedPath(const QString& path)
 {
+    const QFileInfo info(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
+    const QString folder = QFileInfo(info.path()).canonicalFilePath();
+    return (folder.isEmpty() ? info.path() : folder) + u'/' + info.fileName();
+}
+
+Outcome WriteAtomically(const QString& path, const char* data, qint64 size, const MadeFrom& from)
+{
+    if (const Outcome allowed = CheckNotItsSource(path, from); !allowed.Ok)
+        return allowed;
     // Unbuffered, so that every write reaches the file here and a failure is
     // seen with its reason: QSaveFile::commit() misses a failure to write out
     // its buffer (a full disk, a file size limit) and would put the short file
@@ -81,19 +95,35 @@ Outcome LoadProject(const QString& path, SpriteProject& project)
 
 Outcome SaveProject(const QString& path, const SpriteProject& project)
 {
+    // Not made from another file: resaving a project onto itself rewrites it.
     const std::string bytes = ProjectFileBytes(project);
-    return WriteAtomically(path, bytes.data(), static_cast<qint64>(bytes.size()));
+    return WriteAtomically(path, bytes.data(), static_cast<qint64>(bytes.size()), {});
+}
+
+Outcome CheckNotItsSource(const QString& target, const MadeFrom& from)
+{
+    if (from.Source.isEmpty())
+        return {};
+    struct stat t {}, s {};
+    const bool same = ::stat(QFile::encodeName(target).constData(), &t) == 0 &&
+                              ::stat(QFile::encodeName(from.Source).constData(), &s) == 0
+                          ? t.st_dev == s.st_dev && t.st_ino == s.st_ino
+                          : ResolvedPath(target) == ResolvedPath(from.Source);
+    if (same)
+        return Failure(QStringLiteral("the %1 would replace the %2 it is made from").arg(from.Output, from.Input));
+    return {};
 }
 
 Outcome WriteCartridgeImage(const QString& path, const SpriteProject& project)
 {
     const CartridgeImage image = BuildCartridgeImage(project);
-    return WriteAtomically(path, reinterpret_cast<const char*>(image.data()), static_cast<qint64>(image.size()));
+    return WriteAtomically(path, reinterpret_cast<const char*>(image.data()), static_cast<qint64>(image.size()),
+                           {QString::fromStdString(project.ProjectFileName), QStringLiteral("image"), QStringLiteral("project")});
 }
 
-Outcome WriteFileAtomically(const QString& path, const QByteArray& bytes)
+Outcome WriteFileAtomically(const QString& path, const QByteArray& bytes, const MadeFrom& from)
 {
-    return WriteAtomically(path, bytes.constData(), bytes.size());
+    return WriteAtomically(path, bytes.constData(), bytes.size(), from);
 }
 
 QString FileTitle(const QString& path) { return QFileInfo(path).fileName(); }

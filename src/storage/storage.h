@@ -32,11 +32,26 @@ Outcome LoadProject(const QString& path, SpriteProject& project);
 // on failure the old file is left as it was.
 Outcome SaveProject(const QString& path, const SpriteProject& project);
 
-// Writes the 133-byte cartridge image, with the same all-or-nothing rule.
+// What an output is made from: a file written from another must never take
+// that file's place. `Output` and `Input` name the two in the reason.
+struct MadeFrom {
+    QString Source; // empty: made from no file
+    QString Output; // e.g. "image"
+    QString Input;  // e.g. "project"
+};
+
+// Refuses `target` when it is `from.Source` itself: the same file after
+// following links (device and inode) where both exist, else the same cleaned
+// absolute path.
+Outcome CheckNotItsSource(const QString& target, const MadeFrom& from);
+
+// Writes the 133-byte cartridge image, with the same all-or-nothing rule and
+// never over the project file it is made from.
 Outcome WriteCartridgeImage(const QString& path, const SpriteProject& project);
 
-// Writes `bytes` to `path` with the same all-or-nothing rule.
-Outcome WriteFileAtomically(const QString& path, const QByteArray& bytes);
+// Writes `bytes` to `path` with the same all-or-nothing rule, after
+// CheckNotItsSource.
+Outcome WriteFileAtomically(const QString& path, const QByteArray& bytes, const MadeFrom& from = {});
 
 // The file name without its folder.
 QString FileTitle(const QString& path);
