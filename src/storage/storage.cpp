@@ -5,7 +5,9 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "cartridge/cartridge.h"
 #include "project/eap_lines.h"
@@ -25,10 +27,34 @@ QString ResolvedPath(const QString& path)
     return (folder.isEmpty() ? info.path() : folder) + u'/' + info.fileName();
 }
 
+// The new file takes the old one's owner, group and mode before it takes its
+// place, so that a save never changes who can read or write the file. The
+// owner goes first: changing it clears the set-user and set-group bits.
+Outcome KeepOwnerAndMode(int fd, const struct stat& old)
+{
+    struct stat now {};
+    if (::fstat(fd, &now) != 0)
+        return Failure(qt_error_string(errno));
+    const uid_t owner = now.st_uid == old.st_uid ? uid_t(-1) : old.st_uid;
+    const gid_t group = now.st_gid == old.st_gid ? gid_t(-1) : old.st_gid;
+    const bool newOwner = owner != uid_t(-1) || group != gid_t(-1);
+    if (newOwner && ::fchown(fd, owner, group) != 0)
+        return Failure(QStringLiteral("cannot keep the file's owner and group: %1").arg(qt_error_string(errno)));
+    // Only when it differs: some file systems (FAT) refuse any change of mode.
+    if ((newOwner || (now.st_mode & 07777) != (old.st_mode & 07777)) && ::fchmod(fd, old.st_mode & 07777) != 0)
+        return Failure(QStringLiteral("cannot keep the file's mode: %1").arg(qt_error_string(errno)));
+    return {};
+}
+
 Outcome WriteAtomically(const QString& path, const char* data, qint64 size, const MadeFrom& from)
 {
     if (const Outcome allowed = CheckNotItsSource(path, from); !allowed.Ok)
         return allowed;
+    struct stat old {};
+    const bool replacing = ::stat(QFile::encodeName(path).constData(), &old) == 0 && S_ISREG(old.st_mode);
+    // Root could write it anyway; the owner's write bit says it is to be kept.
+    if (replacing && !(old.st_mode & S_IWUSR))
+        return Failure(QStringLiteral("the file is write-protected"));
     // Unbuffered, so that every write reaches the file here and a failure is
     // seen with its reason: QSaveFile::commit() misses a failure to write out
     // its buffer (a full disk, a file size limit) and would put the short file
@@ -37,6 +63,13 @@ Outcome WriteAtomically(const QString& path, const char* data, qint64 size, cons
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return Failure(file.errorString());
+    if (replacing) {
+        const Outcome kept = KeepOwnerAndMode(file.handle(), old);
+        if (!kept.Ok) {
+            file.cancelWriting();
+            return kept;
+        }
+    }
     for (qint64 written = 0; written < size;) {
         const qint64 n = file.write(data + written, size - written);
         if (n <= 0) {

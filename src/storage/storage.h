@@ -29,7 +29,9 @@ ReadOutcome ReadProject(const QString& path);
 Outcome LoadProject(const QString& path, SpriteProject& project);
 
 // Writes the project file, replacing `path` only once everything is written:
-// on failure the old file is left as it was.
+// on failure the old file is left as it was. A file that is replaced keeps
+// its owner, group and mode; one without write permission for its owner is
+// refused as write-protected.
 Outcome SaveProject(const QString& path, const SpriteProject& project);
 
 // What an output is made from: a file written from another must never take
@@ -49,7 +51,7 @@ Outcome CheckNotItsSource(const QString& target, const MadeFrom& from);
 // never over the project file it is made from.
 Outcome WriteCartridgeImage(const QString& path, const SpriteProject& project);
 
-// Writes `bytes` to `path` with the same all-or-nothing rule, after
+// Writes `bytes` to `path` with the same rules as SaveProject, after
 // CheckNotItsSource.
 Outcome WriteFileAtomically(const QString& path, const QByteArray& bytes, const MadeFrom& from = {});
 
