@@ -2,7 +2,6 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QLibrary>
 #include <QTextStream>
@@ -67,12 +66,12 @@ int Lint(const QString& path)
     int exitCode = kOk;
     if (!Load(path, project, exitCode))
         return kUsage;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        Report(path, {false, file.errorString(), 0});
+    const tw::storage::BytesOutcome read = tw::storage::ReadRegularFile(path, tw::storage::kMaxProjectFileBytes);
+    if (!read.Ok) {
+        Report(path, read);
         return kUsage;
     }
-    const QByteArray bytes = file.read(tw::storage::kMaxProjectFileBytes);
+    const QByteArray& bytes = read.Bytes;
     const tw::LintReport report = tw::LintProjectFile(std::string_view(bytes.constData(), std::size_t(bytes.size())));
     if (!report.Loaded) { // changed on disk since it was loaded
         Report(path, {false, QString::fromStdString(report.Error.Reason), report.Error.Line});

@@ -26,7 +26,8 @@ QStringList Contents(const QString& root)
     QStringList contents;
     for (QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories); it.hasNext();) {
         const QString path = it.next();
-        contents << path + '=' + (it.fileInfo().isDir() ? "folder" : it.fileInfo().size() > 4096 ? QString::number(it.fileInfo().size()) : ReadAll(path).toHex());
+        const QFileInfo& info = it.fileInfo(); // a FIFO or a device is not opened: it could block
+        contents << path + '=' + (info.isDir() ? "folder" : !info.isFile() ? "special" : info.size() > 4096 ? QString::number(info.size()) : ReadAll(path).toHex());
     }
     return contents;
 }

@@ -6,6 +6,7 @@
 #include <QSaveFile>
 
 #include <cerrno>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -86,6 +87,41 @@ Outcome WriteAtomically(const QString& path, const char* data, qint64 size, cons
 
 } // namespace
 
+BytesOutcome ReadRegularFile(const QString& path, qint64 limit)
+{
+    BytesOutcome outcome;
+    const auto fail = [&](const QString& reason) {
+        static_cast<Outcome&>(outcome) = Failure(reason);
+        return outcome;
+    };
+    const QByteArray name = QFile::encodeName(path);
+    struct stat info {};
+    if (::stat(name.constData(), &info) != 0)
+        return fail(qt_error_string(errno));
+    if (!S_ISREG(info.st_mode))
+        return fail(QStringLiteral("not a regular file"));
+    // Without blocking, and looked at again once open: a FIFO put in the
+    // file's place since the check cannot hold the open or the read.
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return fail(qt_error_string(errno));
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return fail(file.errorString());
+    }
+    if (::fstat(fd, &info) != 0)
+        return fail(qt_error_string(errno));
+    if (!S_ISREG(info.st_mode))
+        return fail(QStringLiteral("not a regular file"));
+    outcome.Bytes = file.read(limit + 1);
+    if (outcome.Bytes.isNull() && file.error() != QFileDevice::NoError)
+        return fail(file.errorString());
+    outcome.Truncated = outcome.Bytes.size() > limit;
+    outcome.Bytes.truncate(limit);
+    return outcome;
+}
+
 ReadOutcome ReadProject(const QString& path)
 {
     ReadOutcome outcome;
@@ -93,16 +129,11 @@ ReadOutcome ReadProject(const QString& path)
         static_cast<Outcome&>(outcome) = Failure(reason, line);
         return outcome;
     };
-    if (QFileInfo(path).isDir())
-        return fail(QStringLiteral("Is a directory"));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(file.errorString());
-    const QByteArray bytes = file.read(kMaxProjectFileBytes + 1);
-    if (bytes.isNull() && file.error() != QFileDevice::NoError)
-        return fail(file.errorString());
-    const bool truncated = bytes.size() > kMaxProjectFileBytes;
-    const std::string_view data(bytes.constData(), static_cast<std::size_t>(bytes.size() - (truncated ? 1 : 0)));
+    const BytesOutcome read = ReadRegularFile(path, kMaxProjectFileBytes);
+    if (!read.Ok)
+        return fail(read.Reason);
+    const bool truncated = read.Truncated;
+    const std::string_view data(read.Bytes.constData(), static_cast<std::size_t>(read.Bytes.size()));
     const ReadResult result = ReadProjectFile(data);
     if (!result.Record) {
         // An error at or after the line the cut fell in is about the cut.

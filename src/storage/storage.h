@@ -21,6 +21,16 @@ struct ReadOutcome : Outcome {
     ProjectRecord Record; // complete when Ok
 };
 
+struct BytesOutcome : Outcome {
+    QByteArray Bytes;       // at most the limit asked for, when Ok
+    bool Truncated = false; // the file goes on past the limit
+};
+
+// Reads up to `limit` bytes of a regular file. Anything else (a FIFO, a
+// socket, a device, a folder) is refused before it is opened, so no read can
+// block or run on for ever. Every file the programs read comes through here.
+BytesOutcome ReadRegularFile(const QString& path, qint64 limit);
+
 // Reads and parses a project file. Nothing is applied to any project.
 ReadOutcome ReadProject(const QString& path);
 
