@@ -2,6 +2,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLibrary>
 #include <QTextStream>
@@ -126,6 +127,11 @@ QString Describe(const tw::SpriteProject& project)
 
 int main(int argc, char* argv[])
 {
+    // Qt would read such an argument as another name: a file that is there
+    // would be missing, and a new one would be written under the wrong name.
+    for (int i = 1; i < argc; ++i)
+        if (!tw::storage::IsUtf8FileName(argv[i]))
+            return Report(QFile::decodeName(argv[i]), {false, tw::storage::kNameNotUtf8, 0});
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tilewright-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TILEWRIGHT_VERSION));

@@ -165,14 +165,17 @@ private Q_SLOTS:
     // The welcome box comes before the window; the window then opens centred
     // with the help hidden and the keys on the first grid, and a file named on
     // the command line is loaded from the current folder, or refused over the
-    // start state.
+    // start state: missing, or named in bytes that are not UTF-8 (Qt gives
+    // such a name as the file dialog does, with U+FFFD for those bytes).
     void startUp()
     {
         QTemporaryDir dir;
         QVERIFY(QFile::copy(Source("fuzz/corpus/ok-worked-example.eap"), dir.filePath("ship.eap")));
+        QCOMPARE(Sh(dir.path(), "cp ship.eap \"$(printf 'caf\\351.eap')\""), 0);
         const QString before = QDir::currentPath();
         QDir::setCurrent(dir.path());
-        for (const QString& file : {QStringLiteral("ship.eap"), QStringLiteral("missing.eap")}) {
+        const QString refused[] = {"missing.eap", "No such file", QString::fromUtf8("caf\xe9.eap"), "the file name is not valid UTF-8)"};
+        for (const QString& file : {QStringLiteral("ship.eap"), refused[0], refused[2]}) {
             ScriptedDialogs script;
             const auto window = ui::StartEditor(script, file);
             QVERIFY(!script.WindowShownAtFirstMessage);
@@ -184,9 +187,10 @@ private Q_SLOTS:
             if (file == "ship.eap")
                 QCOMPARE(QString::fromStdString(window->Project().ProjectFileName), dir.filePath(file));
             else
-                QVERIFY2(script.Last().startsWith("File Error: File error (No such file") && window->Project() == SpriteProject(),
+                QVERIFY2(script.Last().startsWith("File Error: File error (" + refused[file == refused[0] ? 1 : 3]) && window->Project() == SpriteProject(),
                          qPrintable(script.Last()));
         }
+        QCOMPARE(Sh(dir.path(), "rm caf*.eap"), 0); // Qt cannot name it to remove it
         QDir::setCurrent(before);
     }
 

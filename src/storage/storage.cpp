@@ -6,6 +6,7 @@
 #include <QSaveFile>
 
 #include <cerrno>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -18,6 +19,42 @@ namespace tw::storage {
 namespace {
 
 Outcome Failure(const QString& reason, int line = 0) { return {false, reason, line}; }
+
+// True when `folder` holds an entry whose name is not UTF-8 and that Qt
+// decodes as `name`. The system's own listing: QDir leaves such names out.
+bool HoldsUndecodableName(const QString& folder, const QString& name)
+{
+    DIR* listing = ::opendir(QFile::encodeName(folder).constData());
+    bool found = false;
+    for (const dirent* entry; listing && !found && (entry = ::readdir(listing));)
+        found = !IsUtf8FileName(entry->d_name) && QFile::decodeName(entry->d_name) == name;
+    if (listing)
+        ::closedir(listing);
+    return found;
+}
+
+// True when `path` holds a name that Qt decoded with U+FFFD for bytes that
+// are not UTF-8 and that stands in its folder: encoded again, it names
+// nothing, and "No such file" would be wrong about a file that is there.
+bool NameLostInDecoding(const QString& path)
+{
+    if (!path.contains(QChar::ReplacementCharacter))
+        return false;
+    QString folder = QStringLiteral("/");
+    for (const QString& part : QDir::cleanPath(QFileInfo(path).absoluteFilePath()).split(u'/', Qt::SkipEmptyParts)) {
+        const QFileInfo next(QDir(folder).filePath(part));
+        if (!next.exists() && !next.isSymLink())
+            return HoldsUndecodableName(folder, part);
+        folder = next.filePath();
+    }
+    return false;
+}
+
+// The system's reason for a failure on `path`.
+QString SystemReason(int error, const QString& path)
+{
+    return error == ENOENT && NameLostInDecoding(path) ? kNameNotUtf8 : qt_error_string(error);
+}
 
 // The path a file has or would have: the canonical path of its folder, where
 // that exists, and its name.
@@ -52,7 +89,10 @@ Outcome WriteAtomically(const QString& path, const char* data, qint64 size, cons
     if (const Outcome allowed = CheckNotItsSource(path, from); !allowed.Ok)
         return allowed;
     struct stat old {};
-    const bool replacing = ::stat(QFile::encodeName(path).constData(), &old) == 0 && S_ISREG(old.st_mode);
+    const int missing = ::stat(QFile::encodeName(path).constData(), &old) == 0 ? 0 : errno;
+    const bool replacing = !missing && S_ISREG(old.st_mode);
+    if (missing == ENOENT && NameLostInDecoding(path))
+        return Failure(kNameNotUtf8);
     // Root could write it anyway; the owner's write bit says it is to be kept.
     if (replacing && !(old.st_mode & S_IWUSR))
         return Failure(QStringLiteral("the file is write-protected"));
@@ -97,14 +137,14 @@ BytesOutcome ReadRegularFile(const QString& path, qint64 limit)
     const QByteArray name = QFile::encodeName(path);
     struct stat info {};
     if (::stat(name.constData(), &info) != 0)
-        return fail(qt_error_string(errno));
+        return fail(SystemReason(errno, path));
     if (!S_ISREG(info.st_mode))
         return fail(QStringLiteral("not a regular file"));
     // Without blocking, and looked at again once open: a FIFO put in the
     // file's place since the check cannot hold the open or the read.
     const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0)
-        return fail(qt_error_string(errno));
+        return fail(SystemReason(errno, path));
     QFile file;
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
@@ -189,6 +229,8 @@ Outcome WriteFileAtomically(const QString& path, const QByteArray& bytes, const 
 {
     return WriteAtomically(path, bytes.constData(), bytes.size(), from);
 }
+
+bool IsUtf8FileName(const QByteArray& name) { return QFile::encodeName(QFile::decodeName(name)) == name; }
 
 QString FileTitle(const QString& path) { return QFileInfo(path).fileName(); }
 

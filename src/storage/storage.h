@@ -65,6 +65,12 @@ Outcome WriteCartridgeImage(const QString& path, const SpriteProject& project);
 // CheckNotItsSource.
 Outcome WriteFileAtomically(const QString& path, const QByteArray& bytes, const MadeFrom& from = {});
 
+// Qt takes file names from the system as UTF-8; a name that is not cannot be
+// turned back into the bytes that name the file, so it is refused with this
+// reason rather than reported missing or written under another name.
+inline const QString kNameNotUtf8 = QStringLiteral("the file name is not valid UTF-8");
+bool IsUtf8FileName(const QByteArray& name);
+
 // The file name without its folder.
 QString FileTitle(const QString& path);
 
