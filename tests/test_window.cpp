@@ -165,8 +165,8 @@ private Q_SLOTS:
     // The welcome box comes before the window; the window then opens centred
     // with the help hidden and the keys on the first grid, and a file named on
     // the command line is loaded from the current folder, or refused over the
-    // start state: missing, or named in bytes that are not UTF-8 (Qt gives
-    // such a name as the file dialog does, with U+FFFD for those bytes).
+    // start state: missing, or named in bytes that are not UTF-8 (Qt hands
+    // such a name over with U+FFFD for those bytes, as it would a missing one).
     void startUp()
     {
         QTemporaryDir dir;
@@ -174,7 +174,7 @@ private Q_SLOTS:
         QCOMPARE(Sh(dir.path(), "cp ship.eap \"$(printf 'caf\\351.eap')\""), 0);
         const QString before = QDir::currentPath();
         QDir::setCurrent(dir.path());
-        const QString refused[] = {"missing.eap", "No such file", QString::fromUtf8("caf\xe9.eap"), "the file name is not valid UTF-8)"};
+        const QString refused[] = {QString::fromUtf8("missing\xe9.eap"), "No such file", QString::fromUtf8("caf\xe9.eap"), "the file name is not valid UTF-8)"};
         for (const QString& file : {QStringLiteral("ship.eap"), refused[0], refused[2]}) {
             ScriptedDialogs script;
             const auto window = ui::StartEditor(script, file);
