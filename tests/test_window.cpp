@@ -174,6 +174,10 @@ private Q_SLOTS:
         QCOMPARE(Sh(dir.path(), "cp ship.eap \"$(printf 'caf\\351.eap')\""), 0);
         const QString before = QDir::currentPath();
         QDir::setCurrent(dir.path());
+        const auto undo = qScopeGuard([&] { // also on a failure: Qt cannot name the file to remove it
+            Sh(dir.path(), "rm caf*.eap");
+            QDir::setCurrent(before);
+        });
         const QString refused[] = {QString::fromUtf8("missing\xe9.eap"), "No such file", QString::fromUtf8("caf\xe9.eap"), "the file name is not valid UTF-8)"};
         for (const QString& file : {QStringLiteral("ship.eap"), refused[0], refused[2]}) {
             ScriptedDialogs script;
@@ -190,8 +194,6 @@ private Q_SLOTS:
                 QVERIFY2(script.Last().startsWith("File Error: File error (" + refused[file == refused[0] ? 1 : 3]) && window->Project() == SpriteProject(),
                          qPrintable(script.Last()));
         }
-        QCOMPARE(Sh(dir.path(), "rm caf*.eap"), 0); // Qt cannot name it to remove it
-        QDir::setCurrent(before);
     }
 
     void help()
