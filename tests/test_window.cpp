@@ -174,10 +174,8 @@ private Q_SLOTS:
         QCOMPARE(Sh(dir.path(), "cp ship.eap \"$(printf 'caf\\351.eap')\""), 0);
         const QString before = QDir::currentPath();
         QDir::setCurrent(dir.path());
-        const auto undo = qScopeGuard([&] { // also on a failure: Qt cannot name the file to remove it
-            Sh(dir.path(), "rm caf*.eap");
-            QDir::setCurrent(before);
-        });
+        // Also on a failure; the shell, as Qt cannot name that file to remove it.
+        const auto undo = qScopeGuard([&] { Sh(dir.path(), "rm caf*.eap"), QDir::setCurrent(before); });
         const QString refused[] = {QString::fromUtf8("missing\xe9.eap"), "No such file", QString::fromUtf8("caf\xe9.eap"), "the file name is not valid UTF-8)"};
         for (const QString& file : {QStringLiteral("ship.eap"), refused[0], refused[2]}) {
             ScriptedDialogs script;
