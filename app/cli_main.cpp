@@ -69,12 +69,12 @@ int Lint(const QString& path)
     int exitCode = kOk;
     if (!Load(path, project, exitCode))
         return kUsage;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        Report(path, {false, file.errorString(), 0});
+    const tw::storage::BytesOutcome read = tw::storage::ReadRegularFile(path, tw::storage::kMaxProjectFileBytes);
+    if (!read.Ok) {
+        Report(path, read);
         return kUsage;
     }
-    const QByteArray bytes = file.read(tw::storage::kMaxProjectFileBytes);
+    const QByteArray& bytes = read.Bytes;
     const tw::LintReport report = tw::LintProjectFile(std::string_view(bytes.constData(), std::size_t(bytes.size())));
     if (!report.Loaded) { // changed on disk since it was loaded
         Report(path, {false, QString::fromStdString(report.Error.Reason), report.Error.Line});
@@ -141,6 +141,11 @@ QString Describe(const tw::SpriteProject& project)
 
 int main(int argc, char* argv[])
 {
+    // Qt would read such an argument as another name: a file that is there
+    // would be missing, and a new one would be written under the wrong name.
+    for (int i = 1; i < argc; ++i)
+        if (!tw::storage::IsUtf8FileName(argv[i]))
+            return Report(QFile::decodeName(argv[i]), {false, tw::storage::kNameNotUtf8, 0});
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tilewright-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TILEWRIGHT_VERSION));
@@ -267,7 +272,8 @@ int main(int argc, char* argv[])
         if (!read.Ok)
             return Report(files[0], read);
         tw::ApplyProjectRecord(project, read.Record, {}, {});
-        const tw::storage::Outcome saved = tw::storage::SaveProject(output, project);
+        const tw::storage::Outcome saved =
+            tw::storage::SaveProject(output, project, {files[0], QStringLiteral("project"), QStringLiteral("picture")});
         return saved.Ok ? kOk : Report(output, saved);
     }
     return Usage(QStringLiteral("unknown command '%1'").arg(command));

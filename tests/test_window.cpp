@@ -165,28 +165,35 @@ private Q_SLOTS:
     }
 
     // The welcome box comes before the window; the window then opens centred
-    // with the help hidden, and a file named on the command line is loaded
-    // from the current folder, or refused over the start state.
+    // with the help hidden and the keys on the first grid, and a file named on
+    // the command line is loaded from the current folder, or refused over the
+    // start state: missing, or named in bytes that are not UTF-8 (Qt hands
+    // such a name over with U+FFFD for those bytes, as it would a missing one).
     void startUp()
     {
         QTemporaryDir dir;
         QVERIFY(QFile::copy(Source("fuzz/corpus/ok-worked-example.eap"), dir.filePath("ship.eap")));
+        QCOMPARE(Sh(dir.path(), "cp ship.eap \"$(printf 'caf\\351.eap')\""), 0);
         const QString before = QDir::currentPath();
         QDir::setCurrent(dir.path());
-        for (const QString& file : {QStringLiteral("ship.eap"), QStringLiteral("missing.eap")}) {
+        // Also on a failure; the shell, as Qt cannot name that file to remove it.
+        const auto undo = qScopeGuard([&] { Sh(dir.path(), "rm caf*.eap"), QDir::setCurrent(before); });
+        const QString refused[] = {QString::fromUtf8("missing\xe9.eap"), "No such file", QString::fromUtf8("caf\xe9.eap"), "the file name is not valid UTF-8)"};
+        for (const QString& file : {QStringLiteral("ship.eap"), refused[0], refused[2]}) {
             ScriptedDialogs script;
             const auto window = ui::StartEditor(script, file);
             QVERIFY(!script.WindowShownAtFirstMessage);
             QCOMPARE(script.Messages[0].Title + script.Messages[0].Text, "Welcome" + ReadAll(Data("welcome.txt")));
             QVERIFY((window->frameGeometry().center() - window->screen()->availableGeometry().center()).manhattanLength() <= 2);
             QVERIFY(window->findChild<QWidget*>(QStringLiteral("fmeHelp"))->isHidden());
+            QVERIFY(QTest::qWaitForWindowActive(window.get()));
+            QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("picSpriteBlock0"));
             if (file == "ship.eap")
                 QCOMPARE(QString::fromStdString(window->Project().ProjectFileName), dir.filePath(file));
             else
-                QVERIFY2(script.Last().startsWith("File Error: File error (No such file") && window->Project() == SpriteProject(),
+                QVERIFY2(script.Last().startsWith("File Error: File error (" + refused[file == refused[0] ? 1 : 3]) && window->Project() == SpriteProject(),
                          qPrintable(script.Last()));
         }
-        QDir::setCurrent(before);
     }
 
     void help()
@@ -210,6 +217,7 @@ private Q_SLOTS:
     void refusedInput()
     {
         Editor e;
+        QTest::keyClick(e.Find(QStringLiteral("rtbSpriteName_1")), Qt::Key_End); // a name shows from its start
         QTest::keyClicks(e.Find(QStringLiteral("rtbSpriteName_1")), QStringLiteral("ABCDEFGHI"));
         QCOMPARE(e.Window.Project().Sprites[1].Name, std::string("Sprite2A"));
         QTest::keyClicks(e.Find(QStringLiteral("rtbSprite3Hex_2")), QStringLiteral("7F"));
@@ -231,6 +239,29 @@ private Q_SLOTS:
         e.Menu("mnuFileNewProject");
         QCOMPARE(e.Script.Messages.last().Title + e.Script.Messages.last().Text, "New Project Creation" + ReadAll(Data("new-project.txt")));
         QVERIFY(e.Window.Project() == before);
+    }
+
+    // A name wider than its box shows from its first letter whenever the box
+    // is not being edited: set by a load, or typed and left for a grid.
+    void namesShowFromTheirStart()
+    {
+        Editor e;
+        QVERIFY(QTest::qWaitForWindowActive(&e.Window));
+        const auto shownFromStart = [&](int k) {
+            auto* box = e.Find<QLineEdit>(Indexed("rtbSpriteName", k));
+            box->grab(); // the scroll is worked out when painting
+            return box->cursorPosition() == 0 && box->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x() >= 0;
+        };
+        e.Script.Files << Source("fuzz/corpus/ok-long-name.eap");
+        e.Menu("mnuFileLoadProject");
+        QVERIFY(shownFromStart(0));
+        auto* box = e.Find<QLineEdit>(Indexed("rtbSpriteName", 1));
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(box, QStringLiteral("ABCDEFGH"));
+        QVERIFY(!shownFromStart(1)); // being edited: the cursor at the end
+        QTest::mouseClick(e.Find(QStringLiteral("picSpriteBlock2")), Qt::LeftButton, {}, BlockCentre(0)); // takes the focus
+        QVERIFY(shownFromStart(1));
     }
 
     // Exit and the close box both end the event loop, without a question.

@@ -1,5 +1,6 @@
 #include "sheet/picture_import.h"
 
+#include <QBuffer>
 #include <QImageReader>
 
 #include <array>
@@ -157,7 +158,14 @@ storage::ReadOutcome ImportPicture(const QImage& source)
 
 storage::ReadOutcome ImportPictureFile(const QString& path)
 {
-    QImageReader reader(path);
+    const storage::BytesOutcome file = storage::ReadRegularFile(path, kMaxPictureFileBytes);
+    if (!file.Ok)
+        return Failure(file.Reason);
+    if (file.Truncated)
+        return Failure(QStringLiteral("the file is larger than the %1 MiB that import reads").arg(kMaxPictureFileBytes >> 20));
+    QBuffer buffer;
+    buffer.setData(file.Bytes);
+    QImageReader reader(&buffer);
     const QSize size = reader.size();
     if (!reader.canRead())
         return Failure(QStringLiteral("not a picture that can be read (%1)").arg(reader.errorString()));

@@ -7,8 +7,10 @@
 
 namespace tw::sheet {
 
-// Pictures larger than this on either side are refused before decoding.
+// Pictures larger than this on either side are refused before decoding, and
+// files larger than this are not read.
 inline constexpr int kMaxPictureSide = 4096;
+inline constexpr qint64 kMaxPictureFileBytes = qint64(128) << 20;
 
 // Reads the four sprites from a picture: a sheet that WriteSpriteSheet wrote,
 // at any scale, or the four sprites side by side (32 x 8 blocks) or stacked

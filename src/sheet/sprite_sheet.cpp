@@ -60,7 +60,8 @@ storage::Outcome WriteSpriteSheet(const QString& path, const SpriteProject& proj
     QBuffer buffer(&png);
     if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG"))
         return {false, QStringLiteral("cannot write PNG data"), 0};
-    return storage::WriteFileAtomically(path, png);
+    return storage::WriteFileAtomically(
+        path, png, {QString::fromStdString(project.ProjectFileName), QStringLiteral("sheet"), QStringLiteral("project")});
 }
 
 } // namespace tw::sheet

@@ -35,7 +35,8 @@ QPoint BlockOrigin(int k, int i, int scale);
 QImage RenderSpriteSheet(const SpriteProject& project, int scale);
 
 // Renders and writes the sheet as PNG, with the project in its text; `path` is
-// replaced only once the whole image is written.
+// replaced only once the whole image is written, and never when it is the
+// project's own file.
 storage::Outcome WriteSpriteSheet(const QString& path, const SpriteProject& project, int scale);
 
 } // namespace tw::sheet

@@ -1,8 +1,15 @@
 #include "storage/storage.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+
+#include <cerrno>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "cartridge/cartridge.h"
 #include "project/eap_lines.h"
@@ -13,8 +20,82 @@ namespace {
 
 Outcome Failure(const QString& reason, int line = 0) { return {false, reason, line}; }
 
-Outcome WriteAtomically(const QString& path, const char* data, qint64 size)
+// True when `folder` holds an entry whose name is not UTF-8 and that Qt
+// decodes as `name`. The system's own listing: QDir leaves such names out.
+bool HoldsUndecodableName(const QString& folder, const QString& name)
 {
+    DIR* listing = ::opendir(QFile::encodeName(folder).constData());
+    bool found = false;
+    for (const dirent* entry; listing && !found && (entry = ::readdir(listing));)
+        found = !IsUtf8FileName(entry->d_name) && QFile::decodeName(entry->d_name) == name;
+    if (listing)
+        ::closedir(listing);
+    return found;
+}
+
+// True when `path` holds a name that Qt decoded with U+FFFD for bytes that
+// are not UTF-8 and that stands in its folder: encoded again, it names
+// nothing, and "No such file" would be wrong about a file that is there.
+bool NameLostInDecoding(const QString& path)
+{
+    if (!path.contains(QChar::ReplacementCharacter))
+        return false;
+    QString folder = QStringLiteral("/");
+    for (const QString& part : QDir::cleanPath(QFileInfo(path).absoluteFilePath()).split(u'/', Qt::SkipEmptyParts)) {
+        const QFileInfo next(QDir(folder).filePath(part));
+        if (!next.exists() && !next.isSymLink())
+            return HoldsUndecodableName(folder, part);
+        folder = next.filePath();
+    }
+    return false;
+}
+
+// The system's reason for a failure on `path`.
+QString SystemReason(int error, const QString& path)
+{
+    return error == ENOENT && NameLostInDecoding(path) ? kNameNotUtf8 : qt_error_string(error);
+}
+
+// The path a file has or would have: the canonical path of its folder, where
+// that exists, and its name.
+QString ResolvedPath(const QString& path)
+{
+    const QFileInfo info(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
+    const QString folder = QFileInfo(info.path()).canonicalFilePath();
+    return (folder.isEmpty() ? info.path() : folder) + u'/' + info.fileName();
+}
+
+// The new file takes the old one's owner, group and mode before it takes its
+// place, so that a save never changes who can read or write the file. The
+// owner goes first: changing it clears the set-user and set-group bits.
+Outcome KeepOwnerAndMode(int fd, const struct stat& old)
+{
+    struct stat now {};
+    if (::fstat(fd, &now) != 0)
+        return Failure(qt_error_string(errno));
+    const uid_t owner = now.st_uid == old.st_uid ? uid_t(-1) : old.st_uid;
+    const gid_t group = now.st_gid == old.st_gid ? gid_t(-1) : old.st_gid;
+    const bool newOwner = owner != uid_t(-1) || group != gid_t(-1);
+    if (newOwner && ::fchown(fd, owner, group) != 0)
+        return Failure(QStringLiteral("cannot keep the file's owner and group: %1").arg(qt_error_string(errno)));
+    // Only when it differs: some file systems (FAT) refuse any change of mode.
+    if ((newOwner || (now.st_mode & 07777) != (old.st_mode & 07777)) && ::fchmod(fd, old.st_mode & 07777) != 0)
+        return Failure(QStringLiteral("cannot keep the file's mode: %1").arg(qt_error_string(errno)));
+    return {};
+}
+
+Outcome WriteAtomically(const QString& path, const char* data, qint64 size, const MadeFrom& from)
+{
+    if (const Outcome allowed = CheckNotItsSource(path, from); !allowed.Ok)
+        return allowed;
+    struct stat old {};
+    const int missing = ::stat(QFile::encodeName(path).constData(), &old) == 0 ? 0 : errno;
+    const bool replacing = !missing && S_ISREG(old.st_mode);
+    if (missing == ENOENT && NameLostInDecoding(path))
+        return Failure(kNameNotUtf8);
+    // Root could write it anyway; the owner's write bit says it is to be kept.
+    if (replacing && !(old.st_mode & S_IWUSR))
+        return Failure(QStringLiteral("the file is write-protected"));
     // Unbuffered, so that every write reaches the file here and a failure is
     // seen with its reason: QSaveFile::commit() misses a failure to write out
     // its buffer (a full disk, a file size limit) and would put the short file
@@ -23,6 +104,13 @@ Outcome WriteAtomically(const QString& path, const char* data, qint64 size)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return Failure(file.errorString());
+    if (replacing) {
+        const Outcome kept = KeepOwnerAndMode(file.handle(), old);
+        if (!kept.Ok) {
+            file.cancelWriting();
+            return kept;
+        }
+    }
     for (qint64 written = 0; written < size;) {
         const qint64 n = file.write(data + written, size - written);
         if (n <= 0) {
@@ -39,6 +127,41 @@ Outcome WriteAtomically(const QString& path, const char* data, qint64 size)
 
 } // namespace
 
+BytesOutcome ReadRegularFile(const QString& path, qint64 limit)
+{
+    BytesOutcome outcome;
+    const auto fail = [&](const QString& reason) {
+        static_cast<Outcome&>(outcome) = Failure(reason);
+        return outcome;
+    };
+    const QByteArray name = QFile::encodeName(path);
+    struct stat info {};
+    if (::stat(name.constData(), &info) != 0)
+        return fail(SystemReason(errno, path));
+    if (!S_ISREG(info.st_mode))
+        return fail(QStringLiteral("not a regular file"));
+    // Without blocking, and looked at again once open: a FIFO put in the
+    // file's place since the check cannot hold the open or the read.
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return fail(SystemReason(errno, path));
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return fail(file.errorString());
+    }
+    if (::fstat(fd, &info) != 0)
+        return fail(qt_error_string(errno));
+    if (!S_ISREG(info.st_mode))
+        return fail(QStringLiteral("not a regular file"));
+    outcome.Bytes = file.read(limit + 1);
+    if (outcome.Bytes.isNull() && file.error() != QFileDevice::NoError)
+        return fail(file.errorString());
+    outcome.Truncated = outcome.Bytes.size() > limit;
+    outcome.Bytes.truncate(limit);
+    return outcome;
+}
+
 ReadOutcome ReadProject(const QString& path)
 {
     ReadOutcome outcome;
@@ -46,16 +169,11 @@ ReadOutcome ReadProject(const QString& path)
         static_cast<Outcome&>(outcome) = Failure(reason, line);
         return outcome;
     };
-    if (QFileInfo(path).isDir())
-        return fail(QStringLiteral("Is a directory"));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(file.errorString());
-    const QByteArray bytes = file.read(kMaxProjectFileBytes + 1);
-    if (bytes.isNull() && file.error() != QFileDevice::NoError)
-        return fail(file.errorString());
-    const bool truncated = bytes.size() > kMaxProjectFileBytes;
-    const std::string_view data(bytes.constData(), static_cast<std::size_t>(bytes.size() - (truncated ? 1 : 0)));
+    const BytesOutcome read = ReadRegularFile(path, kMaxProjectFileBytes);
+    if (!read.Ok)
+        return fail(read.Reason);
+    const bool truncated = read.Truncated;
+    const std::string_view data(read.Bytes.constData(), static_cast<std::size_t>(read.Bytes.size()));
     const ReadResult result = ReadProjectFile(data);
     if (!result.Record) {
         // An error at or after the line the cut fell in is about the cut.
@@ -79,22 +197,40 @@ Outcome LoadProject(const QString& path, SpriteProject& project)
     return read;
 }
 
-Outcome SaveProject(const QString& path, const SpriteProject& project)
+Outcome SaveProject(const QString& path, const SpriteProject& project, const MadeFrom& from)
 {
     const std::string bytes = ProjectFileBytes(project);
-    return WriteAtomically(path, bytes.data(), static_cast<qint64>(bytes.size()));
+    return WriteAtomically(path, bytes.data(), static_cast<qint64>(bytes.size()), from);
+}
+
+
+Outcome CheckNotItsSource(const QString& target, const MadeFrom& from)
+{
+    if (from.Source.isEmpty())
+        return {};
+    struct stat t {}, s {};
+    const bool same = ::stat(QFile::encodeName(target).constData(), &t) == 0 &&
+                              ::stat(QFile::encodeName(from.Source).constData(), &s) == 0
+                          ? t.st_dev == s.st_dev && t.st_ino == s.st_ino
+                          : ResolvedPath(target) == ResolvedPath(from.Source);
+    if (same)
+        return Failure(QStringLiteral("the %1 would replace the %2 it is made from").arg(from.Output, from.Input));
+    return {};
 }
 
 Outcome WriteCartridgeImage(const QString& path, const SpriteProject& project)
 {
     const CartridgeImage image = BuildCartridgeImage(project);
-    return WriteAtomically(path, reinterpret_cast<const char*>(image.data()), static_cast<qint64>(image.size()));
+    return WriteAtomically(path, reinterpret_cast<const char*>(image.data()), static_cast<qint64>(image.size()),
+                           {QString::fromStdString(project.ProjectFileName), QStringLiteral("image"), QStringLiteral("project")});
 }
 
-Outcome WriteFileAtomically(const QString& path, const QByteArray& bytes)
+Outcome WriteFileAtomically(const QString& path, const QByteArray& bytes, const MadeFrom& from)
 {
-    return WriteAtomically(path, bytes.constData(), bytes.size());
+    return WriteAtomically(path, bytes.constData(), bytes.size(), from);
 }
+
+bool IsUtf8FileName(const QByteArray& name) { return QFile::encodeName(QFile::decodeName(name)) == name; }
 
 QString FileTitle(const QString& path) { return QFileInfo(path).fileName(); }
 

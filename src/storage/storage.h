@@ -21,6 +21,16 @@ struct ReadOutcome : Outcome {
     ProjectRecord Record; // complete when Ok
 };
 
+struct BytesOutcome : Outcome {
+    QByteArray Bytes;       // at most the limit asked for, when Ok
+    bool Truncated = false; // the file goes on past the limit
+};
+
+// Reads up to `limit` bytes of a regular file. Anything else (a FIFO, a
+// socket, a device, a folder) is refused before it is opened, so no read can
+// block or run on for ever. Every file the programs read comes through here.
+BytesOutcome ReadRegularFile(const QString& path, qint64 limit);
+
 // Reads and parses a project file. Nothing is applied to any project.
 ReadOutcome ReadProject(const QString& path);
 
@@ -28,15 +38,40 @@ ReadOutcome ReadProject(const QString& path);
 // `project` as the current project file. On failure `project` is untouched.
 Outcome LoadProject(const QString& path, SpriteProject& project);
 
-// Writes the project file, replacing `path` only once everything is written:
-// on failure the old file is left as it was.
-Outcome SaveProject(const QString& path, const SpriteProject& project);
+// What an output is made from: a file written from another must never take
+// that file's place. `Output` and `Input` name the two in the reason.
+struct MadeFrom {
+    QString Source; // empty: made from no file
+    QString Output; // e.g. "image"
+    QString Input;  // e.g. "project"
+};
 
-// Writes the 133-byte cartridge image, with the same all-or-nothing rule.
+// Writes the project file, replacing `path` only once everything is written:
+// on failure the old file is left as it was. A file that is replaced keeps
+// its owner, group and mode; one without write permission for its owner is
+// refused as write-protected. A project made from another file (`from`, a
+// picture) never takes that file's place; resaving a project onto itself
+// rewrites it.
+Outcome SaveProject(const QString& path, const SpriteProject& project, const MadeFrom& from = {});
+
+// Refuses `target` when it is `from.Source` itself: the same file after
+// following links (device and inode) where both exist, else the same cleaned
+// absolute path.
+Outcome CheckNotItsSource(const QString& target, const MadeFrom& from);
+
+// Writes the 133-byte cartridge image, with the same all-or-nothing rule and
+// never over the project file it is made from.
 Outcome WriteCartridgeImage(const QString& path, const SpriteProject& project);
 
-// Writes `bytes` to `path` with the same all-or-nothing rule.
-Outcome WriteFileAtomically(const QString& path, const QByteArray& bytes);
+// Writes `bytes` to `path` with the same rules as SaveProject, after
+// CheckNotItsSource.
+Outcome WriteFileAtomically(const QString& path, const QByteArray& bytes, const MadeFrom& from = {});
+
+// Qt takes file names from the system as UTF-8; a name that is not cannot be
+// turned back into the bytes that name the file, so it is refused with this
+// reason rather than reported missing or written under another name.
+inline const QString kNameNotUtf8 = QStringLiteral("the file name is not valid UTF-8");
+bool IsUtf8FileName(const QByteArray& name);
 
 // The file name without its folder.
 QString FileTitle(const QString& path);

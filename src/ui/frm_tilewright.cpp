@@ -95,6 +95,9 @@ frmTilewright::frmTilewright(Dialogs& dialogs, QWidget* parent)
     BuildViewFrame();
     BuildHelpFrame();
     RefreshAll();
+    // Where the editing starts; it takes effect when the window is first
+    // activated, instead of the first box in the tab order (a read-only row).
+    fmeSprite[0]->Grid()->setFocus();
 }
 
 frmTilewright::~frmTilewright() = default;

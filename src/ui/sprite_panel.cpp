@@ -1,5 +1,6 @@
 #include "ui/sprite_panel.h"
 
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -35,6 +36,7 @@ SpritePanel::SpritePanel(int spriteIndex, const SpriteState* sprite, QWidget* pa
     grid_ = new BlockGrid(BlockGrid::kDesignGeometry, &sprite->Blocks, nullptr, this);
     grid_->setObjectName(QStringLiteral("picSpriteBlock%1").arg(spriteIndex));
     grid_->setGeometry(QRect(QPoint(Px(120), Px(360)), grid_->GridExtent()));
+    grid_->setFocusPolicy(Qt::StrongFocus); // the editing keys work on the grid
     connect(grid_, &BlockGrid::CellClicked, this, [this](int block) { Q_EMIT BlockClicked(index_, block); });
 
     for (int r = 0; r < kRows; ++r) {
@@ -58,6 +60,7 @@ SpritePanel::SpritePanel(int spriteIndex, const SpriteState* sprite, QWidget* pa
     // Every change of the box, typed or set, is the sprite's name.
     connect(rtbSpriteName_, &QLineEdit::textChanged, this,
             [this](const QString& text) { Q_EMIT NameChanged(index_, text); });
+    rtbSpriteName_->installEventFilter(this);
 
     picSpriteFGColor_ = new ColorSwatch(&sprite->FGColorSquare, this);
     picSpriteFGColor_->setObjectName(Indexed(QStringLiteral("picSpriteFGColor"), spriteIndex));
@@ -89,8 +92,26 @@ void SpritePanel::RefreshRows()
 void SpritePanel::RefreshName()
 {
     const QString name = QString::fromStdString(sprite_->Name);
-    if (rtbSpriteName_->text() != name)
+    if (rtbSpriteName_->text() != name) {
         rtbSpriteName_->setText(name);
+        ShowNameFromStart();
+    }
+}
+
+// The box is narrower than eight wide letters, and a line edit keeps its text
+// scrolled to the cursor: left at the end, "ABCDEFGH" would show as "CDEFGH".
+void SpritePanel::ShowNameFromStart() { rtbSpriteName_->setCursorPosition(0); }
+
+bool SpritePanel::eventFilter(QObject* watched, QEvent* event)
+{
+    // A menu or another window taking the focus for a while is no end of the
+    // editing; the box keeps its cursor and selection then, as Qt does.
+    if (watched == rtbSpriteName_ && event->type() == QEvent::FocusOut) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+            ShowNameFromStart();
+    }
+    return TitledFrame::eventFilter(watched, event);
 }
 
 void SpritePanel::RefreshSquare() { picSpriteFGColor_->update(); }

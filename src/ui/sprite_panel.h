@@ -38,6 +38,9 @@ public:
 
     BlockGrid* Grid() const { return grid_; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 Q_SIGNALS:
     void BlockClicked(int spriteIndex, int block);
     void NameChanged(int spriteIndex, const QString& text);
@@ -46,6 +49,8 @@ Q_SIGNALS:
     void ClearClicked(int spriteIndex);
 
 private:
+    void ShowNameFromStart();
+
     int index_;
     const SpriteState* sprite_;
     BlockGrid* grid_ = nullptr;
