@@ -6,7 +6,7 @@
 //
 //   pick C | color K | screen | clear K | view K | click K I... | name K TEXT
 //   draw K R0..R7 (clicks every set bit) | new | load FILE | save NAME [FILE]
-//   image NAME HEX | row K R HEX (typed in a row box, then Return)
+//   image NAME HEX | row K R HEX [open] (typed in a row box, then Return)
 //   key K KEY (pressed on sprite K's grid: Up, H, Ctrl+C, ...) | menu K ITEM
 //   (picked from the grid's context menu) | rows K T0..T7 and paint K I
 //   LETTER (model only) | press KEY | answer Save|Discard|Cancel [NAME] (the

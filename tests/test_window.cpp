@@ -59,7 +59,8 @@ public:
             box->setFocus();
             box->selectAll();
             QTest::keyClicks(box, QString::fromUtf8(w.value(3)));
-            QTest::keyClick(box, Qt::Key_Return);
+            if (w.size() < 5) // "row K R HEX open" leaves the edit unfinished
+                QTest::keyClick(box, Qt::Key_Return);
         } else if (c == "key" || c == "press") {
             if (c == "key") // a grid that cannot take the focus does not get the key
                 E.Find(QStringLiteral("picSpriteBlock%1").arg(k))->setFocus();
