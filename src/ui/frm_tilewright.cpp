@@ -19,6 +19,8 @@
 #include <QStyle>
 #include <QTimer>
 
+#include <utility>
+
 #include "cartridge/cartridge.h"
 #include "project/eap_reader.h"
 #include "ui/block_grid.h"
@@ -290,76 +292,76 @@ void frmTilewright::optColor_Click(int Index) { Model_.SelectColor(Index); }
 
 void frmTilewright::cmdSetBGnd_Click()
 {
-    const SpriteProject before = Model_;
+    SpriteProject before = Model_;
     Model_.ApplyScreenColor();
     RefreshView();
     RefreshScreenLabel();
     for (SpritePanel* panel : fmeSprite)
         panel->RefreshBlocks();
-    Record(before);
+    history_->Record(std::move(before));
 }
 
 void frmTilewright::picSpriteBlock_Click(int k, int Index)
 {
-    const SpriteProject before = Model_;
+    SpritePart before = SpritePart::Of(Model_, k);
     Model_.ClickBlock(k, Index);
     fmeSprite.at(k)->RefreshBlock(Index);
     fmeSprite.at(k)->RefreshRow(Index / 8);
-    Record(before);
+    history_->Record(std::move(before));
 }
 
 void frmTilewright::cmdSpriteColor_Click(int Index)
 {
-    const SpriteProject before = Model_;
+    SpritePart before = SpritePart::Of(Model_, Index);
     Model_.ApplySpriteColor(Index);
     fmeSprite.at(Index)->RefreshSquare();
     RefreshSpriteLabel(Index);
     fmeSprite.at(Index)->RefreshBlocks();
-    Record(before);
+    history_->Record(std::move(before));
 }
 
 void frmTilewright::cmdSpriteClear_Click(int Index)
 {
-    const SpriteProject before = Model_;
+    SpritePart before = SpritePart::Of(Model_, Index);
     Model_.ClearSprite(Index);
     fmeSprite.at(Index)->RefreshBlocks();
     fmeSprite.at(Index)->RefreshRows();
-    Record(before);
+    history_->Record(std::move(before));
 }
 
 void frmTilewright::cmdThumbNail_Click(int Index)
 {
-    const SpriteProject before = Model_;
+    SpriteProject before = Model_;
     Model_.ViewSprite(Index);
     RefreshView();
-    Record(before);
+    history_->Record(std::move(before));
 }
 
 void frmTilewright::rtbSpriteHex_Change(int Index, int row, const QString& text)
 {
-    const SpriteProject before = Model_;
+    SpritePart before = SpritePart::Of(Model_, Index);
     Model_.SetRowText(Index, row, text.toStdString());
     fmeSprite.at(Index)->RefreshRow(row);
     fmeSprite.at(Index)->RefreshBlocks();
-    Record(before);
+    history_->Record(std::move(before));
 }
 
 void frmTilewright::rtbSpriteName_Change(int Index, const QString& text)
 {
     // The model follows every key, so that Save writes what the box shows;
     // the history keeps one step for the whole edit of the box.
-    const SpriteProject before = Model_;
+    SpritePart before = SpritePart::Of(Model_, Index);
     Model_.RenameSprite(Index, text.toStdString());
-    history_->Record(before, ProjectHistory::Scope::Content, Index);
+    history_->Record(std::move(before), Index);
 }
 
 void frmTilewright::picSpriteBlock_Transform(int Index, SpriteTransform transform)
 {
-    const SpriteProject before = Model_;
+    SpritePart before = SpritePart::Of(Model_, Index);
     Model_.TransformSprite(Index, transform);
     fmeSprite.at(Index)->RefreshBlocks();
     fmeSprite.at(Index)->RefreshRows();
-    Record(before);
+    history_->Record(std::move(before));
 }
 
 void frmTilewright::picSpriteBlock_Copy(int Index) { PutSpriteOnClipboard(Model_.CopySprite(Index)); }
@@ -369,13 +371,13 @@ void frmTilewright::picSpriteBlock_Paste(int Index)
     const std::optional<SpriteClip> clip = SpriteOnClipboard();
     if (!clip)
         return;
-    const SpriteProject before = Model_;
+    SpritePart before = SpritePart::Of(Model_, Index);
     Model_.PasteSprite(Index, *clip);
     fmeSprite.at(Index)->RefreshSquare();
     RefreshSpriteLabel(Index);
     fmeSprite.at(Index)->RefreshBlocks();
     fmeSprite.at(Index)->RefreshRows();
-    Record(before);
+    history_->Record(std::move(before));
 }
 
 void frmTilewright::EditUndo()
@@ -389,8 +391,6 @@ void frmTilewright::EditRedo()
     FinishTyping();
     history_->Redo();
 }
-
-void frmTilewright::Record(const SpriteProject& before) { history_->Record(before); }
 
 void frmTilewright::FinishTyping()
 {
@@ -422,9 +422,9 @@ void frmTilewright::mnuFileNewProject_Click()
         this, {QStringLiteral("New Project Creation"), kNewProjectQuestion, QString(), Dialogs::Buttons::OkCancel});
     if (answer != Dialogs::Answer::Ok)
         return;
-    const SpriteProject before = Model_;
+    SpriteProject before = Model_;
     Model_.NewProject();
-    history_->Record(before, ProjectHistory::Scope::WholeProject);
+    history_->Record(std::move(before), ProjectHistory::Scope::WholeProject);
     history_->MarkSaved();
     RefreshAll();
 }
@@ -450,9 +450,9 @@ void frmTilewright::OpenProjectFile(const QString& path)
         ShowFileError(read);
         return;
     }
-    const SpriteProject before = Model_;
+    SpriteProject before = Model_;
     ApplyProjectRecord(Model_, read.Record, path.toStdString(), storage::FileTitle(path).toStdString());
-    history_->Record(before, ProjectHistory::Scope::WholeProject);
+    history_->Record(std::move(before), ProjectHistory::Scope::WholeProject);
     history_->MarkSaved();
     RefreshAll();
 }

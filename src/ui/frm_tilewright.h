@@ -100,8 +100,6 @@ private:
     // A key of the window that no menu shows.
     QAction* AddKey(const QList<QKeySequence>& keys);
 
-    // Records what a handler changed since `before` as one step.
-    void Record(const SpriteProject& before);
     // Hands on unfinished typing, so that what is saved is what is shown.
     void FinishTyping();
     // Save Project: true once the file is written.

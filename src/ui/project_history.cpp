@@ -2,23 +2,29 @@
 
 #include <QUndoStack>
 
+#include <memory>
+#include <optional>
 #include <utility>
 
 namespace tw::ui {
 
 class ProjectHistory::Step final : public QUndoCommand {
 public:
-    Step(ProjectHistory& history, const SpriteProject& before, Scope scope, int typingKey)
-        : history_(history), other_(before), scope_(scope), key_(typingKey), typing_(history.typing_)
+    Step(ProjectHistory& history, SpritePart before, int typingKey)
+        : history_(history), part_(std::move(before)), key_(typingKey), typing_(history.typing_)
+    {
+    }
+    Step(ProjectHistory& history, SpriteProject before, Scope scope)
+        : history_(history), whole_(std::make_unique<SpriteProject>(std::move(before))), scope_(scope), typing_(history.typing_)
     {
     }
 
-    void undo() override { history_.Swap(other_, scope_); }
+    void undo() override { Swap(); }
     void redo() override
     {
         // The first redo comes from the push, after the change was made.
         if (done_)
-            history_.Swap(other_, scope_);
+            Swap();
         done_ = true;
     }
 
@@ -28,15 +34,20 @@ public:
         if (static_cast<const Step*>(next)->typing_ != typing_)
             return false;
         // Typed back to where it began: the step goes.
-        setObsolete(other_ == history_.model_);
+        setObsolete(part_->IsIn(history_.model_));
         return true;
     }
 
 private:
+    void Swap() { part_ ? history_.Swap(*part_) : history_.Swap(*whole_, scope_); }
+
     ProjectHistory& history_;
-    SpriteProject other_; // before the change while it is done, after it while undone
-    Scope scope_;
-    int key_;
+    // What the step changed, as it was before the step while the step is
+    // done, and as it was after it while it is undone.
+    std::optional<SpritePart> part_;
+    std::unique_ptr<SpriteProject> whole_;
+    Scope scope_ = Scope::Content;
+    int key_ = -1;
     int typing_;
     bool done_ = false;
 };
@@ -49,13 +60,21 @@ ProjectHistory::ProjectHistory(SpriteProject& model, std::function<void()> resto
     connect(stack_, &QUndoStack::cleanChanged, this, &ProjectHistory::UpdateModified);
 }
 
-void ProjectHistory::Record(const SpriteProject& before, Scope scope, int typingKey)
+void ProjectHistory::Record(SpritePart before, int typingKey)
 {
-    if (model_ == before)
+    if (before.IsIn(model_))
         return;
     if (typingKey < 0)
         EndTyping();
-    stack_->push(new Step(*this, before, scope, typingKey));
+    stack_->push(new Step(*this, std::move(before), typingKey));
+}
+
+void ProjectHistory::Record(SpriteProject before, Scope scope)
+{
+    if (model_ == before)
+        return;
+    EndTyping();
+    stack_->push(new Step(*this, std::move(before), scope));
 }
 
 void ProjectHistory::Undo()
@@ -75,6 +94,13 @@ void ProjectHistory::MarkSaved()
     EndTyping();
     stack_->setClean();
     UpdateModified();
+}
+
+void ProjectHistory::Swap(SpritePart& other)
+{
+    std::swap(model_.Sprites.at(other.Index), other.State);
+    std::swap(model_.SpriteFGndColor.at(other.Index), other.Color);
+    restored_();
 }
 
 void ProjectHistory::Swap(SpriteProject& other, Scope scope)
