@@ -11,7 +11,7 @@
 //   (picked from the grid's context menu) | rows K T0..T7 and paint K I
 //   LETTER (model only) | press KEY | answer Save|Discard|Cancel [NAME] (the
 //   next unsaved-changes question) | file FILE (the next file chosen) | exit
-//   | close | drop FILE (window only)
+//   | close | drop FILE... (window only)
 //   expect, then the 14 lines of what the project shows
 //
 // K is the sprite number 1 to 4, I a block 0 to 63; FILE is relative to the

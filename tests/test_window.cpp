@@ -89,7 +89,8 @@ public:
             c == "exit" ? E.Menu("mnuFileExit") : void(E.Window.close());
         } else if (c == "drop") {
             QMimeData files;
-            files.setUrls({QUrl::fromLocalFile(QString::fromUtf8(w[1]))});
+            for (const QByteArray& file : w.mid(1))
+                files.setUrls(files.urls() << QUrl::fromLocalFile(QString::fromUtf8(file)));
             QDragEnterEvent enter({100, 100}, Qt::CopyAction, &files, Qt::LeftButton, {});
             QDropEvent drop({100, 100}, Qt::CopyAction, &files, Qt::LeftButton, {});
             if (QApplication::sendEvent(&E.Window, &enter), enter.isAccepted())
