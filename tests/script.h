@@ -5,12 +5,17 @@
 // to every block, row text, label, square and view cell.
 //
 //   pick C | color K | screen | clear K | view K | click K I... | name K TEXT
-//   draw K R0..R7 (clicks every set bit) | new | load FILE | save NAME FILE
-//   image NAME HEX | rows K T0..T7 and paint K I LETTER (model only)
+//   draw K R0..R7 (clicks every set bit) | new | load FILE | save NAME [FILE]
+//   image NAME HEX | row K R HEX [open] (typed in a row box, then Return)
+//   key K KEY (pressed on sprite K's grid: Up, H, Ctrl+C, ...) | menu K ITEM
+//   (picked from the grid's context menu) | rows K T0..T7 and paint K I
+//   LETTER (model only) | press KEY | answer Save|Discard|Cancel [NAME] (the
+//   next unsaved-changes question) | file FILE (the next file chosen) | exit
+//   | close | drop FILE... (window only)
 //   expect, then the 14 lines of what the project shows
 //
 // K is the sprite number 1 to 4, I a block 0 to 63; FILE is relative to the
-// source tree; NAME lands in a scratch folder.
+// source tree and copied into a scratch folder; NAME lands in that folder.
 
 #include <array>
 
@@ -75,7 +80,8 @@ public:
     QTemporaryDir Dir;
 };
 
-inline void RunScript(Driver& driver, const Case& script)
+// `step` runs after each command.
+inline void RunScript(Driver& driver, const Case& script, const std::function<void()>& step = {})
 {
     for (qsizetype i = 0; i < script.Lines.size(); ++i) {
         const QByteArray& line = script.Lines[i];
@@ -89,15 +95,17 @@ inline void RunScript(Driver& driver, const Case& script)
             if (w[2 + r / 8].toInt(nullptr, 16) & (0x80 >> r % 8))
                 QVERIFY(driver.Do({"click", w[1], QByteArray::number(r)}, {}));
         const QString scratch = driver.Dir.filePath(QFileInfo(QString::fromUtf8(w.value(1))).fileName());
-        if (w[0] == "load") {
+        if (w[0] == "load" || w[0] == "drop" || w[0] == "file") {
             QFile::remove(scratch);
-            QVERIFY(QFile::copy(Source(QString::fromUtf8(w[1])), scratch));
+            QVERIFY(QFile::copy(Source(QString::fromUtf8(w[1])), scratch) || w[0] == "file");
         }
-        if (w[0] == "load" || w[0] == "save")
+        if (w[0] == "load" || w[0] == "save" || w[0] == "drop" || w[0] == "file")
             w[1] = scratch.toUtf8();
         if (w[0] != "draw" && !driver.Do(w, QString::fromUtf8(Unescape(line.mid(line.indexOf(' ', w[0].size() + 1) + 1)))))
             QSKIP(qPrintable("no way to " + line));
-        if (w[0] == "save")
+        if (step)
+            step();
+        if (w[0] == "save" && w.size() > 2) // the file it must give
             QCOMPARE(ReadAll(scratch), ReadAll(Source(QString::fromUtf8(w[2]))));
         if (w[0] == "image")
             QCOMPARE(ReadAll(scratch).toHex(), w[2]);

@@ -18,6 +18,7 @@ namespace {
 class ModelDriver : public Driver {
 public:
     SpriteProject P;
+    SpriteClip Clip;
 
     bool Do(const QList<QByteArray>& w, const QString& tail) override
     {
@@ -50,6 +51,19 @@ public:
         }
         else if (c == "image")
             storage::WriteCartridgeImage(QString::fromStdString(CartridgeImagePath(P.ProjectFileName)), P);
+        else if (c == "row")
+            P.SetRowText(k, w[2].toInt(), w.value(3).toStdString());
+        else if (c == "key" || c == "menu") {
+            using T = SpriteTransform; // the keys, then the menu items, in the order the issue names them
+            static const QStringList kNames{"Up", "Down", "Left", "Right", "H", "V", "R", "I", "Ctrl+C", "Ctrl+V",
+                                            "Shift Up", "Shift Down", "Shift Left", "Shift Right", "Flip Horizontal",
+                                            "Flip Vertical", "Rotate", "Invert", "Copy", "Paste"};
+            static const T kTransforms[] = {T::ShiftUp, T::ShiftDown, T::ShiftLeft, T::ShiftRight, T::FlipHorizontal, T::FlipVertical, T::Rotate, T::Invert};
+            const qsizetype at = kNames.indexOf(tail) % 10;
+            if (at < 0)
+                return false;
+            at < 8 ? P.TransformSprite(k, kTransforms[at]) : at == 8 ? void(Clip = P.CopySprite(k)) : P.PasteSprite(k, Clip);
+        }
         else if (c == "rows")
             for (int r = 0; r < 8; ++r)
                 P.Sprites[k].HexRows[r] = w[2 + r] == "-" ? "" : w[2 + r].toStdString();

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScreen>
@@ -55,12 +56,58 @@ public:
             QTest::keyClick(box, Qt::Key_Delete);
             for (const QChar ch : tail) // typed as text: QTest spells out ASCII keys only
                 QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+        } else if (c == "row") {
+            auto* box = E.Find<QLineEdit>(QStringLiteral("rtbSprite%1Hex_%2").arg(k + 1).arg(w[2].toInt()));
+            box->setFocus();
+            box->selectAll();
+            QTest::keyClicks(box, QString::fromUtf8(w.value(3)));
+            if (w.size() < 5) // "row K R HEX open" leaves the edit unfinished
+                QTest::keyClick(box, Qt::Key_Return);
+        } else if (c == "key" || c == "press") {
+            if (c == "key") // a grid that cannot take the focus does not get the key
+                E.Find(QStringLiteral("picSpriteBlock%1").arg(k))->setFocus();
+            QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &E.Window;
+            const QKeyCombination key = QKeySequence::fromString(c == "press" ? QString::fromUtf8(w[1]) : tail)[0];
+            QTest::keyClick(target, key.key(), key.keyboardModifiers());
+        } else if (c == "menu") {
+            // Right-clicked as the platform reports it: the window makes the context menu event.
+            QWidget* grid = E.Find(QStringLiteral("picSpriteBlock%1").arg(k));
+            QTimer::singleShot(0, grid, [tail] {
+                auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+                for (QAction* item : menu ? menu->actions() : QList<QAction*>())
+                    if (item->text() == tail)
+                        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
+            });
+            QTest::mouseClick(E.Window.windowHandle(), Qt::RightButton, {}, grid->mapTo(&E.Window, BlockCentre(0)));
+            E.Window.activateWindow(); // the offscreen platform leaves it inactive after a popup
+            return QTest::qWaitForWindowActive(&E.Window);
+        } else if (c == "answer") {
+            E.Script.Unsaved << (w[1] == "Save" ? Dialogs::Answer::Save : w[1] == "Discard" ? Dialogs::Answer::Discard : Dialogs::Answer::Cancel);
+            if (w.size() > 2)
+                E.Script.Files << Dir.filePath(QString::fromUtf8(w[2]));
+        } else if (c == "file") {
+            E.Script.Files << QString::fromUtf8(w[1]);
+        } else if (c == "exit" || c == "close") {
+            c == "exit" ? E.Menu("mnuFileExit") : void(E.Window.close());
+        } else if (c == "drop") {
+            QMimeData files;
+            for (const QByteArray& file : w.mid(1))
+                files.setUrls(files.urls() << QUrl::fromLocalFile(QString::fromUtf8(file)));
+            QDragEnterEvent enter({100, 100}, Qt::CopyAction, &files, Qt::LeftButton, {});
+            QDropEvent drop({100, 100}, Qt::CopyAction, &files, Qt::LeftButton, {});
+            if (QApplication::sendEvent(&E.Window, &enter), enter.isAccepted())
+                QApplication::sendEvent(&E.Window, &drop);
+            QCoreApplication::processEvents();
         } else if (c == "new" || c == "new-cancel") {
             E.Script.Answers << (c == "new" ? Dialogs::Answer::Ok : Dialogs::Answer::Cancel);
             E.Menu("mnuFileNewProject");
         } else if (c == "load" || c == "save") {
             E.Script.Files << QString::fromUtf8(w[1]);
+            if (E.Script.Unsaved.isEmpty()) // a script's load drops what it changed
+                E.Script.Unsaved << Dialogs::Answer::Discard;
             E.Menu(c == "load" ? "mnuFileLoadProject" : "mnuFileSaveProject");
+            E.Script.Files.clear();
+            E.Script.Unsaved.clear();
         } else if (c == "image")
             E.Menu("mnuFileCreateBinary");
         else
@@ -119,6 +166,54 @@ private Q_SLOTS:
         RunScript(window, c);
     }
 
+    // Every undoable operation (the scripts' case of that name) undone by the
+    // keys back to the start and redone, state by state; 1,000 steps are kept.
+    void history()
+    {
+        WindowDriver w;
+        const auto project = [&] { SpriteProject p = w.E.Window.Project(); p.SelectedColor = 0; return p; }; // picking is no step
+        QList<SpriteProject> states{project()};
+        for (const Case& c : Cases("scripts.txt"))
+            if (c.Name == "every undoable operation")
+                RunScript(w, c, [&] { project() == states.last() ? void() : states.append(project()); });
+        QCOMPARE(states.size(), 21); // 20 steps: picking a colour and Copy are none
+        const auto press = [&](const char* key) { QVERIFY(w.Do({"press", key}, {})); };
+        const qsizetype last = states.size() - 1;
+        for (qsizetype n = 1; n <= 2 * last; ++n) { // back to the start, then forward to the end again
+            press(n <= last ? "Ctrl+Z" : n % 2 ? "Ctrl+Shift+Z" : "Ctrl+Y");
+            QVERIFY2(project() == states[std::abs(last - n)], qPrintable(QString::number(n)));
+        }
+        for (int i = 0; i < 1000; ++i)
+            QVERIFY(w.Do({"click", QByteArray::number(1 + i / 64 % 4), QByteArray::number(i % 64)}, {}));
+        for (int i = 0; i < 1000; ++i)
+            press("Ctrl+Z");
+        QVERIFY(project() == states.last());
+    }
+
+    // Keys, the unsaved-changes question and dropped files (keys.txt): the
+    // scripts' commands, and after "=> " what the window shows then.
+    void keys_data() { CaseRows("keys.txt"); }
+    void keys()
+    {
+        QFETCH(Case, c);
+        WindowDriver w;
+        for (const QByteArray& line : c.Lines) {
+            if (!line.startsWith("=> ")) {
+                RunScript(w, {c.Name, {line}});
+                continue;
+            }
+            const Shown now = w.Show();
+            const QList<Dialogs::Message>& boxes = w.E.Script.Messages;
+            const auto asked = std::count_if(boxes.begin(), boxes.end(), [](auto& m) { return m.Choice == Dialogs::Buttons::SaveDiscardCancel; });
+            const QString shown = QStringLiteral("modified %1 open %2 help %3 file %4 rows %5 asked %6 last %7")
+                         .arg(int(w.E.Window.isWindowModified())).arg(int(w.E.Window.isVisible()))
+                         .arg(int(w.E.Find(QStringLiteral("fmeHelp"))->isVisible()))
+                         .arg(now.File, QStringList(now.Sprites[0].Rows.begin(), now.Sprites[0].Rows.end()).join("")).arg(asked)
+                         .arg(boxes.size() < 2 ? QStringLiteral("-") : boxes.last().Title + ": " + boxes.last().Text.section("\r\n", 0, 0));
+            QCOMPARE(shown, QString::fromUtf8(line.mid(3)));
+        }
+    }
+
     void layout()
     {
         Editor e;
@@ -146,7 +241,7 @@ private Q_SLOTS:
         QCOMPARE(e.Window.size(), QSize(675, 549 + e.Window.menuBar()->height()));
         QCOMPARE(e.Window.windowFlags() & (Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint | Qt::WindowTitleHint),
                  Qt::WindowCloseButtonHint | Qt::WindowTitleHint);
-        QCOMPARE(e.Window.windowTitle(), QStringLiteral("Tilewright"));
+        QCOMPARE(e.Window.windowTitle(), QStringLiteral("Tilewright[*]"));
         QCOMPARE(e.Find<QLineEdit>(QStringLiteral("rtbSpriteName_0"))->font().family(), QStringLiteral("MS Sans Serif"));
         QCOMPARE(e.Find<QLineEdit>(QStringLiteral("rtbSprite1Hex_0"))->font().pointSizeF(), 8.5);
 
@@ -220,7 +315,6 @@ private Q_SLOTS:
         QTest::keyClick(e.Find(QStringLiteral("rtbSpriteName_1")), Qt::Key_End); // a name shows from its start
         QTest::keyClicks(e.Find(QStringLiteral("rtbSpriteName_1")), QStringLiteral("ABCDEFGHI"));
         QCOMPARE(e.Window.Project().Sprites[1].Name, std::string("Sprite2A"));
-        QTest::keyClicks(e.Find(QStringLiteral("rtbSprite3Hex_2")), QStringLiteral("7F"));
         QWidget* grid = e.Find(QStringLiteral("picSpriteBlock0"));
         QTest::mouseClick(grid, Qt::LeftButton, {}, {22, 10}); // between two blocks
         QTest::mouseClick(grid, Qt::RightButton, {}, BlockCentre(0));
@@ -228,13 +322,13 @@ private Q_SLOTS:
         QTest::mouseRelease(grid, Qt::LeftButton, {}, BlockCentre(2));
         const SpriteProject before = e.Window.Project();
         QVERIFY(before.Sprites[0] == SpriteProject().Sprites[0] && before.Sprites[2] == SpriteProject().Sprites[2]);
-        QCOMPARE(e.Find<QLineEdit>(QStringLiteral("rtbSprite3Hex_2"))->text(), QStringLiteral("00"));
         e.Menu("mnuFileCreateBinary");
         QCOMPARE(e.Script.Last(), QStringLiteral("Project error: No project file has been chosen! ()"));
+        e.Script.Unsaved << Dialogs::Answer::Discard; // the typed name
         for (const char* menu : {"mnuFileLoadProject", "mnuFileSaveProject"}) {
             const qsizetype boxes = e.Script.Messages.size();
             e.Menu(menu);
-            QCOMPARE(QString::number(e.Script.Messages.size() - boxes) + e.Script.Last(), QStringLiteral("1File Error: File error ()"));
+            QCOMPARE(QString::number(e.Script.Messages.size() - boxes) + e.Script.Last(), QString::number(menu == QByteArray("mnuFileLoadProject") ? 2 : 1) + "File Error: File error ()"); // Load asks first
         }
         e.Menu("mnuFileNewProject");
         QCOMPARE(e.Script.Messages.last().Title + e.Script.Messages.last().Text, "New Project Creation" + ReadAll(Data("new-project.txt")));
@@ -264,12 +358,11 @@ private Q_SLOTS:
         QVERIFY(shownFromStart(1));
     }
 
-    // Exit and the close box both end the event loop, without a question.
+    // Without changes, Exit and the close box both end the event loop at once.
     void exitAndClose()
     {
         for (bool viaMenu : {true, false}) {
             Editor e;
-            QTest::mouseClick(e.Find(QStringLiteral("picSpriteBlock0")), Qt::LeftButton, {}, BlockCentre(0)); // unsaved
             QTimer::singleShot(0, [&] { viaMenu ? e.Menu("mnuFileExit") : void(e.Window.close()); });
             QTimer::singleShot(20000, [] { QCoreApplication::exit(99); });
             const qsizetype boxes = e.Script.Messages.size();
@@ -296,6 +389,16 @@ private Q_SLOTS:
         }
         WhenModal([](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); });
         QCOMPARE(dialogs.ShowMessage(nullptr, {"T", "?", "", Dialogs::Buttons::OkCancel}), Dialogs::Answer::Cancel);
+        // The unsaved-changes question: Save is the default, Escape cancels.
+        for (const auto& [key, answer] : {std::pair{Qt::Key_Escape, Dialogs::Answer::Cancel}, {Qt::Key_Return, Dialogs::Answer::Save},
+                                          {Qt::Key_D, Dialogs::Answer::Discard}}) {
+            WhenModal([key = key](QWidget* w) {
+                auto* box = qobject_cast<QMessageBox*>(w);
+                QCOMPARE(box->standardButtons(), QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+                key == Qt::Key_D ? box->button(QMessageBox::Discard)->click() : QTest::keyClick(box, key);
+            });
+            QCOMPARE(dialogs.ShowMessage(nullptr, {"T", "?", "", Dialogs::Buttons::SaveDiscardCancel}), answer);
+        }
 
         QTemporaryDir dir;
         const QString file = dir.filePath("one.eap");

@@ -13,12 +13,13 @@ namespace tw::test {
 
 using ui::Dialogs;
 
-// Records every box; answers OK/Cancel boxes from Answers (Cancel when none
-// is left) and the file dialog from Files (Cancel when none is left, or "").
+// Records every box; answers OK/Cancel boxes from Answers, the unsaved-changes
+// question from Unsaved (Cancel when none is left) and the file dialog from
+// Files (Cancel when none is left, or "").
 class ScriptedDialogs final : public Dialogs {
 public:
     QList<Message> Messages;
-    QList<Answer> Answers;
+    QList<Answer> Answers, Unsaved;
     QStringList Files;
     bool WindowShownAtFirstMessage = true;
 
@@ -29,7 +30,8 @@ public:
         Messages << message;
         if (message.Choice == Buttons::Ok)
             return Answer::Ok;
-        return Answers.isEmpty() ? Answer::Cancel : Answers.takeFirst();
+        QList<Answer>& answers = message.Choice == Buttons::OkCancel ? Answers : Unsaved;
+        return answers.isEmpty() ? Answer::Cancel : answers.takeFirst();
     }
 
     std::optional<QString> ChooseProjectFile(QWidget*, FileMode) override
@@ -54,6 +56,8 @@ struct Editor {
         Window.Form_Load();
         Window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&Window));
+        Window.activateWindow(); // for the keys
+        QVERIFY(QTest::qWaitForWindowActive(&Window));
     }
 
     template <typename T = QWidget>

@@ -36,12 +36,18 @@ void SpriteProject::ClearSprite(int k)
     sprite.HexRows.fill("00");
 }
 
+void SpriteProject::SetSpriteColor(int k, std::uint8_t code)
+{
+    SpriteState& sprite = Sprites.at(k);
+    SpriteFGndColor.at(k) = code;
+    sprite.FGColorSquare = ForegroundValue(k);
+    sprite.ForeGroundValue = CodeText(code);
+}
+
 void SpriteProject::ApplySpriteColor(int k)
 {
     SpriteState& sprite = Sprites.at(k);
-    SpriteFGndColor.at(k) = SelectedColor;
-    sprite.FGColorSquare = ForegroundValue(k);
-    sprite.ForeGroundValue = CodeText(SpriteFGndColor[k]);
+    SetSpriteColor(k, SelectedColor);
     for (ColorNumber& block : sprite.Blocks)
         if (block != ScreenValue())
             block = ForegroundValue(k);
@@ -56,6 +62,69 @@ void SpriteProject::ApplyScreenColor()
         for (ColorNumber& block : Sprites[k].Blocks)
             if (block != ForegroundValue(k))
                 block = ScreenValue();
+}
+
+void SpriteProject::SetRowText(int k, int r, const std::string& text)
+{
+    Sprites.at(k).HexRows.at(r) = text;
+    DrawRow(k, r);
+}
+
+void SpriteProject::DrawRow(int k, int r)
+{
+    SpriteState& sprite = Sprites.at(k);
+    const std::uint8_t rowByte = RowTextValue(sprite.HexRows.at(r));
+    for (int c = 0; c < 8; ++c)
+        sprite.Blocks[r * 8 + c] = (rowByte & (0x80 >> c)) ? ForegroundValue(k) : ScreenValue();
+}
+
+RowBytes SpriteProject::SpriteRows(int k) const
+{
+    RowBytes rows;
+    for (int r = 0; r < kRows; ++r)
+        rows[r] = EncodeRowByte(&Sprites.at(k).Blocks[r * 8], ForegroundValue(k));
+    return rows;
+}
+
+void SpriteProject::DrawSprite(int k, const RowBytes& rows)
+{
+    SpriteState& sprite = Sprites.at(k);
+    for (int i = 0; i < kBlocks; ++i)
+        sprite.Blocks[i] = (rows[i / 8] & (0x80 >> i % 8)) ? ForegroundValue(k) : ScreenValue();
+    // Encoded from the blocks, as a click encodes: with the foreground equal
+    // to the screen colour every block counts as set.
+    for (int r = 0; r < kRows; ++r)
+        EncodeRow(k, r);
+}
+
+void SpriteProject::TransformSprite(int k, SpriteTransform transform) { DrawSprite(k, TransformRows(SpriteRows(k), transform)); }
+
+void SpriteProject::PasteSprite(int k, const SpriteClip& clip)
+{
+    SetSpriteColor(k, clip.Color < kColorCodes ? clip.Color : 7);
+    DrawSprite(k, clip.Rows);
+}
+
+RowBytes TransformRows(const RowBytes& rows, SpriteTransform transform)
+{
+    const auto bit = [&](int r, int c) { return (rows[r] >> (7 - c)) & 1; };
+    RowBytes out{};
+    for (int r = 0; r < kRows; ++r)
+        for (int c = 0; c < 8; ++c) {
+            int from = 0;
+            switch (transform) {
+            case SpriteTransform::ShiftUp: from = bit((r + 1) % 8, c); break;
+            case SpriteTransform::ShiftDown: from = bit((r + 7) % 8, c); break;
+            case SpriteTransform::ShiftLeft: from = bit(r, (c + 1) % 8); break;
+            case SpriteTransform::ShiftRight: from = bit(r, (c + 7) % 8); break;
+            case SpriteTransform::FlipHorizontal: from = bit(r, 7 - c); break;
+            case SpriteTransform::FlipVertical: from = bit(7 - r, c); break;
+            case SpriteTransform::Rotate: from = bit(7 - c, r); break; // the left column becomes the top row
+            case SpriteTransform::Invert: from = !bit(r, c); break;
+            }
+            out[r] |= static_cast<std::uint8_t>(from << (7 - c));
+        }
+    return out;
 }
 
 void SpriteProject::ViewSprite(int k) { ThumbNailCells = Sprites.at(k).Blocks; }

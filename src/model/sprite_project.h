@@ -25,6 +25,26 @@ struct SpriteState {
     friend bool operator==(const SpriteState&, const SpriteState&) = default;
 };
 
+// The whole-sprite edits. Each reads the sprite as the row encoding does (a
+// block in the sprite's foreground colour is set, any other block is clear,
+// stray colours included), moves the bits, then paints every set block in the
+// foreground colour and every clear one in the screen colour and re-encodes all
+// eight rows. Shifts wrap around: what leaves one edge comes back at the other.
+enum class SpriteTransform { ShiftUp, ShiftDown, ShiftLeft, ShiftRight, FlipHorizontal, FlipVertical, Rotate, Invert };
+
+using RowBytes = std::array<std::uint8_t, kRows>; // top row first, bit 7 the leftmost block
+
+// The bits of a transform alone; Rotate turns a quarter clockwise.
+RowBytes TransformRows(const RowBytes& rows, SpriteTransform transform);
+
+// What Copy takes from a sprite and Paste gives another: its blocks and its
+// colour code, not its name.
+struct SpriteClip {
+    RowBytes Rows{};
+    std::uint8_t Color = 7;
+    friend bool operator==(const SpriteClip&, const SpriteClip&) = default;
+};
+
 // The whole editor state. The window mirrors it; every user action is one of
 // the operations below, and the window repaints what the operation changed.
 // Strings are UTF-8.
@@ -57,6 +77,9 @@ public:
     void ClickBlock(int k, int i);
     // Re-encodes row r of sprite k from its blocks into its row text.
     void EncodeRow(int k, int r);
+    // The other way round: redraws row r's blocks from its row text, read by
+    // its first and last character as files are.
+    void DrawRow(int k, int r);
     // Paints sprite k in the screen colour and resets its rows to "00", so
     // that what is saved matches what is shown.
     void ClearSprite(int k);
@@ -66,6 +89,15 @@ public:
     void ApplyScreenColor();
     // Copies sprite k's blocks into the view cells.
     void ViewSprite(int k);
+    // The row box r of sprite k was edited: keeps the text and redraws that
+    // row's blocks from it, as a loaded file draws its rows.
+    void SetRowText(int k, int r, const std::string& text);
+    // Sprite k's rows as the encoding reads its blocks.
+    RowBytes SpriteRows(int k) const;
+    void TransformSprite(int k, SpriteTransform transform);
+    SpriteClip CopySprite(int k) const { return {SpriteRows(k), SpriteFGndColor.at(k)}; }
+    // Gives sprite k the clip's colour (a code above 7 counts as White) and blocks.
+    void PasteSprite(int k, const SpriteClip& clip);
     // Resets everything but ProjectFileTitle to an empty project.
     void NewProject();
     // The name box of sprite k was edited (UTF-8 text as typed).
@@ -76,6 +108,11 @@ public:
     friend bool operator==(const SpriteProject&, const SpriteProject&) = default;
 
     static std::string DefaultName(int k) { return "Sprite" + std::to_string(k + 1); }
+
+private:
+    void SetSpriteColor(int k, std::uint8_t code);
+    // Paints sprite k from row bytes and re-encodes its rows.
+    void DrawSprite(int k, const RowBytes& rows);
 };
 
 } // namespace tw

@@ -119,13 +119,9 @@ ReadResult ReadProjectFile(std::string_view bytes)
 
 void ParseSprite(SpriteProject& project, int k)
 {
-    SpriteState& sprite = project.Sprites.at(k);
-    for (int r = 0; r < kRows; ++r) {
-        const std::uint8_t rowByte = RowTextValue(sprite.HexRows[r]);
-        for (int c = 0; c < 8; ++c)
-            sprite.Blocks[r * 8 + c] = (rowByte & (0x80 >> c)) ? project.ForegroundValue(k) : project.ScreenValue();
-    }
-    sprite.FGColorSquare = project.ForegroundValue(k);
+    for (int r = 0; r < kRows; ++r)
+        project.DrawRow(k, r);
+    project.Sprites.at(k).FGColorSquare = project.ForegroundValue(k);
 }
 
 void ParseProjectSprites(SpriteProject& project)

@@ -12,9 +12,14 @@ std::string CompileSprite(const SpriteProject& project, int k)
 
     std::string text = sprite.Name + ":" + kLineEnd;
     text += ";" + color.ColorName + "-" + std::to_string(color.ColorCode) + kLineEnd;
-    text += kDataLinePrefix;
+    return text + DataLine(sprite.HexRows) + kLineEnd;
+}
+
+std::string DataLine(const std::array<std::string, kRows>& hexRows)
+{
+    std::string text = kDataLinePrefix;
     for (int r = 0; r < kRows; ++r) {
-        const std::string& t = sprite.HexRows[r];
+        const std::string& t = hexRows[r];
         // A byte that starts with a letter needs a leading 0 to read as a number.
         if (HexToDec(FirstChar(t)) > 9)
             text += '0';
@@ -22,7 +27,7 @@ std::string CompileSprite(const SpriteProject& project, int k)
         if (r < kRows - 1)
             text += ',';
     }
-    return text + kLineEnd;
+    return text;
 }
 
 std::string ProjectFileText(const SpriteProject& project)

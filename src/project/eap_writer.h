@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "model/sprite_project.h"
@@ -8,6 +9,9 @@ namespace tw {
 
 inline constexpr const char* kLineEnd = "\r\n";
 inline constexpr const char* kDataLinePrefix = "      db          "; // 18 characters
+
+// A db line of eight row texts, without its line end.
+std::string DataLine(const std::array<std::string, kRows>& hexRows);
 
 // The three lines (label, colour comment, db line) of sprite k, each ending
 // in CR LF, built from the name box, the row texts and the foreground colour.

@@ -60,6 +60,10 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // Nothing painted depends on the focus: taking it repaints nothing
+    // (QWidget would repaint the whole grid).
+    void focusInEvent(QFocusEvent*) override {}
+    void focusOutEvent(QFocusEvent*) override {}
 
 private:
     Geometry geometry_;

@@ -5,6 +5,8 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include <utility>
+
 namespace tw::ui {
 
 QtDialogs::~QtDialogs()
@@ -33,11 +35,18 @@ Dialogs::Answer QtDialogs::ShowMessage(QWidget* parent, const Message& message)
         box.exec();
         return Answer::Ok; // OK, Escape and the close box all mean OK
     }
-    box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-    box.setDefaultButton(QMessageBox::Ok);
+    const bool unsaved = message.Choice == Buttons::SaveDiscardCancel;
+    box.setStandardButtons(unsaved ? QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel
+                                   : QMessageBox::Ok | QMessageBox::Cancel);
+    box.setDefaultButton(unsaved ? QMessageBox::Save : QMessageBox::Ok);
     box.setEscapeButton(QMessageBox::Cancel);
     box.exec();
-    return box.clickedButton() == box.button(QMessageBox::Ok) ? Answer::Ok : Answer::Cancel;
+    const QAbstractButton* clicked = box.clickedButton();
+    for (const auto& [button, answer] : {std::pair{QMessageBox::Ok, Answer::Ok}, std::pair{QMessageBox::Save, Answer::Save},
+                                        std::pair{QMessageBox::Discard, Answer::Discard}})
+        if (clicked && clicked == box.button(button))
+            return answer;
+    return Answer::Cancel;
 }
 
 QFileDialog* QtDialogs::ProjectDialog(QWidget* parent)

@@ -15,8 +15,9 @@ namespace tw::ui {
 // the tests a scripted one.
 class Dialogs {
 public:
-    enum class Buttons { Ok, OkCancel };
-    enum class Answer { Ok, Cancel };
+    // SaveDiscardCancel: the question before unsaved changes would be lost.
+    enum class Buttons { Ok, OkCancel, SaveDiscardCancel };
+    enum class Answer { Ok, Cancel, Save, Discard };
     enum class FileMode { Load, Save };
 
     struct Message {
@@ -29,7 +30,7 @@ public:
     virtual ~Dialogs() = default;
 
     // A modal message box without an icon. An OK-only box answers Ok however
-    // it is dismissed.
+    // it is dismissed; the others answer Cancel to Escape and the close box.
     virtual Answer ShowMessage(QWidget* parent, const Message& message) = 0;
 
     // The project file dialog. Returns the full path chosen, nothing on Cancel.

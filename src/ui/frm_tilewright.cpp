@@ -1,25 +1,33 @@
 #include "ui/frm_tilewright.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDropEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QStyle>
+#include <QTimer>
+
+#include <utility>
 
 #include "cartridge/cartridge.h"
 #include "project/eap_reader.h"
 #include "ui/block_grid.h"
 #include "ui/fonts.h"
 #include "ui/help_text.h"
+#include "ui/project_history.h"
+#include "ui/sprite_clipboard.h"
 #include "ui/sprite_panel.h"
 #include "ui/titled_frame.h"
 #include "ui/twips.h"
@@ -72,13 +80,19 @@ const QString frmTilewright::kNewProjectQuestion =
                    "Select <OK> to begin a new project, or <Cancel> to return\r\n"
                    "to the existing project.");
 
+const QString frmTilewright::kUnsavedQuestion = QStringLiteral("Save changes to the project?");
+
 frmTilewright::frmTilewright(Dialogs& dialogs, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       dialogs_(dialogs)
 {
     setObjectName(QStringLiteral("frmTilewright"));
-    setWindowTitle(QStringLiteral("Tilewright"));
+    setWindowTitle(QStringLiteral("Tilewright[*]"));
     setFont(WindowFont());
+    setAcceptDrops(true);
+
+    history_ = new ProjectHistory(Model_, [this] { RefreshAll(); }, this);
+    connect(history_, &ProjectHistory::ModifiedChanged, this, &QWidget::setWindowModified);
 
     BuildMenu();
 
@@ -108,27 +122,55 @@ void frmTilewright::BuildMenu()
     // Kept inside the window, never moved to a desktop-wide menu bar.
     bar->setNativeMenuBar(false);
 
+    keys_ = new QActionGroup(this);
+    keys_->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
+
     mnuFile = bar->addMenu(QStringLiteral("File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    const auto item = [this](const char* name, const char* caption, void (frmTilewright::*handler)()) {
+    const auto item = [this](const char* name, const char* caption, void (frmTilewright::*handler)(), QKeyCombination key) {
         QAction* action = mnuFile->addAction(QString::fromLatin1(caption));
         action->setObjectName(QString::fromLatin1(name));
         connect(action, &QAction::triggered, this, handler);
+        connect(AddKey({key}), &QAction::triggered, action, &QAction::trigger);
     };
     const auto separator = [this](const char* name) { mnuFile->addSeparator()->setObjectName(QString::fromLatin1(name)); };
-    item("mnuFileNewProject", "New Project", &frmTilewright::mnuFileNewProject_Click);
+    item("mnuFileNewProject", "New Project", &frmTilewright::mnuFileNewProject_Click, Qt::CTRL | Qt::Key_N);
     separator("mnuFileSep1");
-    item("mnuFileLoadProject", "Load Project", &frmTilewright::mnuFileLoadProject_Click);
-    item("mnuFileSaveProject", "Save Project", &frmTilewright::mnuFileSaveProject_Click);
+    item("mnuFileLoadProject", "Load Project", &frmTilewright::mnuFileLoadProject_Click, Qt::CTRL | Qt::Key_O);
+    item("mnuFileSaveProject", "Save Project", &frmTilewright::mnuFileSaveProject_Click, Qt::CTRL | Qt::Key_S);
     separator("mnuFileSep2");
-    item("mnuFileCreateBinary", "Create Binary", &frmTilewright::mnuFileCreateBinary_Click);
+    item("mnuFileCreateBinary", "Create Binary", &frmTilewright::mnuFileCreateBinary_Click, Qt::CTRL | Qt::Key_B);
     separator("mnuFileSep3");
-    item("mnuFileExit", "Exit", &frmTilewright::mnuFileExit_Click);
+    item("mnuFileExit", "Exit", &frmTilewright::mnuFileExit_Click, Qt::CTRL | Qt::Key_Q);
 
     // A menu title without items that acts when clicked.
     mnuHelp = bar->addAction(QStringLiteral("Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
     connect(mnuHelp, &QAction::triggered, this, &frmTilewright::mnuHelp_Click);
+    connect(AddKey({Qt::Key_F1}), &QAction::triggered, mnuHelp, &QAction::trigger);
+
+    // The platform's undo and redo keys, and always Ctrl+Z, Ctrl+Shift+Z and Ctrl+Y.
+    const auto standard = [](QKeySequence::StandardKey which, std::initializer_list<QKeyCombination> always) {
+        QList<QKeySequence> keys = QKeySequence::keyBindings(which);
+        for (const QKeyCombination key : always)
+            if (!keys.contains(QKeySequence(key)))
+                keys << QKeySequence(key);
+        return keys;
+    };
+    connect(AddKey(standard(QKeySequence::Undo, {Qt::CTRL | Qt::Key_Z})), &QAction::triggered, this, &frmTilewright::EditUndo);
+    connect(AddKey(standard(QKeySequence::Redo, {Qt::CTRL | Qt::SHIFT | Qt::Key_Z, Qt::CTRL | Qt::Key_Y})),
+            &QAction::triggered, this, &frmTilewright::EditRedo);
+}
+
+QAction* frmTilewright::AddKey(const QList<QKeySequence>& keys)
+{
+    // An action of its own, kept off the menus: on a menu item the key would
+    // be printed beside it.
+    auto* action = new QAction(this);
+    action->setShortcuts(keys);
+    addAction(action);
+    keys_->addAction(action);
+    return action;
 }
 
 void frmTilewright::BuildDesignFrame()
@@ -142,7 +184,12 @@ void frmTilewright::BuildDesignFrame()
         auto* panel = new SpritePanel(k, &Model_.Sprites[k], fmeSpriteGen);
         panel->setGeometry(TwipsRect(kPanelCorners[k].x(), kPanelCorners[k].y(), 3525, 3735));
         connect(panel, &SpritePanel::BlockClicked, this, &frmTilewright::picSpriteBlock_Click);
+        connect(panel, &SpritePanel::RowEdited, this, &frmTilewright::rtbSpriteHex_Change);
         connect(panel, &SpritePanel::NameChanged, this, &frmTilewright::rtbSpriteName_Change);
+        connect(panel, &SpritePanel::NameFinished, history_, &ProjectHistory::EndTyping);
+        connect(panel, &SpritePanel::TransformChosen, this, &frmTilewright::picSpriteBlock_Transform);
+        connect(panel, &SpritePanel::CopyChosen, this, &frmTilewright::picSpriteBlock_Copy);
+        connect(panel, &SpritePanel::PasteChosen, this, &frmTilewright::picSpriteBlock_Paste);
         connect(panel, &SpritePanel::ViewClicked, this, &frmTilewright::cmdThumbNail_Click);
         connect(panel, &SpritePanel::ColorClicked, this, &frmTilewright::cmdSpriteColor_Click);
         connect(panel, &SpritePanel::ClearClicked, this, &frmTilewright::cmdSpriteClear_Click);
@@ -248,55 +295,147 @@ void frmTilewright::optColor_Click(int Index) { Model_.SelectColor(Index); }
 
 void frmTilewright::cmdSetBGnd_Click()
 {
+    SpriteProject before = Model_;
     Model_.ApplyScreenColor();
     RefreshView();
     RefreshScreenLabel();
     for (SpritePanel* panel : fmeSprite)
         panel->RefreshBlocks();
+    history_->Record(std::move(before));
 }
 
 void frmTilewright::picSpriteBlock_Click(int k, int Index)
 {
+    SpritePart before = SpritePart::Of(Model_, k);
     Model_.ClickBlock(k, Index);
     fmeSprite.at(k)->RefreshBlock(Index);
     fmeSprite.at(k)->RefreshRow(Index / 8);
+    history_->Record(std::move(before));
 }
 
 void frmTilewright::cmdSpriteColor_Click(int Index)
 {
+    SpritePart before = SpritePart::Of(Model_, Index);
     Model_.ApplySpriteColor(Index);
     fmeSprite.at(Index)->RefreshSquare();
     RefreshSpriteLabel(Index);
     fmeSprite.at(Index)->RefreshBlocks();
+    history_->Record(std::move(before));
 }
 
 void frmTilewright::cmdSpriteClear_Click(int Index)
 {
+    SpritePart before = SpritePart::Of(Model_, Index);
     Model_.ClearSprite(Index);
     fmeSprite.at(Index)->RefreshBlocks();
     fmeSprite.at(Index)->RefreshRows();
+    history_->Record(std::move(before));
 }
 
 void frmTilewright::cmdThumbNail_Click(int Index)
 {
+    SpriteProject before = Model_;
     Model_.ViewSprite(Index);
     RefreshView();
+    history_->Record(std::move(before));
 }
 
-void frmTilewright::rtbSpriteName_Change(int Index, const QString& text) { Model_.RenameSprite(Index, text.toStdString()); }
+void frmTilewright::rtbSpriteHex_Change(int Index, int row, const QString& text)
+{
+    SpritePart before = SpritePart::Of(Model_, Index);
+    Model_.SetRowText(Index, row, text.toStdString());
+    fmeSprite.at(Index)->RefreshRow(row);
+    fmeSprite.at(Index)->RefreshBlocks();
+    history_->Record(std::move(before));
+}
+
+void frmTilewright::rtbSpriteName_Change(int Index, const QString& text)
+{
+    // The model follows every key, so that Save writes what the box shows;
+    // the history keeps one step for the whole edit of the box.
+    SpritePart before = SpritePart::Of(Model_, Index);
+    Model_.RenameSprite(Index, text.toStdString());
+    history_->Record(std::move(before), Index);
+}
+
+void frmTilewright::picSpriteBlock_Transform(int Index, SpriteTransform transform)
+{
+    SpritePart before = SpritePart::Of(Model_, Index);
+    Model_.TransformSprite(Index, transform);
+    fmeSprite.at(Index)->RefreshBlocks();
+    fmeSprite.at(Index)->RefreshRows();
+    history_->Record(std::move(before));
+}
+
+void frmTilewright::picSpriteBlock_Copy(int Index) { PutSpriteOnClipboard(Model_.CopySprite(Index)); }
+
+void frmTilewright::picSpriteBlock_Paste(int Index)
+{
+    const std::optional<SpriteClip> clip = SpriteOnClipboard();
+    if (!clip)
+        return;
+    SpritePart before = SpritePart::Of(Model_, Index);
+    Model_.PasteSprite(Index, *clip);
+    fmeSprite.at(Index)->RefreshSquare();
+    RefreshSpriteLabel(Index);
+    fmeSprite.at(Index)->RefreshBlocks();
+    fmeSprite.at(Index)->RefreshRows();
+    history_->Record(std::move(before));
+}
+
+void frmTilewright::EditUndo()
+{
+    FinishTyping();
+    history_->Undo();
+}
+
+void frmTilewright::EditRedo()
+{
+    FinishTyping();
+    history_->Redo();
+}
+
+void frmTilewright::FinishTyping()
+{
+    for (SpritePanel* panel : fmeSprite)
+        panel->FinishTyping();
+    history_->EndTyping();
+}
+
+bool frmTilewright::ConfirmUnsavedChanges()
+{
+    FinishTyping();
+    if (!history_->IsModified())
+        return true;
+    switch (dialogs_.ShowMessage(this, {QStringLiteral("Tilewright"), kUnsavedQuestion, QString(),
+                                        Dialogs::Buttons::SaveDiscardCancel})) {
+    case Dialogs::Answer::Save:
+        return SaveProjectFile(); // a save that fails or is cancelled keeps the project
+    case Dialogs::Answer::Discard:
+        return true;
+    default:
+        return false;
+    }
+}
 
 void frmTilewright::mnuFileNewProject_Click()
 {
+    FinishTyping();
     const Dialogs::Answer answer = dialogs_.ShowMessage(
         this, {QStringLiteral("New Project Creation"), kNewProjectQuestion, QString(), Dialogs::Buttons::OkCancel});
     if (answer != Dialogs::Answer::Ok)
         return;
+    SpriteProject before = Model_;
     Model_.NewProject();
+    history_->Record(std::move(before), ProjectHistory::Scope::WholeProject);
+    history_->MarkSaved();
     RefreshAll();
 }
 
 void frmTilewright::mnuFileLoadProject_Click()
 {
+    if (!ConfirmUnsavedChanges())
+        return;
     const std::optional<QString> path = dialogs_.ChooseProjectFile(this, Dialogs::FileMode::Load);
     if (!path) {
         ShowFileError({});
@@ -314,29 +453,38 @@ void frmTilewright::OpenProjectFile(const QString& path)
         ShowFileError(read);
         return;
     }
+    SpriteProject before = Model_;
     ApplyProjectRecord(Model_, read.Record, path.toStdString(), storage::FileTitle(path).toStdString());
+    history_->Record(std::move(before), ProjectHistory::Scope::WholeProject);
+    history_->MarkSaved();
     RefreshAll();
 }
 
-void frmTilewright::mnuFileSaveProject_Click()
+void frmTilewright::mnuFileSaveProject_Click() { SaveProjectFile(); }
+
+bool frmTilewright::SaveProjectFile()
 {
+    FinishTyping();
     const std::optional<QString> path = dialogs_.ChooseProjectFile(this, Dialogs::FileMode::Save);
     if (!path) {
         ShowFileError({});
-        return;
+        return false;
     }
     const storage::Outcome saved = storage::SaveProject(*path, Model_);
     if (!saved.Ok) {
         ShowFileError(saved);
-        return;
+        return false;
     }
     // Only a file that was written becomes the project file.
     Model_.SetProjectFile(path->toStdString(), storage::FileTitle(*path).toStdString());
     RefreshCaption();
+    history_->MarkSaved();
+    return true;
 }
 
 void frmTilewright::mnuFileCreateBinary_Click()
 {
+    FinishTyping();
     if (Model_.ProjectFileName.empty()) {
         dialogs_.ShowMessage(this, {QStringLiteral("Project error"), QStringLiteral("No project file has been chosen!"),
                                     QString(), Dialogs::Buttons::Ok});
@@ -352,8 +500,8 @@ void frmTilewright::mnuFileExit_Click() { close(); }
 
 void frmTilewright::mnuHelp_Click()
 {
-    mnuFile->menuAction()->setEnabled(false);
-    mnuHelp->setEnabled(false);
+    FinishTyping();
+    SetDesignEnabled(false);
     fmeHelp->show();
     fmeHelp->raise();
     rtbHelp->setPlainText(BuildHelpText());
@@ -363,21 +511,67 @@ void frmTilewright::cmdCloseHelp_Click()
 {
     fmeHelp->hide();
     fmeSpriteGen->raise();
-    mnuFile->menuAction()->setEnabled(true);
-    mnuHelp->setEnabled(true);
+    SetDesignEnabled(true);
+}
+
+void frmTilewright::SetDesignEnabled(bool enabled)
+{
+    mnuFile->menuAction()->setEnabled(enabled);
+    mnuHelp->setEnabled(enabled);
+    keys_->setEnabled(enabled);
+    // Hidden under the help: no key may reach a grid or box there.
+    for (SpritePanel* panel : fmeSprite)
+        panel->setEnabled(enabled);
+    fmeColor->setEnabled(enabled);
+    fmeThumbNail->setEnabled(enabled);
 }
 
 void frmTilewright::Form_Terminate()
 {
-    // Nothing is asked and nothing is saved: no file stays open between
-    // commands, so ending the event loop ends the program.
+    // No file stays open between commands, so ending the event loop ends the
+    // program.
     QCoreApplication::quit();
 }
 
 void frmTilewright::closeEvent(QCloseEvent* event)
 {
+    if (!ConfirmUnsavedChanges()) {
+        event->ignore();
+        return;
+    }
     event->accept();
     Form_Terminate();
+}
+
+void frmTilewright::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (TakeDrop(event->mimeData(), false))
+        event->acceptProposedAction();
+}
+
+void frmTilewright::dropEvent(QDropEvent* event)
+{
+    if (TakeDrop(event->mimeData(), true))
+        event->acceptProposedAction();
+}
+
+bool frmTilewright::TakeDrop(const QMimeData* data, bool open)
+{
+    // One local project file, and only while the menus could load one too.
+    const QList<QUrl> urls = data->urls();
+    if (!fmeHelp->isHidden() || urls.size() != 1 || !urls.first().isLocalFile())
+        return false;
+    const QString path = urls.first().toLocalFile();
+    if (!path.endsWith(QLatin1String(".eap"), Qt::CaseInsensitive))
+        return false;
+    // Opened once the drop is over: the file manager waits for its end, and
+    // the unsaved-changes question may come first.
+    if (open)
+        QTimer::singleShot(0, this, [this, path] {
+            if (ConfirmUnsavedChanges())
+                OpenProjectFile(path);
+        });
+    return true;
 }
 
 void frmTilewright::ShowFileError(const storage::Outcome& failure)

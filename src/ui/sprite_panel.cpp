@@ -1,19 +1,42 @@
 #include "ui/sprite_panel.h"
 
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
+#include <QValidator>
+
+#include <utility>
 
 #include "ui/block_grid.h"
 #include "ui/color_swatch.h"
 #include "ui/fonts.h"
+#include "ui/sprite_clipboard.h"
 #include "ui/twips.h"
 
 namespace tw::ui {
 namespace {
 
 constexpr int kNameLength = 8;
+
+// A row box takes at most two hexadecimal digits, turned upper case as they
+// are typed; a box left with fewer is filled with leading zeros.
+class RowTextValidator final : public QValidator {
+public:
+    using QValidator::QValidator;
+
+    State validate(QString& input, int&) const override
+    {
+        input = input.toUpper();
+        for (const QChar ch : input)
+            if (!QStringLiteral("0123456789ABCDEF").contains(ch))
+                return Invalid;
+        return input.size() > 2 ? Invalid : input.size() == 2 ? Acceptable : Intermediate;
+    }
+    void fixup(QString& input) const override { input = input.rightJustified(2, u'0'); }
+};
 
 QString Indexed(const QString& name, int index) { return QStringLiteral("%1_%2").arg(name).arg(index); }
 
@@ -27,6 +50,19 @@ QPushButton* Button(const char* name, int index, const char* caption, const QRec
 
 } // namespace
 
+const std::array<SpritePanel::GridCommand, 10> SpritePanel::kGridCommands{{
+    {"Shift Up", Qt::Key_Up, SpriteTransform::ShiftUp},
+    {"Shift Down", Qt::Key_Down, SpriteTransform::ShiftDown},
+    {"Shift Left", Qt::Key_Left, SpriteTransform::ShiftLeft},
+    {"Shift Right", Qt::Key_Right, SpriteTransform::ShiftRight},
+    {"Flip Horizontal", Qt::Key_H, SpriteTransform::FlipHorizontal},
+    {"Flip Vertical", Qt::Key_V, SpriteTransform::FlipVertical},
+    {"Rotate", Qt::Key_R, SpriteTransform::Rotate},
+    {"Invert", Qt::Key_I, SpriteTransform::Invert},
+    {"Copy", Qt::CTRL | Qt::Key_C, std::nullopt},
+    {"Paste", Qt::CTRL | Qt::Key_V, std::nullopt, true},
+}};
+
 SpritePanel::SpritePanel(int spriteIndex, const SpriteState* sprite, QWidget* parent)
     : TitledFrame(QStringLiteral("Sprite #%1").arg(spriteIndex + 1), parent), index_(spriteIndex), sprite_(sprite)
 {
@@ -38,13 +74,23 @@ SpritePanel::SpritePanel(int spriteIndex, const SpriteState* sprite, QWidget* pa
     grid_->setGeometry(QRect(QPoint(Px(120), Px(360)), grid_->GridExtent()));
     grid_->setFocusPolicy(Qt::StrongFocus); // the editing keys work on the grid
     connect(grid_, &BlockGrid::CellClicked, this, [this](int block) { Q_EMIT BlockClicked(index_, block); });
+    grid_->installEventFilter(this);
+    grid_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(grid_, &QWidget::customContextMenuRequested, this, &SpritePanel::ShowGridMenu);
+
+    auto* rowRules = new RowTextValidator(this);
 
     for (int r = 0; r < kRows; ++r) {
         auto* box = new QLineEdit(this);
         box->setObjectName(Indexed(QStringLiteral("rtbSprite%1Hex").arg(spriteIndex + 1), r));
         box->setGeometry(TwipsRect(3015, 360 + 360 * r, 360, 315));
         box->setFont(textFont);
-        box->setReadOnly(true); // the program alone writes the row texts
+        box->setValidator(rowRules);
+        // A file dropped anywhere on the window opens it, text boxes included.
+        box->setAcceptDrops(false);
+        // Not isModified(): a validator that changes the text clears that.
+        connect(box, &QLineEdit::textEdited, this, [this, r] { typed_[r] = true; });
+        connect(box, &QLineEdit::editingFinished, this, [this, r] { FinishRow(r); });
         rows_[r] = box;
     }
 
@@ -57,6 +103,8 @@ SpritePanel::SpritePanel(int spriteIndex, const SpriteState* sprite, QWidget* pa
     rtbSpriteName_->setGeometry(TwipsRect(600, 3360, 735, 255));
     rtbSpriteName_->setFont(textFont);
     rtbSpriteName_->setMaxLength(kNameLength);
+    rtbSpriteName_->setAcceptDrops(false);
+    connect(rtbSpriteName_, &QLineEdit::editingFinished, this, [this] { Q_EMIT NameFinished(index_); });
     // Every change of the box, typed or set, is the sprite's name.
     connect(rtbSpriteName_, &QLineEdit::textChanged, this,
             [this](const QString& text) { Q_EMIT NameChanged(index_, text); });
@@ -77,11 +125,83 @@ SpritePanel::SpritePanel(int spriteIndex, const SpriteState* sprite, QWidget* pa
     RefreshName();
 }
 
+void SpritePanel::FinishTyping()
+{
+    for (int r = 0; r < kRows; ++r)
+        FinishRow(r);
+}
+
+void SpritePanel::FinishRow(int row)
+{
+    QLineEdit* box = rows_.at(row);
+    if (!std::exchange(typed_.at(row), false))
+        return; // only typing changes a row; focus passing through does not
+    QString text = box->text();
+    int at = 0;
+    const QValidator::State state = box->validator()->validate(text, at);
+    if (state == QValidator::Invalid)
+        return;
+    if (state == QValidator::Intermediate)
+        box->validator()->fixup(text);
+    Q_EMIT RowEdited(index_, row, text);
+}
+
+bool SpritePanel::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == grid_ && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QKeyCombination pressed(key->modifiers() & ~Qt::KeypadModifier, Qt::Key(key->key()));
+        for (const GridCommand& command : kGridCommands)
+            if (command.Key == pressed) {
+                RunGridCommand(command);
+                return true;
+            }
+    }
+    // A menu or another window taking the focus for a while is no end of the
+    // editing; the box keeps its cursor and selection then, as Qt does.
+    if (watched == rtbSpriteName_ && event->type() == QEvent::FocusOut) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+            ShowNameFromStart();
+    }
+    return TitledFrame::eventFilter(watched, event);
+}
+
+void SpritePanel::RunGridCommand(const GridCommand& command)
+{
+    if (command.Transform)
+        Q_EMIT TransformChosen(index_, *command.Transform);
+    else if (command.Paste)
+        Q_EMIT PasteChosen(index_);
+    else
+        Q_EMIT CopyChosen(index_);
+}
+
+void SpritePanel::ShowGridMenu(const QPoint& at)
+{
+    // Built when asked for: most sessions never open it.
+    QMenu menu(grid_);
+    for (std::size_t i = 0; i < kGridCommands.size(); ++i) {
+        if (i == 4 || i == 8) // shifts | flips, rotate, invert | copy, paste
+            menu.addSeparator();
+        QAction* action = menu.addAction(QString::fromLatin1(kGridCommands[i].Text));
+        action->setData(int(i));
+        if (kGridCommands[i].Paste)
+            action->setEnabled(SpriteOnClipboard().has_value());
+    }
+    if (const QAction* chosen = menu.exec(grid_->mapToGlobal(at)))
+        RunGridCommand(kGridCommands.at(chosen->data().toUInt()));
+}
+
 void SpritePanel::RefreshBlock(int block) { grid_->RefreshCell(block); }
 
 void SpritePanel::RefreshBlocks() { grid_->update(); }
 
-void SpritePanel::RefreshRow(int row) { rows_.at(row)->setText(QString::fromStdString(sprite_->HexRows.at(row))); }
+void SpritePanel::RefreshRow(int row)
+{
+    typed_.at(row) = false;
+    rows_.at(row)->setText(QString::fromStdString(sprite_->HexRows.at(row)));
+}
 
 void SpritePanel::RefreshRows()
 {
@@ -101,18 +221,6 @@ void SpritePanel::RefreshName()
 // The box is narrower than eight wide letters, and a line edit keeps its text
 // scrolled to the cursor: left at the end, "ABCDEFGH" would show as "CDEFGH".
 void SpritePanel::ShowNameFromStart() { rtbSpriteName_->setCursorPosition(0); }
-
-bool SpritePanel::eventFilter(QObject* watched, QEvent* event)
-{
-    // A menu or another window taking the focus for a while is no end of the
-    // editing; the box keeps its cursor and selection then, as Qt does.
-    if (watched == rtbSpriteName_ && event->type() == QEvent::FocusOut) {
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
-            ShowNameFromStart();
-    }
-    return TitledFrame::eventFilter(watched, event);
-}
 
 void SpritePanel::RefreshSquare() { picSpriteFGColor_->update(); }
 

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QKeyCombination>
 
 #include <array>
+#include <optional>
 
 #include "model/sprite_project.h"
 #include "ui/titled_frame.h"
@@ -19,6 +21,8 @@ class ColorSwatch;
 // row boxes, the name box, the colour square and the View, Color and Clear
 // buttons. It shows the model's SpriteState and reports the user's actions;
 // the window carries them out and tells the panel what to repaint.
+//
+// The grid also takes the keys and the context menu of kGridCommands.
 class SpritePanel : public TitledFrame {
     Q_OBJECT
 
@@ -38,23 +42,48 @@ public:
 
     BlockGrid* Grid() const { return grid_; }
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    // What the grid's keys and context menu do, in menu order: a transform,
+    // or else Copy or Paste.
+    struct GridCommand {
+        const char* Text;
+        QKeyCombination Key;
+        std::optional<SpriteTransform> Transform;
+        bool Paste = false;
+    };
+    static const std::array<GridCommand, 10> kGridCommands;
+
+    // Hands on what is typed in a row box and not yet finished (the window
+    // calls it before a command that reads or replaces the project).
+    void FinishTyping();
 
 Q_SIGNALS:
     void BlockClicked(int spriteIndex, int block);
+    // A row box edit finished (Return or leaving the box): two upper-case
+    // hexadecimal digits.
+    void RowEdited(int spriteIndex, int row, const QString& text);
     void NameChanged(int spriteIndex, const QString& text);
+    void NameFinished(int spriteIndex);
+    void TransformChosen(int spriteIndex, SpriteTransform transform);
+    void CopyChosen(int spriteIndex);
+    void PasteChosen(int spriteIndex);
     void ViewClicked(int spriteIndex);
     void ColorClicked(int spriteIndex);
     void ClearClicked(int spriteIndex);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void ShowNameFromStart();
+    void FinishRow(int row);
+    void RunGridCommand(const GridCommand& command);
+    void ShowGridMenu(const QPoint& at);
 
     int index_;
     const SpriteState* sprite_;
     BlockGrid* grid_ = nullptr;
     std::array<QLineEdit*, kRows> rows_{};
+    std::array<bool, kRows> typed_{}; // typed in since the row was last shown or handed on
     QLabel* lblName_ = nullptr;
     QLineEdit* rtbSpriteName_ = nullptr;
     ColorSwatch* picSpriteFGColor_ = nullptr;
