@@ -1,9 +1,10 @@
 // tilewright: the sprite editor for the Emerson Arcadia 2001.
 //
-//   tilewright [FILE.eap]
+//   tilewright [FILE.eap | PICTURE.png]
 //
 // With a file, the editor opens it after the welcome box as Load Project
-// would. Qt's own options (-platform, -style, ...) are taken as usual.
+// would; a picture is imported as tilewright-cli import reads it, into a new
+// unsaved project. Qt's own options (-platform, -style, ...) are taken as usual.
 #include <QApplication>
 #include <QByteArray>
 #include <QCommandLineParser>
@@ -24,11 +25,11 @@ const QString kDesktopId = QStringLiteral("io.github.tilewright.Tilewright");
 void DescribeArguments(QCommandLineParser& parser)
 {
     parser.setApplicationDescription(QStringLiteral("Sprite editor for the Emerson Arcadia 2001.\n"
-                                                    "Opens FILE.eap, when given, after the welcome box."));
+                                                    "Opens FILE.eap, or the sprites of PICTURE.png, when given, after the welcome box."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("Project file to open."),
-                                 QStringLiteral("[FILE.eap]"));
+    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("Project file, or picture, to open."),
+                                 QStringLiteral("[FILE.eap | PICTURE.png]"));
 }
 
 // True when the arguments ask for --help or --version. Those are answered

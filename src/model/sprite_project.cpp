@@ -153,7 +153,7 @@ void SpriteProject::SetProjectFile(const std::string& fileName, const std::strin
 {
     ProjectFileName = fileName;
     ProjectFileTitle = fileTitle;
-    FrameCaption = "Sprite Design [Project: " + fileTitle + "]";
+    FrameCaption = fileName.empty() ? kNoProjectCaption : "Sprite Design [Project: " + fileTitle + "]";
 }
 
 } // namespace tw

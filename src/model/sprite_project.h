@@ -102,7 +102,8 @@ public:
     void NewProject();
     // The name box of sprite k was edited (UTF-8 text as typed).
     void RenameSprite(int k, const std::string& name) { Sprites.at(k).Name = name; }
-    // Records the current project file and names it in the caption.
+    // Records the current project file and names it in the caption; an empty
+    // name means there is none.
     void SetProjectFile(const std::string& fileName, const std::string& fileTitle);
 
     friend bool operator==(const SpriteProject&, const SpriteProject&) = default;

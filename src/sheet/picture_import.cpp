@@ -1,6 +1,7 @@
 #include "sheet/picture_import.h"
 
 #include <QBuffer>
+#include <QFileInfo>
 #include <QImageReader>
 
 #include <array>
@@ -154,6 +155,12 @@ storage::ReadOutcome ImportPicture(const QImage& source)
         }
     }
     return outcome;
+}
+
+bool IsPictureName(const QString& path)
+{
+    const QByteArray suffix = QFileInfo(path).suffix().toLower().toLatin1();
+    return suffix != "eap" && QImageReader::supportedImageFormats().contains(suffix);
 }
 
 storage::ReadOutcome ImportPictureFile(const QString& path)

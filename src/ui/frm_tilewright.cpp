@@ -23,6 +23,7 @@
 
 #include "cartridge/cartridge.h"
 #include "project/eap_reader.h"
+#include "sheet/picture_import.h"
 #include "ui/block_grid.h"
 #include "ui/fonts.h"
 #include "ui/help_text.h"
@@ -448,15 +449,19 @@ void frmTilewright::OpenProjectFile(const QString& path)
 {
     // The file is read in full before anything of the project changes, so a
     // bad file leaves the project as it was.
-    const storage::ReadOutcome read = storage::ReadProject(path);
+    const bool picture = sheet::IsPictureName(path);
+    const storage::ReadOutcome read = picture ? sheet::ImportPictureFile(path) : storage::ReadProject(path);
     if (!read.Ok) {
         ShowFileError(read);
         return;
     }
     SpriteProject before = Model_;
-    ApplyProjectRecord(Model_, read.Record, path.toStdString(), storage::FileTitle(path).toStdString());
+    // A picture's sprites are a new project: saved nowhere yet.
+    ApplyProjectRecord(Model_, read.Record, picture ? std::string() : path.toStdString(),
+                       picture ? std::string() : storage::FileTitle(path).toStdString());
     history_->Record(std::move(before), ProjectHistory::Scope::WholeProject);
-    history_->MarkSaved();
+    if (!picture)
+        history_->MarkSaved();
     RefreshAll();
 }
 
@@ -557,12 +562,13 @@ void frmTilewright::dropEvent(QDropEvent* event)
 
 bool frmTilewright::TakeDrop(const QMimeData* data, bool open)
 {
-    // One local project file, and only while the menus could load one too.
+    // One local project file or picture, and only while the menus could load
+    // one too.
     const QList<QUrl> urls = data->urls();
     if (!fmeHelp->isHidden() || urls.size() != 1 || !urls.first().isLocalFile())
         return false;
     const QString path = urls.first().toLocalFile();
-    if (!path.endsWith(QLatin1String(".eap"), Qt::CaseInsensitive))
+    if (!path.endsWith(QLatin1String(".eap"), Qt::CaseInsensitive) && !sheet::IsPictureName(path))
         return false;
     // Opened once the drop is over: the file manager waits for its end, and
     // the unsaved-changes question may come first.

@@ -70,7 +70,8 @@ public:
     void mnuFileLoadProject_Click();
     // What Load Project does once the file is chosen: reads `path` in full,
     // then either shows it or shows the file error and changes nothing. Also
-    // opens the file named on the command line and a dropped file.
+    // opens the file named on the command line and a dropped file. A picture
+    // (sheet::IsPictureName) is imported instead, as a new unsaved project.
     void OpenProjectFile(const QString& path);
     void mnuFileSaveProject_Click();
     void mnuFileCreateBinary_Click();
