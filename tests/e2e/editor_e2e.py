@@ -123,7 +123,10 @@ try:
         run("xdotool", "mousemove", *first.at(button(k, 600, 735)), "click", 1, "key", "ctrl+a", "type", name)
     first.click(*[block(k, i) for k, r in enumerate([SHIP, ALIEN]) for i in range(64) if r[i // 8] & 128 >> i % 8])
     first.click(option(1), ctl(315, 3255, 1095, 255, COLORS), button(0, 1680, 570))  # Screen Color, View
-    drawn = row(0, SHIP, 0, YELLOW) + row(0, SHIP, 5, YELLOW) + row(1, ALIEN, 3, GREEN) + [(block(3, 9), BLUE)]
+    first.click(block(2, 0))  # one click too many, taken back with Ctrl+Z: the saved file shows its row restored
+    first.expect("the click too many", [(block(2, 0), (255, 255, 255))])
+    run("xdotool", "key", "--clearmodifiers", "ctrl+z")
+    drawn = row(0, SHIP, 0, YELLOW) + row(0, SHIP, 5, YELLOW) + row(1, ALIEN, 3, GREEN) + [(block(2, 0), BLUE)]
     # and in the view of Ship: the surround and cell 3
     first.expect("the worked example", drawn + [(ctl(45, 45, at=VIEW), BLUE), (ctl(480, 120, 135, 135, VIEW), YELLOW)])
     first.menu("Save Project", "Save As", "key", "--clearmodifiers", "ctrl+a", "type", f"{WORK}/ship.eap\r")
