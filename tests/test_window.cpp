@@ -225,15 +225,9 @@ private Q_SLOTS:
             const auto px = [&](int i) { return (f[i].toInt() + 7) / 15; };
             QCOMPARE(w->parentWidget()->objectName().toLatin1() + ' ' + f[0], f[1] + ' ' + f[0]);
             QCOMPARE(w->geometry(), QRect(px(2), px(3), px(4), px(5)));
-            QString caption = f.value(6, "-");
-            if (auto* frame = qobject_cast<QGroupBox*>(w))
-                QCOMPARE(frame->title(), caption);
-            else if (auto* button = qobject_cast<QAbstractButton*>(w))
-                QCOMPARE(button->text(), caption);
-            else if (auto* label = qobject_cast<QLabel*>(w))
-                QCOMPARE(label->text(), caption);
-            else if (auto* box = qobject_cast<QLineEdit*>(w))
-                QCOMPARE(box->text(), caption);
+            const QVariant caption = w->property(qobject_cast<QGroupBox*>(w) ? "title" : "text"); // frames, buttons, labels, boxes
+            if (caption.isValid())
+                QCOMPARE(caption.toString(), QString::fromUtf8(f.value(6)));
         }
         // Fixed: the client area under the menu bar, no resizing, only a close box.
         QCOMPARE(e.Window.centralWidget()->geometry(), QRect(0, e.Window.menuBar()->height(), 675, 549));
