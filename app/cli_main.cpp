@@ -86,10 +86,10 @@ int Lint(const QString& path)
     return report.Warnings.empty() ? kOk : kFailed;
 }
 
-// The png and import commands' picture code, from its module: beside the program (a build
-// folder), else where it is installed. Null, with the reason, if it cannot be
-// loaded.
-const tw::cli::PngWriter* LoadPngWriter(QString& problem)
+// The png and import commands' picture code, from its module: beside the
+// program (a build folder), else where it is installed. Null, with the
+// reason, if it cannot be loaded.
+const tw::cli::PictureModule* LoadPictureModule(QString& problem)
 {
     const QDir programFolder(QCoreApplication::applicationDirPath());
     const QString name = QString::fromLatin1(tw::cli::kPngModuleName);
@@ -111,10 +111,10 @@ const tw::cli::PngWriter* LoadPngWriter(QString& problem)
 }
 
 // The picture module, or nothing after saying why it cannot be loaded.
-const tw::cli::PngWriter* PictureModule()
+const tw::cli::PictureModule* OpenPictureModule()
 {
     QString problem;
-    const tw::cli::PngWriter* module = LoadPngWriter(problem);
+    const tw::cli::PictureModule* module = LoadPictureModule(problem);
     if (!module) {
         Err() << "tilewright-cli: " << problem << "\n";
         Err().flush();
@@ -241,7 +241,7 @@ int main(int argc, char* argv[])
             return Usage(QStringLiteral("png takes one project file"));
         if (!parser.isSet(outputOption))
             return Usage(QStringLiteral("png needs -o SHEET.png"));
-        const tw::cli::PngWriter* writer = PictureModule();
+        const tw::cli::PictureModule* writer = OpenPictureModule();
         if (!writer)
             return kFailed;
         int scale = writer->DefaultScale;
@@ -262,7 +262,7 @@ int main(int argc, char* argv[])
     if (command == QLatin1String("import")) {
         if (files.size() != 1)
             return Usage(QStringLiteral("import takes one picture"));
-        const tw::cli::PngWriter* module = PictureModule();
+        const tw::cli::PictureModule* module = OpenPictureModule();
         if (!module)
             return kFailed;
         const QString output = parser.isSet(outputOption)

@@ -1,4 +1,4 @@
-// tilewright-cli-png.so: the sprite-sheet writer of tilewright-cli png.
+// tilewright-cli-png.so: the picture code of tilewright-cli png and import.
 #include "cli_png.h"
 
 #include "sheet/picture_import.h"
@@ -6,12 +6,12 @@
 
 namespace {
 
-const tw::cli::PngWriter kWriter{tw::sheet::kMinScale, tw::sheet::kMaxScale, tw::sheet::kDefaultScale,
-                                 &tw::sheet::WriteSpriteSheet, &tw::sheet::ImportPictureFile};
+const tw::cli::PictureModule kModule{tw::sheet::kMinScale, tw::sheet::kMaxScale, tw::sheet::kDefaultScale,
+                                     &tw::sheet::WriteSpriteSheet, &tw::sheet::ImportPictureFile};
 
 } // namespace
 
-extern "C" __attribute__((visibility("default"))) const tw::cli::PngWriter* tilewright_cli_png_writer()
+extern "C" __attribute__((visibility("default"))) const tw::cli::PictureModule* tilewright_cli_png_writer()
 {
-    return &kWriter;
+    return &kModule;
 }

@@ -13,7 +13,7 @@
 namespace tw::cli {
 
 // What the module hands the program.
-struct PngWriter {
+struct PictureModule {
     int MinScale;
     int MaxScale;
     int DefaultScale;
@@ -28,6 +28,6 @@ struct PngWriter {
 // and the one function it exports.
 inline constexpr char kPngModuleName[] = "tilewright-cli-png.so";
 inline constexpr char kPngModuleEntry[] = "tilewright_cli_png_writer";
-using PngModuleEntry = const PngWriter* (*)();
+using PngModuleEntry = const PictureModule* (*)();
 
 } // namespace tw::cli
