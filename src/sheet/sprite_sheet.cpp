@@ -51,9 +51,9 @@ QImage RenderSpriteSheet(const SpriteProject& project, int scale)
 storage::Outcome WriteSpriteSheet(const QString& path, const SpriteProject& project, int scale)
 {
     QImage image = RenderSpriteSheet(project, scale);
-    image.setText(QString::fromLatin1(kProjectTextKey), QString::fromLatin1(ProjectFileBytes(project)));
     if (image.isNull())
         return {false, QStringLiteral("cannot draw the sheet at scale %1").arg(scale), 0};
+    image.setText(QString::fromLatin1(kProjectTextKey), QString::fromLatin1(ProjectFileBytes(project)));
     // Encoded in memory first, then written as the project files are, so that
     // a full disk or a file size limit is caught with its reason.
     QByteArray png;

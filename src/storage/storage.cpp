@@ -203,7 +203,6 @@ Outcome SaveProject(const QString& path, const SpriteProject& project, const Mad
     return WriteAtomically(path, bytes.data(), static_cast<qint64>(bytes.size()), from);
 }
 
-
 Outcome CheckNotItsSource(const QString& target, const MadeFrom& from)
 {
     if (from.Source.isEmpty())
