@@ -271,7 +271,7 @@ int main(int argc, char* argv[])
         const tw::storage::ReadOutcome read = module->Import(files[0]);
         if (!read.Ok)
             return Report(files[0], read);
-        tw::ApplyProjectRecord(project, read.Record, {}, {});
+        tw::ApplyProjectRecord(project, read.Record, {});
         const tw::storage::Outcome saved =
             tw::storage::SaveProject(output, project, {files[0], QStringLiteral("project"), QStringLiteral("picture")});
         return saved.Ok ? kOk : Report(output, saved);

@@ -19,7 +19,7 @@ public:
         return Answer::Ok;
     }
 
-    std::optional<QString> ChooseProjectFile(QWidget*, FileMode) override { return std::nullopt; }
+    std::optional<QString> ChooseProjectFile(QWidget*, FileMode, const QString&) override { return std::nullopt; }
 };
 
 } // namespace tw::bench

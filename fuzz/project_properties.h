@@ -32,17 +32,16 @@ inline SpriteProject EditedProject()
     }
     p.ViewSprite(1);
     p.SelectColor(5);
-    p.SetProjectFile("/before/old.eap", "old.eap");
+    p.ProjectFileName = "/before/old.eap";
     return p;
 }
 
 // What a file load does to a project: read, and apply only a complete record.
-inline ReadResult LoadBytes(SpriteProject& project, std::string_view bytes, const std::string& fileName,
-                            const std::string& fileTitle)
+inline ReadResult LoadBytes(SpriteProject& project, std::string_view bytes, const std::string& fileName)
 {
     ReadResult result = ReadProjectFile(bytes);
     if (result.Record)
-        ApplyProjectRecord(project, *result.Record, fileName, fileTitle);
+        ApplyProjectRecord(project, *result.Record, fileName);
     return result;
 }
 
@@ -101,7 +100,7 @@ inline std::string CheckProjectFileProperties(std::string_view bytes)
 {
     static const SpriteProject before = EditedProject();
     SpriteProject project = before;
-    const ReadResult result = LoadBytes(project, bytes, "/fuzz/in.eap", "in.eap");
+    const ReadResult result = LoadBytes(project, bytes, "/fuzz/in.eap");
     if (!result.Record) {
         if (!(project == before))
             return "a failed load changed the project";
@@ -119,7 +118,7 @@ inline std::string CheckProjectFileProperties(std::string_view bytes)
     if (std::string why = CheckSavedShape(first); !why.empty())
         return why;
     SpriteProject reloaded = before;
-    const ReadResult again = LoadBytes(reloaded, first, "/fuzz/saved.eap", "saved.eap");
+    const ReadResult again = LoadBytes(reloaded, first, "/fuzz/saved.eap");
     if (!again.Record)
         return "a saved file does not load: line " + std::to_string(again.Error.Line) + ": " + again.Error.Reason;
     if (std::string why = CheckLoadedProject(reloaded, "/fuzz/saved.eap"); !why.empty())

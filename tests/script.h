@@ -10,9 +10,10 @@
 //   key K KEY (pressed on sprite K's grid: Up, H, Ctrl+C, ...) | menu K ITEM
 //   (picked from the grid's context menu) | rows K T0..T7 and paint K I
 //   LETTER (model only) | press KEY | answer Save|Discard|Cancel [NAME] (the
-//   next unsaved-changes question) | file FILE (the next file chosen) | exit
-//   | close | drop FILE... (window only)
-//   expect, then the 14 lines of what the project shows
+//   next unsaved-changes question) | file FILE|= (the next file chosen; =: the
+//   one the dialog offers) | open FILE (as the command line does) | focus
+//   CONTROL | exit | close | drop FILE... (window only)
+//   expect, then the 13 lines of what the project shows
 //
 // K is the sprite number 1 to 4, I a block 0 to 63; FILE is relative to the
 // source tree and copied into a scratch folder; NAME lands in that folder.
@@ -44,8 +45,10 @@ inline char Letter(quint32 value, bool rgb)
 // What a project shows.
 struct Shown {
     int Screen = 0, Selected = 0;
-    QString ScreenLabel, Caption, File;
+    QString ScreenLabel;
     char Surround = 0;
+    QString File; // the project file's name, as the design frame's caption names it
+    bool Modified = false;
     struct Sprite {
         int Fg = 0;
         char Square = 0;
@@ -57,8 +60,8 @@ struct Shown {
 
     QString Dump() const
     {
-        QString text = QStringLiteral("screen %1 selected %2 label %3 surround %4\ncaption %5 file %6\n")
-                           .arg(Screen).arg(Selected).arg(ScreenLabel).arg(QChar(Surround)).arg(Caption, File);
+        QString text = QStringLiteral("screen %1 selected %2 label %3 surround %4 file %5 modified %6\n")
+                           .arg(Screen).arg(Selected).arg(ScreenLabel).arg(QChar(Surround)).arg(File).arg(int(Modified));
         for (int k = 0; k < 4; ++k)
             text += QStringLiteral("sprite %1 fg %2 square %3 label %4 name '%5'\n")
                         .arg(k + 1).arg(Sprites[k].Fg).arg(QChar(Sprites[k].Square)).arg(Sprites[k].Label, Sprites[k].Name);
@@ -87,19 +90,20 @@ inline void RunScript(Driver& driver, const Case& script, const std::function<vo
         const QByteArray& line = script.Lines[i];
         QList<QByteArray> w = line.split(' ');
         if (w[0] == "expect") {
-            QCOMPARE(driver.Show().Dump(), QString::fromUtf8(script.Lines.mid(i + 1, 14).join('\n') + '\n'));
-            i += 14;
+            QCOMPARE(driver.Show().Dump(), QString::fromUtf8(script.Lines.mid(i + 1, 13).join('\n') + '\n'));
+            i += 13;
             continue;
         }
         for (int r = 0; w[0] == "draw" && r < 64; ++r)
             if (w[2 + r / 8].toInt(nullptr, 16) & (0x80 >> r % 8))
                 QVERIFY(driver.Do({"click", w[1], QByteArray::number(r)}, {}));
         const QString scratch = driver.Dir.filePath(QFileInfo(QString::fromUtf8(w.value(1))).fileName());
-        if (w[0] == "load" || w[0] == "drop" || w[0] == "file") {
+        const bool copied = (w[0] == "load" || w[0] == "open" || w[0] == "drop" || w[0] == "file") && w[1] != "=";
+        if (copied) {
             QFile::remove(scratch);
             QVERIFY(QFile::copy(Source(QString::fromUtf8(w[1])), scratch) || w[0] == "file");
         }
-        if (w[0] == "load" || w[0] == "save" || w[0] == "drop" || w[0] == "file")
+        if (copied || w[0] == "save")
             w[1] = scratch.toUtf8();
         if (w[0] != "draw" && !driver.Do(w, QString::fromUtf8(Unescape(line.mid(line.indexOf(' ', w[0].size() + 1) + 1)))))
             QSKIP(qPrintable("no way to " + line));

@@ -3,7 +3,7 @@
 // and the lint table.
 #include <random>
 
-#include "cartridge/cartridge.h"
+#include "document/project_document.h"
 #include "lint/eap_lint.h"
 #include "model/row_encoding.h"
 #include "project/eap_writer.h"
@@ -15,44 +15,52 @@ using namespace tw::test;
 
 namespace {
 
-class ModelDriver : public Driver {
+// The document, with the one way in that no user action has: the project as
+// it stands, for the model-only states of the scripts.
+class TestDocument : public document::ProjectDocument {
 public:
-    SpriteProject P;
-    SpriteClip Clip;
+    using ProjectDocument::MutableProject;
+};
+
+class DocumentDriver : public Driver {
+public:
+    TestDocument D;
+    SpriteClip Clip; // the clipboard
 
     bool Do(const QList<QByteArray>& w, const QString& tail) override
     {
         const QByteArray& c = w[0];
         const int k = w.value(1).toInt() - 1;
         const QString path = QString::fromUtf8(w.value(1));
+        SpriteProject& p = D.MutableProject();
         if (c == "pick")
-            P.SelectColor(k + 1);
+            D.SelectColor(k + 1);
         else if (c == "color")
-            P.ApplySpriteColor(k);
+            D.ApplySpriteColor(k);
         else if (c == "screen")
-            P.ApplyScreenColor();
+            D.ApplyScreenColor();
         else if (c == "clear")
-            P.ClearSprite(k);
+            D.ClearSprite(k);
         else if (c == "view")
-            P.ViewSprite(k);
+            D.ViewSprite(k);
         else if (c == "click")
             for (qsizetype i = 2; i < w.size(); ++i)
-                P.ClickBlock(k, w[i].toInt());
-        else if (c == "name")
-            P.RenameSprite(k, tail.toStdString());
-        else if (c == "new")
-            P.NewProject();
+                D.ClickBlock(k, w[i].toInt());
+        else if (c == "name") {
+            D.RenameSprite(k, tail.toStdString());
+            D.EndTyping();
+        } else if (c == "new")
+            D.NewProject();
         else if (c == "load")
-            storage::LoadProject(path, P);
-        else if (c == "save") {
-            // As Save Project does: only a file that was written becomes the project file.
-            if (storage::SaveProject(path, P).Ok)
-                P.SetProjectFile(path.toStdString(), QFileInfo(path).fileName().toStdString());
-        }
+            D.Open(path);
+        else if (c == "save")
+            D.Save(path);
         else if (c == "image")
-            storage::WriteCartridgeImage(QString::fromStdString(CartridgeImagePath(P.ProjectFileName)), P);
+            D.CreateBinary();
         else if (c == "row")
-            P.SetRowText(k, w[2].toInt(), w.value(3).toStdString());
+            D.SetRowText(k, w[2].toInt(), w.value(3).toStdString());
+        else if (c == "press" && (w[1] == "Ctrl+Z" || w[1] == "Ctrl+Y" || w[1] == "Ctrl+Shift+Z"))
+            w[1] == "Ctrl+Z" ? D.Undo() : D.Redo();
         else if (c == "key" || c == "menu") {
             using T = SpriteTransform; // the keys, then the menu items, in the order the issue names them
             static const QStringList kNames{"Up", "Down", "Left", "Right", "H", "V", "R", "I", "Ctrl+C", "Ctrl+V",
@@ -62,13 +70,13 @@ public:
             const qsizetype at = kNames.indexOf(tail) % 10;
             if (at < 0)
                 return false;
-            at < 8 ? P.TransformSprite(k, kTransforms[at]) : at == 8 ? void(Clip = P.CopySprite(k)) : P.PasteSprite(k, Clip);
+            at < 8 ? D.TransformSprite(k, kTransforms[at]) : at == 8 ? void(Clip = D.Project().CopySprite(k)) : D.PasteSprite(k, Clip);
         }
         else if (c == "rows")
             for (int r = 0; r < 8; ++r)
-                P.Sprites[k].HexRows[r] = w[2 + r] == "-" ? "" : w[2 + r].toStdString();
+                p.Sprites[k].HexRows[r] = w[2 + r] == "-" ? "" : w[2 + r].toStdString();
         else if (c == "paint")
-            P.Sprites[k].Blocks[w[2].toInt()] = w[3] == "?" ? 0x123456 : kColours[QByteArray(".BRMGCYW").indexOf(w[3])].Number;
+            p.Sprites[k].Blocks[w[2].toInt()] = w[3] == "?" ? 0x123456 : kColours[QByteArray(".BRMGCYW").indexOf(w[3])].Number;
         else
             return false;
         return true;
@@ -76,13 +84,14 @@ public:
 
     Shown Show() override
     {
+        const SpriteProject& P = D.Project();
         const auto letter = [](ColorNumber n) { return Letter(quint32(n), false); };
-        Shown s{P.ScreenBGndColor, P.SelectedColor, QString::fromStdString(P.BackGroundValue),
-                QString::fromStdString(P.FrameCaption), QFileInfo(QString::fromStdString(P.ProjectFileName)).fileName(),
-                letter(P.ThumbNailSurround), {}, {}};
+        const auto code = [&](int c) { return QString::number(P.ColorSchemes[c].ColorCode); };
+        Shown s{P.ScreenBGndColor, P.SelectedColor, code(P.ScreenBGndColor), letter(P.ScreenValue()),
+                QString::fromStdString(P.ProjectFileTitle()), D.IsModified(), {}, {}};
         for (int k = 0; k < kSprites; ++k) {
             const SpriteState& sprite = P.Sprites[k];
-            s.Sprites[k] = {P.SpriteFGndColor[k], letter(sprite.FGColorSquare), QString::fromStdString(sprite.ForeGroundValue),
+            s.Sprites[k] = {P.SpriteFGndColor[k], letter(P.ForegroundValue(k)), code(P.SpriteFGndColor[k]),
                             QString::fromStdString(sprite.Name), {}, {}};
             for (int i = 0; i < kBlocks; ++i) {
                 s.Sprites[k].Blocks[i / 8] += letter(sprite.Blocks[i]);
@@ -105,8 +114,8 @@ private Q_SLOTS:
     void scripts()
     {
         QFETCH(Case, c);
-        ModelDriver model;
-        RunScript(model, c);
+        DocumentDriver document;
+        RunScript(document, c);
     }
 
     // Every seed of the fuzzer is loaded as the editor loads a file: a refused
@@ -127,18 +136,18 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, row);
         const QList<QByteArray> columns = row.split('\t');
-        ModelDriver edited;
+        DocumentDriver edited;
         RunScript(edited, Cases("scripts.txt").first());
-        const SpriteProject before = edited.P;
-        const storage::Outcome loaded = storage::LoadProject(Source("fuzz/corpus/" + columns[0]), edited.P);
+        const SpriteProject before = edited.D.Project();
+        const document::Outcome loaded = edited.D.Open(Source("fuzz/corpus/" + columns[0]));
         if (columns[1] != "=") {
-            QCOMPARE(QString::number(loaded.Line) + ": " + loaded.Reason, QString::fromUtf8(columns[1] + ": " + columns[2]));
-            QVERIFY(edited.P == before);
+            QCOMPARE(QString::number(loaded.Failure.Line) + ": " + loaded.Failure.Reason, QString::fromUtf8(columns[1] + ": " + columns[2]));
+            QVERIFY(edited.D.Project() == before);
             return;
         }
-        QVERIFY2(loaded.Ok, qPrintable(loaded.Reason));
+        QVERIFY2(loaded.Ok(), qPrintable(loaded.Failure.Reason));
         const QString saved = edited.Dir.filePath("saved.eap");
-        QVERIFY(storage::SaveProject(saved, edited.P).Ok);
+        QVERIFY(edited.D.Save(saved).Ok());
         QCOMPARE(ReadAll(saved), ReadAll(Source(columns[2])));
     }
 
@@ -164,7 +173,7 @@ private Q_SLOTS:
             const ReadResult read = ReadProjectFile(first);
             QVERIFY2(read.Record, read.Error.Reason.c_str());
             SpriteProject q;
-            ApplyProjectRecord(q, *read.Record, "", "");
+            ApplyProjectRecord(q, *read.Record, "");
             QCOMPARE(ProjectFileBytes(q), first);
         }
         for (int first = 0; first < 256; first += 32) {

@@ -79,7 +79,8 @@ private Q_SLOTS:
         Editor e;
         e.Script.Files << dir.filePath(binNamed ? "sub/p.bin" : "sub/p.eap");
         e.Menu("mnuFileLoadProject");
-        const SpriteProject before = e.Window.Project();
+        const SpriteProject before = e.Project();
+        const QString caption = e.Find<QGroupBox>(QStringLiteral("fmeSpriteGen"))->title();
         const int setup = Sh(dir.path(), QString::fromUtf8(f[2]));
         const auto undo = qScopeGuard([&] { Sh(dir.path(), "chattr -R -i . 2>/dev/null; umount -l sub 2>/dev/null; chmod -R u+rwx ."); });
         if (setup == 77)
@@ -104,8 +105,8 @@ private Q_SLOTS:
             setfsuid(0), setfsgid(0);
             if (works.isEmpty()) {
                 QVERIFY2(e.Script.Last().startsWith("File Error: File error (") && e.Script.Last().contains(reason), qPrintable(e.Script.Last()));
-                QVERIFY(e.Window.Project() == before);
-                QCOMPARE(e.Find<QGroupBox>(QStringLiteral("fmeSpriteGen"))->title(), QString::fromStdString(before.FrameCaption));
+                QVERIFY(e.Project() == before);
+                QCOMPARE(e.Find<QGroupBox>(QStringLiteral("fmeSpriteGen"))->title(), caption);
                 QCOMPARE(Contents(dir.path()), files);
             } else {
                 QVERIFY2(e.Script.Messages.size() == boxes, qPrintable(e.Script.Last()));

@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QRadioButton>
 #include <QScreen>
 #include <QStyleFactory>
@@ -87,6 +88,10 @@ public:
                 E.Script.Files << Dir.filePath(QString::fromUtf8(w[2]));
         } else if (c == "file") {
             E.Script.Files << QString::fromUtf8(w[1]);
+        } else if (c == "open") { // as the command line and the desktop open a file
+            E.Window.OpenProjectFile(QString::fromUtf8(w[1]));
+        } else if (c == "focus") {
+            QTest::mouseClick(E.Find(QString::fromUtf8(w[1])), Qt::LeftButton);
         } else if (c == "exit" || c == "close") {
             c == "exit" ? E.Menu("mnuFileExit") : void(E.Window.close());
         } else if (c == "drop") {
@@ -117,16 +122,19 @@ public:
 
     Shown Show() override
     {
-        const SpriteProject& p = E.Window.Project(); // for the two codes no control shows
+        const SpriteProject& p = E.Project(); // for the two codes no control shows
         const auto text = [&](const QString& name) {
             QWidget* w = E.Find(name);
             return qobject_cast<QLabel*>(w) ? qobject_cast<QLabel*>(w)->text() : qobject_cast<QLineEdit*>(w)->text();
         };
         const auto image = [&](const QString& name) { return E.Find(name)->grab().toImage(); };
         const QImage view = image(QStringLiteral("picThumbNail"));
-        Shown s{p.ScreenBGndColor, -1, text(QStringLiteral("lblBackGroundValue")),
-                E.Find<QGroupBox>(QStringLiteral("fmeSpriteGen"))->title(),
-                QFileInfo(QString::fromStdString(p.ProjectFileName)).fileName(), Letter(view.pixel(2, 2), true), {}, {}};
+        // The file as the caption names it; a caption of another shape shows as it is.
+        const QString caption = E.Find<QGroupBox>(QStringLiteral("fmeSpriteGen"))->title();
+        const QRegularExpressionMatch named = QRegularExpression(QStringLiteral("^Sprite Design \\[Project: (.*)\\]$")).match(caption);
+        const QString file = !named.hasMatch() ? caption : named.captured(1) == "(None)" ? QString() : named.captured(1);
+        Shown s{p.ScreenBGndColor, -1, text(QStringLiteral("lblBackGroundValue")), Letter(view.pixel(2, 2), true),
+                file, E.Window.isWindowModified(), {}, {}};
         for (int code = 0; code < 8; ++code)
             if (E.Find<QRadioButton>(Indexed("optColor", code))->isChecked())
                 s.Selected = code;
@@ -171,7 +179,7 @@ private Q_SLOTS:
     void history()
     {
         WindowDriver w;
-        const auto project = [&] { SpriteProject p = w.E.Window.Project(); p.SelectedColor = 0; return p; }; // picking is no step
+        const auto project = [&] { SpriteProject p = w.E.Project(); p.SelectedColor = 0; return p; }; // picking is no step
         QList<SpriteProject> states{project()};
         for (const Case& c : Cases("scripts.txt"))
             if (c.Name == "every undoable operation")
@@ -278,9 +286,9 @@ private Q_SLOTS:
             QVERIFY(QTest::qWaitForWindowActive(window.get()));
             QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("picSpriteBlock0"));
             if (file == "ship.eap")
-                QCOMPARE(QString::fromStdString(window->Project().ProjectFileName), dir.filePath(file));
+                QCOMPARE(QString::fromStdString(window->Document().Project().ProjectFileName), dir.filePath(file));
             else
-                QVERIFY2(script.Last().startsWith("File Error: File error (" + refused[file == refused[0] ? 1 : 3]) && window->Project() == SpriteProject(),
+                QVERIFY2(script.Last().startsWith("File Error: File error (" + refused[file == refused[0] ? 1 : 3]) && window->Document().Project() == SpriteProject(),
                          qPrintable(script.Last()));
         }
     }
@@ -308,13 +316,13 @@ private Q_SLOTS:
         Editor e;
         QTest::keyClick(e.Find(QStringLiteral("rtbSpriteName_1")), Qt::Key_End); // a name shows from its start
         QTest::keyClicks(e.Find(QStringLiteral("rtbSpriteName_1")), QStringLiteral("ABCDEFGHI"));
-        QCOMPARE(e.Window.Project().Sprites[1].Name, std::string("Sprite2A"));
+        QCOMPARE(e.Project().Sprites[1].Name, std::string("Sprite2A"));
         QWidget* grid = e.Find(QStringLiteral("picSpriteBlock0"));
         QTest::mouseClick(grid, Qt::LeftButton, {}, {22, 10}); // between two blocks
         QTest::mouseClick(grid, Qt::RightButton, {}, BlockCentre(0));
         QTest::mousePress(grid, Qt::LeftButton, {}, BlockCentre(1));
         QTest::mouseRelease(grid, Qt::LeftButton, {}, BlockCentre(2));
-        const SpriteProject before = e.Window.Project();
+        const SpriteProject before = e.Project();
         QVERIFY(before.Sprites[0] == SpriteProject().Sprites[0] && before.Sprites[2] == SpriteProject().Sprites[2]);
         e.Menu("mnuFileCreateBinary");
         QCOMPARE(e.Script.Last(), QStringLiteral("Project error: No project file has been chosen! ()"));
@@ -326,7 +334,7 @@ private Q_SLOTS:
         }
         e.Menu("mnuFileNewProject");
         QCOMPARE(e.Script.Messages.last().Title + e.Script.Messages.last().Text, "New Project Creation" + ReadAll(Data("new-project.txt")));
-        QVERIFY(e.Window.Project() == before);
+        QVERIFY(e.Project() == before);
     }
 
     // A name wider than its box shows from its first letter whenever the box
@@ -405,7 +413,7 @@ private Q_SLOTS:
             static_cast<QDialog*>(first)->accept();
         });
         QWidget parent;
-        QCOMPARE(dialogs.ChooseProjectFile(&parent, Dialogs::FileMode::Load), std::optional(file));
+        QCOMPARE(dialogs.ChooseProjectFile(&parent, Dialogs::FileMode::Load, QString()), std::optional(file));
         WhenModal([&](QWidget* w) {
             auto* d = qobject_cast<QFileDialog*>(w);
             QVERIFY(d == first && d->acceptMode() == QFileDialog::AcceptSave && d->fileMode() == QFileDialog::AnyFile);
@@ -414,7 +422,7 @@ private Q_SLOTS:
             QCOMPARE(d->selectedFiles(), QStringList{file}); // the file last chosen
             d->close();
         });
-        QCOMPARE(dialogs.ChooseProjectFile(&parent, Dialogs::FileMode::Save), std::nullopt);
+        QCOMPARE(dialogs.ChooseProjectFile(&parent, Dialogs::FileMode::Save, QString()), std::nullopt);
     }
 
     // A frame serves small repaints from kept copies of its pixels; after its

@@ -15,7 +15,7 @@ using ui::Dialogs;
 
 // Records every box; answers OK/Cancel boxes from Answers, the unsaved-changes
 // question from Unsaved (Cancel when none is left) and the file dialog from
-// Files (Cancel when none is left, or "").
+// Files (Cancel when none is left, or ""; "=" takes the file it offers).
 class ScriptedDialogs final : public Dialogs {
 public:
     QList<Message> Messages;
@@ -34,9 +34,11 @@ public:
         return answers.isEmpty() ? Answer::Cancel : answers.takeFirst();
     }
 
-    std::optional<QString> ChooseProjectFile(QWidget*, FileMode) override
+    std::optional<QString> ChooseProjectFile(QWidget*, FileMode, const QString& offered) override
     {
-        const QString file = Files.isEmpty() ? QString() : Files.takeFirst();
+        QString file = Files.isEmpty() ? QString() : Files.takeFirst();
+        if (file == "=")
+            file = offered;
         return file.isEmpty() ? std::nullopt : std::optional(file);
     }
 
@@ -70,6 +72,7 @@ struct Editor {
     }
 
     void Menu(const char* action) { Find<QAction>(QString::fromLatin1(action))->trigger(); }
+    const SpriteProject& Project() const { return Window.Document().Project(); }
 };
 
 } // namespace tw::test

@@ -1,5 +1,7 @@
 #include "model/sprite_project.h"
 
+#include <filesystem>
+
 #include "model/row_encoding.h"
 
 namespace tw {
@@ -36,18 +38,10 @@ void SpriteProject::ClearSprite(int k)
     sprite.HexRows.fill("00");
 }
 
-void SpriteProject::SetSpriteColor(int k, std::uint8_t code)
-{
-    SpriteState& sprite = Sprites.at(k);
-    SpriteFGndColor.at(k) = code;
-    sprite.FGColorSquare = ForegroundValue(k);
-    sprite.ForeGroundValue = CodeText(code);
-}
-
 void SpriteProject::ApplySpriteColor(int k)
 {
     SpriteState& sprite = Sprites.at(k);
-    SetSpriteColor(k, SelectedColor);
+    SpriteFGndColor.at(k) = SelectedColor;
     for (ColorNumber& block : sprite.Blocks)
         if (block != ScreenValue())
             block = ForegroundValue(k);
@@ -56,8 +50,6 @@ void SpriteProject::ApplySpriteColor(int k)
 void SpriteProject::ApplyScreenColor()
 {
     ScreenBGndColor = SelectedColor;
-    ThumbNailSurround = ScreenValue();
-    BackGroundValue = CodeText(ScreenBGndColor);
     for (int k = 0; k < kSprites; ++k)
         for (ColorNumber& block : Sprites[k].Blocks)
             if (block != ForegroundValue(k))
@@ -101,7 +93,7 @@ void SpriteProject::TransformSprite(int k, SpriteTransform transform) { DrawSpri
 
 void SpriteProject::PasteSprite(int k, const SpriteClip& clip)
 {
-    SetSpriteColor(k, clip.Color < kColorCodes ? clip.Color : 7);
+    SpriteFGndColor.at(k) = clip.Color < kColorCodes ? clip.Color : 7;
     DrawSprite(k, clip.Rows);
 }
 
@@ -132,28 +124,18 @@ void SpriteProject::ViewSprite(int k) { ThumbNailCells = Sprites.at(k).Blocks; }
 void SpriteProject::NewProject()
 {
     ProjectFileName.clear();
-    FrameCaption = kNoProjectCaption;
     SelectColor(0);
     SpriteFGndColor.fill(7);
     ScreenBGndColor = 0;
-    BackGroundValue = CodeText(0);
-    ThumbNailSurround = ScreenValue();
     for (int k = 0; k < kSprites; ++k) {
         SpriteState& sprite = Sprites[k];
-        sprite.ForeGroundValue = CodeText(7);
         sprite.Blocks.fill(ColorValue(0));
         sprite.HexRows.fill("00");
         sprite.Name = DefaultName(k);
-        sprite.FGColorSquare = ColorValue(7);
     }
     ThumbNailCells.fill(ColorValue(0));
 }
 
-void SpriteProject::SetProjectFile(const std::string& fileName, const std::string& fileTitle)
-{
-    ProjectFileName = fileName;
-    ProjectFileTitle = fileTitle;
-    FrameCaption = fileName.empty() ? kNoProjectCaption : "Sprite Design [Project: " + fileTitle + "]";
-}
+std::string SpriteProject::ProjectFileTitle() const { return std::filesystem::path(ProjectFileName).filename().string(); }
 
 } // namespace tw

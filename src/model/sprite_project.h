@@ -12,16 +12,12 @@ inline constexpr int kSprites = 4;
 inline constexpr int kRows = 8;
 inline constexpr int kBlocks = 64;
 
-inline constexpr const char* kNoProjectCaption = "Sprite Design [Project: (None)]";
-
-// One design panel's values: what its blocks, row boxes, name box, colour
-// square and code label hold.
+// One sprite's own state: its blocks, row texts and name. Its colour code is
+// the project's SpriteFGndColor entry.
 struct SpriteState {
-    std::array<ColorNumber, kBlocks> Blocks{};     // block i: row i / 8, column i % 8
-    std::array<std::string, kRows> HexRows;        // row texts, normally "00".."FF"
-    std::string Name;                              // UTF-8, at most 8 characters when typed
-    ColorNumber FGColorSquare = kWhiteColorNumber; // the small foreground square
-    std::string ForeGroundValue = "7";             // the "FGnd Value" code label
+    std::array<ColorNumber, kBlocks> Blocks{}; // block i: row i / 8, column i % 8
+    std::array<std::string, kRows> HexRows;    // row texts, normally "00".."FF"
+    std::string Name;                          // UTF-8, at most 8 characters when typed
     friend bool operator==(const SpriteState&, const SpriteState&) = default;
 };
 
@@ -45,9 +41,10 @@ struct SpriteClip {
     friend bool operator==(const SpriteClip&, const SpriteClip&) = default;
 };
 
-// The whole editor state. The window mirrors it; every user action is one of
-// the operations below, and the window repaints what the operation changed.
-// Strings are UTF-8.
+// The whole project state and the edits on it; strings are UTF-8. What the
+// window shows beside it follows from it: a colour square shows
+// ForegroundValue(k), the view's surround ScreenValue(), a code label the
+// code itself.
 class SpriteProject {
 public:
     // The start-up state: palette filled, four White sprites on a Black screen.
@@ -57,17 +54,15 @@ public:
     std::uint8_t SelectedColor = 0;
     std::array<std::uint8_t, kSprites> SpriteFGndColor{7, 7, 7, 7};
     std::uint8_t ScreenBGndColor = 0;
-    std::string ProjectFileName;  // empty: no project file chosen
-    std::string ProjectFileTitle; // file name part, shown in the caption
+    std::string ProjectFileName; // empty: no project file chosen
 
     std::array<SpriteState, kSprites> Sprites;
-    std::string BackGroundValue = "0";                 // screen code label
-    ColorNumber ThumbNailSurround = kBlackColorNumber; // the view's frame
-    std::array<ColorNumber, kBlocks> ThumbNailCells{}; // the view's 64 cells
-    std::string FrameCaption = kNoProjectCaption;      // design frame caption
+    // The Sprite View's 64 cells. They are state, not a function of the
+    // sprites: View takes a snapshot that later edits leave as it is.
+    std::array<ColorNumber, kBlocks> ThumbNailCells{};
 
     ColorNumber ColorValue(int code) const { return ToColorNumber(ColorSchemes.at(code).ColorValue); }
-    std::string CodeText(int code) const { return std::to_string(ColorSchemes.at(code).ColorCode); }
+    // The colour number of sprite k's set blocks (not its code).
     ColorNumber ForegroundValue(int k) const { return ColorValue(SpriteFGndColor.at(k)); }
     ColorNumber ScreenValue() const { return ColorValue(ScreenBGndColor); }
 
@@ -98,20 +93,18 @@ public:
     SpriteClip CopySprite(int k) const { return {SpriteRows(k), SpriteFGndColor.at(k)}; }
     // Gives sprite k the clip's colour (a code above 7 counts as White) and blocks.
     void PasteSprite(int k, const SpriteClip& clip);
-    // Resets everything but ProjectFileTitle to an empty project.
+    // Resets everything to an empty project with no project file.
     void NewProject();
     // The name box of sprite k was edited (UTF-8 text as typed).
     void RenameSprite(int k, const std::string& name) { Sprites.at(k).Name = name; }
-    // Records the current project file and names it in the caption; an empty
-    // name means there is none.
-    void SetProjectFile(const std::string& fileName, const std::string& fileTitle);
+    // The file name part of ProjectFileName, what the caption names.
+    std::string ProjectFileTitle() const;
 
     friend bool operator==(const SpriteProject&, const SpriteProject&) = default;
 
     static std::string DefaultName(int k) { return "Sprite" + std::to_string(k + 1); }
 
 private:
-    void SetSpriteColor(int k, std::uint8_t code);
     // Paints sprite k from row bytes and re-encodes its rows.
     void DrawSprite(int k, const RowBytes& rows);
 };

@@ -121,7 +121,6 @@ void ParseSprite(SpriteProject& project, int k)
 {
     for (int r = 0; r < kRows; ++r)
         project.DrawRow(k, r);
-    project.Sprites.at(k).FGColorSquare = project.ForegroundValue(k);
 }
 
 void ParseProjectSprites(SpriteProject& project)
@@ -130,8 +129,7 @@ void ParseProjectSprites(SpriteProject& project)
         ParseSprite(project, k);
 }
 
-void ApplyProjectRecord(SpriteProject& project, const ProjectRecord& record, const std::string& fileName,
-                        const std::string& fileTitle)
+void ApplyProjectRecord(SpriteProject& project, const ProjectRecord& record, const std::string& fileName)
 {
     project.ScreenBGndColor = record.ScreenBGndColor;
     for (int k = 0; k < kSprites; ++k) {
@@ -140,12 +138,8 @@ void ApplyProjectRecord(SpriteProject& project, const ProjectRecord& record, con
         project.Sprites[k].HexRows = record.Sprites[k].HexRows;
     }
     ParseProjectSprites(project);
-    project.BackGroundValue = project.CodeText(project.ScreenBGndColor);
-    for (int k = 0; k < kSprites; ++k)
-        project.Sprites[k].ForeGroundValue = project.CodeText(project.SpriteFGndColor[k]);
-    project.ThumbNailSurround = project.ScreenValue();
     project.SelectColor(project.ScreenBGndColor);
-    project.SetProjectFile(fileName, fileTitle);
+    project.ProjectFileName = fileName;
 }
 
 } // namespace tw

@@ -41,14 +41,14 @@ struct ReadResult {
 // any line it cannot use gives an error and no record.
 ReadResult ReadProjectFile(std::string_view bytes);
 
-// Redraws sprite k's blocks and colour square from its row texts.
+// Redraws sprite k's blocks from its row texts (`ParseSprite1`..`ParseSprite4`
+// in one function, by sprite index).
 void ParseSprite(SpriteProject& project, int k);
 void ParseProjectSprites(SpriteProject& project);
 
-// Puts a record that was read in full into the project, redraws the sprites
-// and brings labels, view surround, colour selection and caption up to date.
-// The view cells are left as they are.
-void ApplyProjectRecord(SpriteProject& project, const ProjectRecord& record, const std::string& fileName,
-                        const std::string& fileTitle);
+// Puts a record that was read in full into the project, redraws the sprites,
+// selects the screen colour and makes `fileName` the project file (empty: none,
+// as for a picture's sprites). The view cells are left as they are.
+void ApplyProjectRecord(SpriteProject& project, const ProjectRecord& record, const std::string& fileName);
 
 } // namespace tw

@@ -80,7 +80,7 @@ std::optional<ProjectRecord> SavedProject(const QImage& picture)
 SpriteProject Drawn(const ProjectRecord& record)
 {
     SpriteProject project;
-    ApplyProjectRecord(project, record, {}, {});
+    ApplyProjectRecord(project, record, {});
     return project;
 }
 

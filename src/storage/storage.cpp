@@ -193,7 +193,7 @@ Outcome LoadProject(const QString& path, SpriteProject& project)
 {
     const ReadOutcome read = ReadProject(path);
     if (read.Ok)
-        ApplyProjectRecord(project, read.Record, path.toStdString(), FileTitle(path).toStdString());
+        ApplyProjectRecord(project, read.Record, path.toStdString());
     return read;
 }
 

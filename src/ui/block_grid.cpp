@@ -4,6 +4,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <utility>
+
 namespace tw::ui {
 
 QColor DisplayColor(ColorNumber color)
@@ -12,11 +14,26 @@ QColor DisplayColor(ColorNumber color)
     return QColor(rgb.red, rgb.green, rgb.blue);
 }
 
-BlockGrid::BlockGrid(const Geometry& geometry, const Cells* cells, const ColorNumber* surround, QWidget* parent)
-    : QWidget(parent), geometry_(geometry), cells_(cells), surround_(surround)
+BlockGrid::BlockGrid(const Geometry& geometry, bool withSurround, QWidget* parent)
+    : QWidget(parent), geometry_(geometry), withSurround_(withSurround)
 {
     // Every pixel is painted below, gaps included.
     setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void BlockGrid::ShowCells(const Cells& cells)
+{
+    for (int i = 0; i < kBlocks; ++i)
+        if (cells_[i] != cells[i]) {
+            cells_[i] = cells[i];
+            update(CellRect(i));
+        }
+}
+
+void BlockGrid::ShowSurround(ColorNumber surround)
+{
+    if (std::exchange(surround_, surround) != surround)
+        update();
 }
 
 QRect BlockGrid::CellRect(const Geometry& geometry, int index)
@@ -43,14 +60,14 @@ QSize BlockGrid::GridExtent() const
 void BlockGrid::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    const QColor background = surround_ ? DisplayColor(*surround_) : palette().color(backgroundRole());
+    const QColor background = withSurround_ ? DisplayColor(surround_) : palette().color(backgroundRole());
     painter.fillRect(event->rect(), background);
     // Ascending order: where cells overlap, the later one is on top, as CellAt
     // assumes.
     for (int i = 0; i < kBlocks; ++i) {
         const QRect cell = CellRect(i);
         if (event->region().intersects(cell))
-            painter.fillRect(cell, DisplayColor((*cells_)[i]));
+            painter.fillRect(cell, DisplayColor(cells_[i]));
     }
 }
 

@@ -13,7 +13,8 @@ namespace tw::ui {
 
 // An 8 x 8 grid of coloured cells painted by one widget: a sprite's design
 // blocks, or the Sprite View with its surround. Cell i stands in row i / 8 and
-// column i % 8. The colours are read from the model on every paint.
+// column i % 8. It keeps the colours it was last given, so that showing a
+// project repaints only the cells whose colour changed.
 class BlockGrid : public QWidget {
     Q_OBJECT
 
@@ -33,10 +34,12 @@ public:
 
     using Cells = std::array<ColorNumber, kBlocks>;
 
-    // `cells` (and `surround`, if given) are read on every paint and must
-    // outlive the widget. Without a surround the space between the cells shows
-    // the parent's background.
-    BlockGrid(const Geometry& geometry, const Cells* cells, const ColorNumber* surround, QWidget* parent);
+    // Without a surround the space between the cells shows the parent's
+    // background. Every cell and the surround start black.
+    BlockGrid(const Geometry& geometry, bool withSurround, QWidget* parent);
+
+    void ShowCells(const Cells& cells);
+    void ShowSurround(ColorNumber surround);
 
     // The one place a cell's rectangle is worked out, for painting and for
     // mapping clicks alike.
@@ -49,9 +52,6 @@ public:
 
     // Size from the top-left corner to the far corner of the last cell.
     QSize GridExtent() const;
-
-    // Repaint one cell after its colour changed.
-    void RefreshCell(int index) { update(CellRect(index)); }
 
 Q_SIGNALS:
     void CellClicked(int index);
@@ -67,8 +67,9 @@ protected:
 
 private:
     Geometry geometry_;
-    const Cells* cells_;
-    const ColorNumber* surround_;
+    Cells cells_{};
+    bool withSurround_;
+    ColorNumber surround_ = kBlackColorNumber;
     int pressedCell_ = -1;
 };
 

@@ -6,9 +6,14 @@
 
 namespace tw::ui {
 
-ColorSwatch::ColorSwatch(const ColorNumber* color, QWidget* parent) : QWidget(parent), color_(color)
+ColorSwatch::ColorSwatch(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
+
+void ColorSwatch::ShowColor(ColorNumber color)
 {
-    setAttribute(Qt::WA_OpaquePaintEvent);
+    if (color_ != color) {
+        color_ = color;
+        update();
+    }
 }
 
 void ColorSwatch::paintEvent(QPaintEvent*)
@@ -16,7 +21,7 @@ void ColorSwatch::paintEvent(QPaintEvent*)
     QPainter painter(this);
     // A thin line keeps a white square visible against the light frame.
     painter.fillRect(rect(), palette().color(QPalette::Dark));
-    painter.fillRect(rect().adjusted(1, 1, -1, -1), DisplayColor(*color_));
+    painter.fillRect(rect().adjusted(1, 1, -1, -1), DisplayColor(color_));
 }
 
 } // namespace tw::ui

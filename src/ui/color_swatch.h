@@ -6,19 +6,20 @@
 
 namespace tw::ui {
 
-// A sprite's foreground colour square, painted from the model's colour number.
+// A sprite's foreground colour square.
 class ColorSwatch : public QWidget {
     Q_OBJECT
 
 public:
-    // `color` is read on every paint and must outlive the widget.
-    ColorSwatch(const ColorNumber* color, QWidget* parent);
+    explicit ColorSwatch(QWidget* parent);
+
+    void ShowColor(ColorNumber color);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    const ColorNumber* color_;
+    ColorNumber color_ = kWhiteColorNumber;
 };
 
 } // namespace tw::ui

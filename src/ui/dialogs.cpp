@@ -61,7 +61,7 @@ QFileDialog* QtDialogs::ProjectDialog(QWidget* parent)
     return dlgProject_;
 }
 
-std::optional<QString> QtDialogs::ChooseProjectFile(QWidget* parent, FileMode mode)
+std::optional<QString> QtDialogs::ChooseProjectFile(QWidget* parent, FileMode mode, const QString& file)
 {
     QFileDialog* dialog = ProjectDialog(parent);
     if (mode == FileMode::Load) {
@@ -71,8 +71,8 @@ std::optional<QString> QtDialogs::ChooseProjectFile(QWidget* parent, FileMode mo
         dialog->setAcceptMode(QFileDialog::AcceptSave);
         dialog->setFileMode(QFileDialog::AnyFile);
     }
-    if (!lastChosen_.isEmpty())
-        dialog->selectFile(lastChosen_);
+    if (const QString offered = file.isEmpty() ? lastChosen_ : file; !offered.isEmpty())
+        dialog->selectFile(offered);
     const int result = dialog->exec();
     // Return on a typed name that the completion list also offers accepts the
     // dialog but leaves the list up: it would stay over the window and swallow

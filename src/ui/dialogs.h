@@ -33,8 +33,10 @@ public:
     // it is dismissed; the others answer Cancel to Escape and the close box.
     virtual Answer ShowMessage(QWidget* parent, const Message& message) = 0;
 
-    // The project file dialog. Returns the full path chosen, nothing on Cancel.
-    virtual std::optional<QString> ChooseProjectFile(QWidget* parent, FileMode mode) = 0;
+    // The project file dialog, offering `file` (the project's own) or, when
+    // that is empty, the file last chosen in it. Returns the full path
+    // chosen, nothing on Cancel.
+    virtual std::optional<QString> ChooseProjectFile(QWidget* parent, FileMode mode, const QString& file) = 0;
 };
 
 class QtDialogs final : public Dialogs {
@@ -45,7 +47,7 @@ public:
     QtDialogs& operator=(const QtDialogs&) = delete;
 
     Answer ShowMessage(QWidget* parent, const Message& message) override;
-    std::optional<QString> ChooseProjectFile(QWidget* parent, FileMode mode) override;
+    std::optional<QString> ChooseProjectFile(QWidget* parent, FileMode mode, const QString& file) override;
 
     static inline const QString kProjectFilter = QStringLiteral("Emerson Arcadia Project (*.eap)");
 

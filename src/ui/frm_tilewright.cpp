@@ -2,66 +2,37 @@
 
 #include <QAction>
 #include <QActionGroup>
-#include <QButtonGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDropEvent>
 #include <QGroupBox>
-#include <QLabel>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
 #include <QStyle>
 #include <QTimer>
 
 #include <utility>
 
-#include "cartridge/cartridge.h"
-#include "project/eap_reader.h"
 #include "sheet/picture_import.h"
 #include "ui/block_grid.h"
+#include "ui/color_select_frame.h"
 #include "ui/fonts.h"
 #include "ui/help_text.h"
-#include "ui/project_history.h"
 #include "ui/sprite_clipboard.h"
 #include "ui/sprite_panel.h"
+#include "ui/sprite_view_frame.h"
 #include "ui/titled_frame.h"
 #include "ui/twips.h"
 
 namespace tw::ui {
 namespace {
-
-QString Indexed(const QString& name, int index) { return QStringLiteral("%1_%2").arg(name).arg(index); }
-
-QLabel* Label(const QString& name, const QString& caption, const QRect& geometry, QWidget* parent)
-{
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    return label;
-}
-
-struct ColorOption {
-    const char* Caption;
-    int Top; // twips
-};
-
-// Indexed by colour code; the list runs from code 7 at the top down to 0.
-constexpr std::array<ColorOption, kColorCodes> kColorOptions = {{
-    {"Black = 0", 2760},
-    {"Blue = 1", 2415},
-    {"Red = 2 ", 2040},
-    {"Majenta = 3", 1680},
-    {"Green = 4", 1320},
-    {"Cyan = 5", 960},
-    {"Yellow = 6", 600},
-    {"White = 7", 240},
-}};
 
 const QString kFileErrorText = QStringLiteral("File error");
 const QString kFileErrorTitle = QStringLiteral("File Error");
@@ -85,15 +56,12 @@ const QString frmTilewright::kUnsavedQuestion = QStringLiteral("Save changes to 
 
 frmTilewright::frmTilewright(Dialogs& dialogs, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      dialogs_(dialogs)
+      dialogs_(dialogs), document_(new document::ProjectDocument(this))
 {
     setObjectName(QStringLiteral("frmTilewright"));
     setWindowTitle(QStringLiteral("Tilewright[*]"));
     setFont(WindowFont());
     setAcceptDrops(true);
-
-    history_ = new ProjectHistory(Model_, [this] { RefreshAll(); }, this);
-    connect(history_, &ProjectHistory::ModifiedChanged, this, &QWidget::setWindowModified);
 
     BuildMenu();
 
@@ -109,7 +77,8 @@ frmTilewright::frmTilewright(Dialogs& dialogs, QWidget* parent)
     BuildColorFrame();
     BuildViewFrame();
     BuildHelpFrame();
-    RefreshAll();
+    connect(document_, &document::ProjectDocument::Changed, this, &frmTilewright::ShowDocument);
+    ShowDocument(document::kAllProject);
     // Where the editing starts; it takes effect when the window is first
     // activated, instead of the first box in the tab order (a read-only row).
     fmeSprite[0]->Grid()->setFocus();
@@ -158,9 +127,10 @@ void frmTilewright::BuildMenu()
                 keys << QKeySequence(key);
         return keys;
     };
-    connect(AddKey(standard(QKeySequence::Undo, {Qt::CTRL | Qt::Key_Z})), &QAction::triggered, this, &frmTilewright::EditUndo);
-    connect(AddKey(standard(QKeySequence::Redo, {Qt::CTRL | Qt::SHIFT | Qt::Key_Z, Qt::CTRL | Qt::Key_Y})),
-            &QAction::triggered, this, &frmTilewright::EditRedo);
+    undo_ = AddKey(standard(QKeySequence::Undo, {Qt::CTRL | Qt::Key_Z}));
+    redo_ = AddKey(standard(QKeySequence::Redo, {Qt::CTRL | Qt::SHIFT | Qt::Key_Z, Qt::CTRL | Qt::Key_Y}));
+    connect(undo_, &QAction::triggered, this, &frmTilewright::EditUndo);
+    connect(redo_, &QAction::triggered, this, &frmTilewright::EditRedo);
 }
 
 QAction* frmTilewright::AddKey(const QList<QKeySequence>& keys)
@@ -182,12 +152,12 @@ void frmTilewright::BuildDesignFrame()
 
     constexpr std::array<QPoint, kSprites> kPanelCorners{{{240, 360}, {3960, 360}, {240, 4200}, {3960, 4200}}};
     for (int k = 0; k < kSprites; ++k) {
-        auto* panel = new SpritePanel(k, &Model_.Sprites[k], fmeSpriteGen);
+        auto* panel = new SpritePanel(k, fmeSpriteGen);
         panel->setGeometry(TwipsRect(kPanelCorners[k].x(), kPanelCorners[k].y(), 3525, 3735));
         connect(panel, &SpritePanel::BlockClicked, this, &frmTilewright::picSpriteBlock_Click);
         connect(panel, &SpritePanel::RowEdited, this, &frmTilewright::rtbSpriteHex_Change);
         connect(panel, &SpritePanel::NameChanged, this, &frmTilewright::rtbSpriteName_Change);
-        connect(panel, &SpritePanel::NameFinished, history_, &ProjectHistory::EndTyping);
+        connect(panel, &SpritePanel::NameFinished, document_, &document::ProjectDocument::EndTyping);
         connect(panel, &SpritePanel::TransformChosen, this, &frmTilewright::picSpriteBlock_Transform);
         connect(panel, &SpritePanel::CopyChosen, this, &frmTilewright::picSpriteBlock_Copy);
         connect(panel, &SpritePanel::PasteChosen, this, &frmTilewright::picSpriteBlock_Paste);
@@ -195,64 +165,25 @@ void frmTilewright::BuildDesignFrame()
         connect(panel, &SpritePanel::ColorClicked, this, &frmTilewright::cmdSpriteColor_Click);
         connect(panel, &SpritePanel::ClearClicked, this, &frmTilewright::cmdSpriteClear_Click);
         fmeSprite[k] = panel;
+        // The history keys act on the project wherever the focus is: a box's
+        // own (empty) text history would take them first.
+        for (QLineEdit* box : panel->findChildren<QLineEdit*>())
+            box->installEventFilter(this);
     }
 }
 
 void frmTilewright::BuildColorFrame()
 {
-    fmeColor = new TitledFrame(QStringLiteral("Color Select"), fmeSpriteGen);
-    fmeColor->setObjectName(QStringLiteral("fmeColor"));
+    fmeColor = new ColorSelectFrame(document_->Project().ColorSchemes, fmeSpriteGen);
     fmeColor->setGeometry(TwipsRect(7875, 360, 1770, 3735));
-
-    optColorGroup = new QButtonGroup(this);
-    optColorGroup->setExclusive(true);
-    // Created top to bottom, so that the tab order follows the list.
-    for (int code = kColorCodes - 1; code >= 0; --code) {
-        auto* option = new QRadioButton(QString::fromLatin1(kColorOptions[code].Caption), fmeColor);
-        option->setObjectName(Indexed(QStringLiteral("optColor"), code));
-        option->setGeometry(TwipsRect(210, kColorOptions[code].Top, 1185, 240));
-        QPalette palette = option->palette();
-        // A button fills itself from its Button role.
-        palette.setColor(QPalette::Button, DisplayColor(Model_.ColorValue(code)));
-        palette.setColor(QPalette::WindowText, code <= 3 ? Qt::white : Qt::black);
-        option->setPalette(palette);
-        option->setAutoFillBackground(true);
-        optColorGroup->addButton(option, code);
-        optColor[code] = option;
-    }
-    // A selection made by the program counts as much as one made by a click.
-    connect(optColorGroup, &QButtonGroup::idToggled, this, [this](int code, bool checked) {
-        if (checked)
-            optColor_Click(code);
-    });
-
-    cmdSetBGnd = new QPushButton(QStringLiteral("Screen Color"), fmeColor);
-    cmdSetBGnd->setObjectName(QStringLiteral("cmdSetBGnd"));
-    cmdSetBGnd->setGeometry(TwipsRect(315, 3255, 1095, 255));
-    connect(cmdSetBGnd, &QPushButton::clicked, this, &frmTilewright::cmdSetBGnd_Click);
+    connect(fmeColor, &ColorSelectFrame::ColorPicked, this, &frmTilewright::optColor_Click);
+    connect(fmeColor, &ColorSelectFrame::ScreenColorClicked, this, &frmTilewright::cmdSetBGnd_Click);
 }
 
 void frmTilewright::BuildViewFrame()
 {
-    fmeThumbNail = new TitledFrame(QStringLiteral("Sprite View"), fmeSpriteGen);
-    fmeThumbNail->setObjectName(QStringLiteral("fmeThumbNail"));
+    fmeThumbNail = new SpriteViewFrame(fmeSpriteGen);
     fmeThumbNail->setGeometry(TwipsRect(7770, 4215, 1980, 3720));
-
-    picThumbNail =
-        new BlockGrid(BlockGrid::kViewGeometry, &Model_.ThumbNailCells, &Model_.ThumbNailSurround, fmeThumbNail);
-    picThumbNail->setObjectName(QStringLiteral("picThumbNail"));
-    picThumbNail->setGeometry(TwipsRect(420, 240, 1215, 1215));
-
-    Label(QStringLiteral("lblBackGround"), QStringLiteral("BGnd Value:"), TwipsRect(105, 1680, 975, 255), fmeThumbNail);
-    lblBackGroundValue =
-        Label(QStringLiteral("lblBackGroundValue"), QString(), TwipsRect(1785, 1680, 150, 255), fmeThumbNail);
-    for (int k = 0; k < kSprites; ++k) {
-        const int top = 1995 + 315 * k;
-        Label(Indexed(QStringLiteral("lblForeGround"), k), QStringLiteral("Sprite #%1 FGnd Value:").arg(k + 1),
-              TwipsRect(105, top, 1620, 255), fmeThumbNail);
-        lblForeGroundValue[k] =
-            Label(Indexed(QStringLiteral("lblForeGroundValue"), k), QString(), TwipsRect(1785, top, 150, 255), fmeThumbNail);
-    }
 }
 
 void frmTilewright::BuildHelpFrame()
@@ -287,131 +218,76 @@ void frmTilewright::Form_Load()
 {
     // The model starts with the palette filled, every sprite White and the
     // screen and the selected colour Black.
-    UserResponse_ = dialogs_.ShowMessage(this, {QStringLiteral("Welcome"), kWelcomeText, QString(), Dialogs::Buttons::Ok});
+    userResponse_ = dialogs_.ShowMessage(this, {QStringLiteral("Welcome"), kWelcomeText, QString(), Dialogs::Buttons::Ok});
     fmeHelp->hide();
     fmeSpriteGen->raise();
 }
 
-void frmTilewright::optColor_Click(int Index) { Model_.SelectColor(Index); }
+void frmTilewright::optColor_Click(int Index) { document_->SelectColor(Index); }
 
-void frmTilewright::cmdSetBGnd_Click()
-{
-    SpriteProject before = Model_;
-    Model_.ApplyScreenColor();
-    RefreshView();
-    RefreshScreenLabel();
-    for (SpritePanel* panel : fmeSprite)
-        panel->RefreshBlocks();
-    history_->Record(std::move(before));
-}
+void frmTilewright::cmdSetBGnd_Click() { document_->ApplyScreenColor(); }
 
-void frmTilewright::picSpriteBlock_Click(int k, int Index)
-{
-    SpritePart before = SpritePart::Of(Model_, k);
-    Model_.ClickBlock(k, Index);
-    fmeSprite.at(k)->RefreshBlock(Index);
-    fmeSprite.at(k)->RefreshRow(Index / 8);
-    history_->Record(std::move(before));
-}
+void frmTilewright::picSpriteBlock_Click(int k, int Index) { document_->ClickBlock(k, Index); }
 
-void frmTilewright::cmdSpriteColor_Click(int Index)
-{
-    SpritePart before = SpritePart::Of(Model_, Index);
-    Model_.ApplySpriteColor(Index);
-    fmeSprite.at(Index)->RefreshSquare();
-    RefreshSpriteLabel(Index);
-    fmeSprite.at(Index)->RefreshBlocks();
-    history_->Record(std::move(before));
-}
+void frmTilewright::cmdSpriteColor_Click(int Index) { document_->ApplySpriteColor(Index); }
 
-void frmTilewright::cmdSpriteClear_Click(int Index)
-{
-    SpritePart before = SpritePart::Of(Model_, Index);
-    Model_.ClearSprite(Index);
-    fmeSprite.at(Index)->RefreshBlocks();
-    fmeSprite.at(Index)->RefreshRows();
-    history_->Record(std::move(before));
-}
+void frmTilewright::cmdSpriteClear_Click(int Index) { document_->ClearSprite(Index); }
 
-void frmTilewright::cmdThumbNail_Click(int Index)
-{
-    SpriteProject before = Model_;
-    Model_.ViewSprite(Index);
-    RefreshView();
-    history_->Record(std::move(before));
-}
+void frmTilewright::cmdThumbNail_Click(int Index) { document_->ViewSprite(Index); }
 
 void frmTilewright::rtbSpriteHex_Change(int Index, int row, const QString& text)
 {
-    SpritePart before = SpritePart::Of(Model_, Index);
-    Model_.SetRowText(Index, row, text.toStdString());
-    fmeSprite.at(Index)->RefreshRow(row);
-    fmeSprite.at(Index)->RefreshBlocks();
-    history_->Record(std::move(before));
+    document_->SetRowText(Index, row, text.toStdString());
 }
 
 void frmTilewright::rtbSpriteName_Change(int Index, const QString& text)
 {
-    // The model follows every key, so that Save writes what the box shows;
-    // the history keeps one step for the whole edit of the box.
-    SpritePart before = SpritePart::Of(Model_, Index);
-    Model_.RenameSprite(Index, text.toStdString());
-    history_->Record(std::move(before), Index);
+    // Every key goes to the project, so that Save writes what the box shows;
+    // the document keeps one step for the whole edit of the box.
+    document_->RenameSprite(Index, text.toStdString());
 }
 
 void frmTilewright::picSpriteBlock_Transform(int Index, SpriteTransform transform)
 {
-    SpritePart before = SpritePart::Of(Model_, Index);
-    Model_.TransformSprite(Index, transform);
-    fmeSprite.at(Index)->RefreshBlocks();
-    fmeSprite.at(Index)->RefreshRows();
-    history_->Record(std::move(before));
+    document_->TransformSprite(Index, transform);
 }
 
-void frmTilewright::picSpriteBlock_Copy(int Index) { PutSpriteOnClipboard(Model_.CopySprite(Index)); }
+void frmTilewright::picSpriteBlock_Copy(int Index) { PutSpriteOnClipboard(document_->Project().CopySprite(Index)); }
 
 void frmTilewright::picSpriteBlock_Paste(int Index)
 {
-    const std::optional<SpriteClip> clip = SpriteOnClipboard();
-    if (!clip)
-        return;
-    SpritePart before = SpritePart::Of(Model_, Index);
-    Model_.PasteSprite(Index, *clip);
-    fmeSprite.at(Index)->RefreshSquare();
-    RefreshSpriteLabel(Index);
-    fmeSprite.at(Index)->RefreshBlocks();
-    fmeSprite.at(Index)->RefreshRows();
-    history_->Record(std::move(before));
+    if (const std::optional<SpriteClip> clip = SpriteOnClipboard())
+        document_->PasteSprite(Index, *clip);
 }
 
 void frmTilewright::EditUndo()
 {
     FinishTyping();
-    history_->Undo();
+    document_->Undo();
 }
 
 void frmTilewright::EditRedo()
 {
     FinishTyping();
-    history_->Redo();
+    document_->Redo();
 }
 
 void frmTilewright::FinishTyping()
 {
     for (SpritePanel* panel : fmeSprite)
         panel->FinishTyping();
-    history_->EndTyping();
+    document_->EndTyping();
 }
 
 bool frmTilewright::ConfirmUnsavedChanges()
 {
     FinishTyping();
-    if (!history_->IsModified())
+    if (!document_->IsModified())
         return true;
     switch (dialogs_.ShowMessage(this, {QStringLiteral("Tilewright"), kUnsavedQuestion, QString(),
                                         Dialogs::Buttons::SaveDiscardCancel})) {
     case Dialogs::Answer::Save:
-        return SaveProjectFile(); // a save that fails or is cancelled keeps the project
+        return SaveProjectFile(SaveAsked::ByQuestion); // a save that fails or is cancelled keeps the project
     case Dialogs::Answer::Discard:
         return true;
     default:
@@ -424,20 +300,15 @@ void frmTilewright::mnuFileNewProject_Click()
     FinishTyping();
     const Dialogs::Answer answer = dialogs_.ShowMessage(
         this, {QStringLiteral("New Project Creation"), kNewProjectQuestion, QString(), Dialogs::Buttons::OkCancel});
-    if (answer != Dialogs::Answer::Ok)
-        return;
-    SpriteProject before = Model_;
-    Model_.NewProject();
-    history_->Record(std::move(before), ProjectHistory::Scope::WholeProject);
-    history_->MarkSaved();
-    RefreshAll();
+    if (answer == Dialogs::Answer::Ok)
+        document_->NewProject();
 }
 
 void frmTilewright::mnuFileLoadProject_Click()
 {
     if (!ConfirmUnsavedChanges())
         return;
-    const std::optional<QString> path = dialogs_.ChooseProjectFile(this, Dialogs::FileMode::Load);
+    const std::optional<QString> path = dialogs_.ChooseProjectFile(this, Dialogs::FileMode::Load, document_->FileName());
     if (!path) {
         ShowFileError({});
         return;
@@ -445,60 +316,26 @@ void frmTilewright::mnuFileLoadProject_Click()
     OpenProjectFile(*path);
 }
 
-void frmTilewright::OpenProjectFile(const QString& path)
-{
-    // The file is read in full before anything of the project changes, so a
-    // bad file leaves the project as it was.
-    const bool picture = sheet::IsPictureName(path);
-    const storage::ReadOutcome read = picture ? sheet::ImportPictureFile(path) : storage::ReadProject(path);
-    if (!read.Ok) {
-        ShowFileError(read);
-        return;
-    }
-    SpriteProject before = Model_;
-    // A picture's sprites are a new project: saved nowhere yet.
-    ApplyProjectRecord(Model_, read.Record, picture ? std::string() : path.toStdString(),
-                       picture ? std::string() : storage::FileTitle(path).toStdString());
-    history_->Record(std::move(before), ProjectHistory::Scope::WholeProject);
-    if (!picture)
-        history_->MarkSaved();
-    RefreshAll();
-}
+void frmTilewright::OpenProjectFile(const QString& path) { ShowOutcome(document_->Open(path)); }
 
-void frmTilewright::mnuFileSaveProject_Click() { SaveProjectFile(); }
+void frmTilewright::mnuFileSaveProject_Click() { SaveProjectFile(SaveAsked::ByMenu); }
 
-bool frmTilewright::SaveProjectFile()
+bool frmTilewright::SaveProjectFile(SaveAsked asked)
 {
     FinishTyping();
-    const std::optional<QString> path = dialogs_.ChooseProjectFile(this, Dialogs::FileMode::Save);
+    const std::optional<QString> path = dialogs_.ChooseProjectFile(this, Dialogs::FileMode::Save, document_->FileName());
     if (!path) {
-        ShowFileError({});
+        if (asked == SaveAsked::ByMenu)
+            ShowFileError({});
         return false;
     }
-    const storage::Outcome saved = storage::SaveProject(*path, Model_);
-    if (!saved.Ok) {
-        ShowFileError(saved);
-        return false;
-    }
-    // Only a file that was written becomes the project file.
-    Model_.SetProjectFile(path->toStdString(), storage::FileTitle(*path).toStdString());
-    RefreshCaption();
-    history_->MarkSaved();
-    return true;
+    return ShowOutcome(document_->Save(*path));
 }
 
 void frmTilewright::mnuFileCreateBinary_Click()
 {
     FinishTyping();
-    if (Model_.ProjectFileName.empty()) {
-        dialogs_.ShowMessage(this, {QStringLiteral("Project error"), QStringLiteral("No project file has been chosen!"),
-                                    QString(), Dialogs::Buttons::Ok});
-        return;
-    }
-    const QString image = QString::fromStdString(CartridgeImagePath(Model_.ProjectFileName));
-    const storage::Outcome written = storage::WriteCartridgeImage(image, Model_);
-    if (!written.Ok)
-        ShowFileError(written);
+    ShowOutcome(document_->CreateBinary());
 }
 
 void frmTilewright::mnuFileExit_Click() { close(); }
@@ -536,6 +373,19 @@ void frmTilewright::Form_Terminate()
     // No file stays open between commands, so ending the event loop ends the
     // program.
     QCoreApplication::quit();
+}
+
+bool frmTilewright::eventFilter(QObject* watched, QEvent* event)
+{
+    // Not accepted here, the key goes on to the window's own shortcut.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const QKeySequence key(static_cast<QKeyEvent*>(event)->keyCombination());
+        if (undo_->shortcuts().contains(key) || redo_->shortcuts().contains(key)) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void frmTilewright::closeEvent(QCloseEvent* event)
@@ -580,6 +430,22 @@ bool frmTilewright::TakeDrop(const QMimeData* data, bool open)
     return true;
 }
 
+bool frmTilewright::ShowOutcome(const document::Outcome& outcome)
+{
+    switch (outcome.Result) {
+    case document::Outcome::Kind::Done:
+        return true;
+    case document::Outcome::Kind::FileError:
+        ShowFileError(outcome.Failure);
+        return false;
+    case document::Outcome::Kind::NoProjectFile:
+        dialogs_.ShowMessage(this, {QStringLiteral("Project error"), QStringLiteral("No project file has been chosen!"),
+                                    QString(), Dialogs::Buttons::Ok});
+        return false;
+    }
+    return false;
+}
+
 void frmTilewright::ShowFileError(const storage::Outcome& failure)
 {
     QString reason;
@@ -591,34 +457,22 @@ void frmTilewright::ShowFileError(const storage::Outcome& failure)
     dialogs_.ShowMessage(this, {kFileErrorTitle, kFileErrorText, reason, Dialogs::Buttons::Ok});
 }
 
-void frmTilewright::RefreshCaption() { fmeSpriteGen->setTitle(QString::fromStdString(Model_.FrameCaption)); }
-
-void frmTilewright::RefreshColorSelection()
+void frmTilewright::ShowDocument(document::Parts parts)
 {
-    QRadioButton* selected = optColor.at(Model_.SelectedColor);
-    if (!selected->isChecked())
-        selected->setChecked(true);
-}
-
-void frmTilewright::RefreshScreenLabel() { lblBackGroundValue->setText(QString::fromStdString(Model_.BackGroundValue)); }
-
-void frmTilewright::RefreshSpriteLabel(int k)
-{
-    lblForeGroundValue.at(k)->setText(QString::fromStdString(Model_.Sprites.at(k).ForeGroundValue));
-}
-
-void frmTilewright::RefreshView() { picThumbNail->update(); }
-
-void frmTilewright::RefreshAll()
-{
-    RefreshCaption();
-    RefreshColorSelection();
-    RefreshScreenLabel();
-    for (int k = 0; k < kSprites; ++k) {
-        RefreshSpriteLabel(k);
-        fmeSprite[k]->RefreshAll();
+    const SpriteProject& project = document_->Project();
+    for (int k = 0; k < kSprites; ++k)
+        if (parts & document::SpritePart(k))
+            fmeSprite[k]->Show(project.Sprites[k], project.ForegroundValue(k));
+    // The view frame shows the sprites' codes too; it changes only what differs.
+    fmeThumbNail->Show(project);
+    if (parts & document::Part::Shared)
+        fmeColor->ShowSelected(project.SelectedColor);
+    if (parts & document::Part::File) {
+        const QString file = QString::fromStdString(project.ProjectFileTitle());
+        fmeSpriteGen->setTitle(QStringLiteral("Sprite Design [Project: %1]").arg(file.isEmpty() ? QStringLiteral("(None)") : file));
     }
-    RefreshView();
+    if (parts & document::Part::Modified)
+        setWindowModified(document_->IsModified());
 }
 
 } // namespace tw::ui

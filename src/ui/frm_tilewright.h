@@ -4,32 +4,28 @@
 
 #include <array>
 
-#include "model/sprite_project.h"
-#include "storage/storage.h"
+#include "document/project_document.h"
 #include "ui/dialogs.h"
 #include "ui/twips.h"
 
 class QAction;
 class QActionGroup;
-class QButtonGroup;
 class QMimeData;
 class QGroupBox;
-class QLabel;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
-class QRadioButton;
 
 namespace tw::ui {
 
-class BlockGrid;
-class ProjectHistory;
+class ColorSelectFrame;
 class SpritePanel;
+class SpriteViewFrame;
 
-// The editor's one window. The model holds the whole project; each handler
-// runs one model operation and then repaints exactly what it changed. Every
-// change to the project is a step of the undo history; the title's [*] shows
-// while the project differs from its file.
+// The editor's one window, a view of its document: each handler has the
+// document carry out one user action and shows the outcome, and the controls
+// are brought up to date from the document's Changed() in ShowDocument()
+// alone. The title's [*] shows while the document has unsaved changes.
 class frmTilewright : public QMainWindow {
     Q_OBJECT
 
@@ -40,9 +36,9 @@ public:
     explicit frmTilewright(Dialogs& dialogs, QWidget* parent = nullptr);
     ~frmTilewright() override;
 
-    const SpriteProject& Project() const { return Model_; }
+    const document::ProjectDocument& Document() const { return *document_; }
     // The answer to the welcome box; kept, never looked at.
-    Dialogs::Answer UserResponse() const { return UserResponse_; }
+    Dialogs::Answer UserResponse() const { return userResponse_; }
 
     // Shows the window for the first time, centred on its screen.
     void ShowCentred();
@@ -68,10 +64,9 @@ public:
 
     void mnuFileNewProject_Click();
     void mnuFileLoadProject_Click();
-    // What Load Project does once the file is chosen: reads `path` in full,
-    // then either shows it or shows the file error and changes nothing. Also
-    // opens the file named on the command line and a dropped file. A picture
-    // (sheet::IsPictureName) is imported instead, as a new unsaved project.
+    // What Load Project does once the file is chosen: opens `path` as the
+    // document does, or shows the file error. Also opens the file named on the
+    // command line and a dropped file.
     void OpenProjectFile(const QString& path);
     void mnuFileSaveProject_Click();
     void mnuFileCreateBinary_Click();
@@ -88,6 +83,7 @@ public:
     static const QString kUnsavedQuestion;
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -103,8 +99,11 @@ private:
 
     // Hands on unfinished typing, so that what is saved is what is shown.
     void FinishTyping();
-    // Save Project: true once the file is written.
-    bool SaveProjectFile();
+    // Save Project: true once the file is written. Cancel in the dialog is a
+    // file error, except when the save was offered by the unsaved-changes
+    // question: then it only cancels what the question came before.
+    enum class SaveAsked { ByMenu, ByQuestion };
+    bool SaveProjectFile(SaveAsked asked);
     // Before the project is closed or replaced: true to go on.
     bool ConfirmUnsavedChanges();
     // What a drag may drop and a drop opens: the one place to decide it.
@@ -112,34 +111,28 @@ private:
     // Off while the help is shown: the menus, the keys and the design frame.
     void SetDesignEnabled(bool enabled);
 
+    // Shows what an action came to: nothing, a file error or the refusal to
+    // build an image without a project file. True when it was done.
+    bool ShowOutcome(const document::Outcome& outcome);
     void ShowFileError(const storage::Outcome& failure);
 
-    void RefreshCaption();
-    void RefreshColorSelection();
-    void RefreshScreenLabel();
-    void RefreshSpriteLabel(int k);
-    void RefreshView();
-    void RefreshAll();
+    // The one place the controls follow the document.
+    void ShowDocument(document::Parts parts);
 
     Dialogs& dialogs_;
-    SpriteProject Model_;
-    Dialogs::Answer UserResponse_ = Dialogs::Answer::Ok;
-    ProjectHistory* history_ = nullptr;
+    document::ProjectDocument* document_;
+    Dialogs::Answer userResponse_ = Dialogs::Answer::Ok;
     QActionGroup* keys_ = nullptr;
+    QAction* undo_ = nullptr;
+    QAction* redo_ = nullptr;
 
     QMenu* mnuFile = nullptr;
     QAction* mnuHelp = nullptr;
 
     QGroupBox* fmeSpriteGen = nullptr;
     std::array<SpritePanel*, kSprites> fmeSprite{};
-    QGroupBox* fmeColor = nullptr;
-    QButtonGroup* optColorGroup = nullptr;
-    std::array<QRadioButton*, kColorCodes> optColor{};
-    QPushButton* cmdSetBGnd = nullptr;
-    QGroupBox* fmeThumbNail = nullptr;
-    BlockGrid* picThumbNail = nullptr;
-    QLabel* lblBackGroundValue = nullptr;
-    std::array<QLabel*, kSprites> lblForeGroundValue{};
+    ColorSelectFrame* fmeColor = nullptr;
+    SpriteViewFrame* fmeThumbNail = nullptr;
     QGroupBox* fmeHelp = nullptr;
     QPlainTextEdit* rtbHelp = nullptr;
     QPushButton* cmdCloseHelp = nullptr;

@@ -63,13 +63,13 @@ const std::array<SpritePanel::GridCommand, 10> SpritePanel::kGridCommands{{
     {"Paste", Qt::CTRL | Qt::Key_V, std::nullopt, true},
 }};
 
-SpritePanel::SpritePanel(int spriteIndex, const SpriteState* sprite, QWidget* parent)
-    : TitledFrame(QStringLiteral("Sprite #%1").arg(spriteIndex + 1), parent), index_(spriteIndex), sprite_(sprite)
+SpritePanel::SpritePanel(int spriteIndex, QWidget* parent)
+    : TitledFrame(QStringLiteral("Sprite #%1").arg(spriteIndex + 1), parent), index_(spriteIndex)
 {
     setObjectName(Indexed(QStringLiteral("fmeSprite"), spriteIndex));
     const QFont textFont = TextBoxFont();
 
-    grid_ = new BlockGrid(BlockGrid::kDesignGeometry, &sprite->Blocks, nullptr, this);
+    grid_ = new BlockGrid(BlockGrid::kDesignGeometry, false, this);
     grid_->setObjectName(QStringLiteral("picSpriteBlock%1").arg(spriteIndex));
     grid_->setGeometry(QRect(QPoint(Px(120), Px(360)), grid_->GridExtent()));
     grid_->setFocusPolicy(Qt::StrongFocus); // the editing keys work on the grid
@@ -110,7 +110,7 @@ SpritePanel::SpritePanel(int spriteIndex, const SpriteState* sprite, QWidget* pa
             [this](const QString& text) { Q_EMIT NameChanged(index_, text); });
     rtbSpriteName_->installEventFilter(this);
 
-    picSpriteFGColor_ = new ColorSwatch(&sprite->FGColorSquare, this);
+    picSpriteFGColor_ = new ColorSwatch(this);
     picSpriteFGColor_->setObjectName(Indexed(QStringLiteral("picSpriteFGColor"), spriteIndex));
     picSpriteFGColor_->setGeometry(TwipsRect(1350, 3360, 255, 255));
 
@@ -120,9 +120,6 @@ SpritePanel::SpritePanel(int spriteIndex, const SpriteState* sprite, QWidget* pa
     connect(cmdThumbNail_, &QPushButton::clicked, this, [this] { Q_EMIT ViewClicked(index_); });
     connect(cmdSpriteColor_, &QPushButton::clicked, this, [this] { Q_EMIT ColorClicked(index_); });
     connect(cmdSpriteClear_, &QPushButton::clicked, this, [this] { Q_EMIT ClearClicked(index_); });
-
-    RefreshRows();
-    RefreshName();
 }
 
 void SpritePanel::FinishTyping()
@@ -143,6 +140,9 @@ void SpritePanel::FinishRow(int row)
         return;
     if (state == QValidator::Intermediate)
         box->validator()->fixup(text);
+    // Shown as it is kept also when the row's text does not change ("0" over "00").
+    if (box->text() != text)
+        box->setText(text);
     Q_EMIT RowEdited(index_, row, text);
 }
 
@@ -193,43 +193,24 @@ void SpritePanel::ShowGridMenu(const QPoint& at)
         RunGridCommand(kGridCommands.at(chosen->data().toUInt()));
 }
 
-void SpritePanel::RefreshBlock(int block) { grid_->RefreshCell(block); }
-
-void SpritePanel::RefreshBlocks() { grid_->update(); }
-
-void SpritePanel::RefreshRow(int row)
+void SpritePanel::Show(const SpriteState& sprite, ColorNumber color)
 {
-    typed_.at(row) = false;
-    rows_.at(row)->setText(QString::fromStdString(sprite_->HexRows.at(row)));
-}
-
-void SpritePanel::RefreshRows()
-{
-    for (int r = 0; r < kRows; ++r)
-        RefreshRow(r);
-}
-
-void SpritePanel::RefreshName()
-{
-    const QString name = QString::fromStdString(sprite_->Name);
+    grid_->ShowCells(sprite.Blocks);
+    for (int r = 0; r < kRows; ++r) {
+        const QString text = QString::fromStdString(sprite.HexRows[r]);
+        if (!typed_[r] && rows_[r]->text() != text)
+            rows_[r]->setText(text);
+    }
+    const QString name = QString::fromStdString(sprite.Name);
     if (rtbSpriteName_->text() != name) {
         rtbSpriteName_->setText(name);
         ShowNameFromStart();
     }
+    picSpriteFGColor_->ShowColor(color);
 }
 
 // The box is narrower than eight wide letters, and a line edit keeps its text
 // scrolled to the cursor: left at the end, "ABCDEFGH" would show as "CDEFGH".
 void SpritePanel::ShowNameFromStart() { rtbSpriteName_->setCursorPosition(0); }
-
-void SpritePanel::RefreshSquare() { picSpriteFGColor_->update(); }
-
-void SpritePanel::RefreshAll()
-{
-    RefreshBlocks();
-    RefreshRows();
-    RefreshName();
-    RefreshSquare();
-}
 
 } // namespace tw::ui

@@ -19,26 +19,21 @@ class ColorSwatch;
 
 // One sprite's design panel ("Sprite #1" .. "Sprite #4"): the block grid, the
 // row boxes, the name box, the colour square and the View, Color and Clear
-// buttons. It shows the model's SpriteState and reports the user's actions;
-// the window carries them out and tells the panel what to repaint.
+// buttons. It shows a sprite and reports the user's actions; the window has
+// the document carry them out and then shows the sprite again.
 //
 // The grid also takes the keys and the context menu of kGridCommands.
 class SpritePanel : public TitledFrame {
     Q_OBJECT
 
 public:
-    // `sprite` must outlive the panel.
-    SpritePanel(int spriteIndex, const SpriteState* sprite, QWidget* parent);
+    SpritePanel(int spriteIndex, QWidget* parent);
 
     int SpriteIndex() const { return index_; }
 
-    void RefreshBlock(int block);
-    void RefreshBlocks();
-    void RefreshRow(int row);
-    void RefreshRows();
-    void RefreshName();
-    void RefreshSquare();
-    void RefreshAll();
+    // Brings every control up to date with the sprite, changing only what
+    // differs; a row box with unfinished typing keeps it.
+    void Show(const SpriteState& sprite, ColorNumber color);
 
     BlockGrid* Grid() const { return grid_; }
 
@@ -80,7 +75,6 @@ private:
     void ShowGridMenu(const QPoint& at);
 
     int index_;
-    const SpriteState* sprite_;
     BlockGrid* grid_ = nullptr;
     std::array<QLineEdit*, kRows> rows_{};
     std::array<bool, kRows> typed_{}; // typed in since the row was last shown or handed on

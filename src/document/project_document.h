@@ -1,0 +1,131 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <string>
+
+#include "model/sprite_project.h"
+#include "storage/storage.h"
+
+class QUndoStack;
+
+namespace tw::document {
+
+// What a user action came to, for the window to show.
+struct Outcome {
+    enum class Kind {
+        Done,
+        FileError,     // Failure holds the reason (and the line, for a file that cannot be read)
+        NoProjectFile, // Create Binary before any Save or Load
+    };
+    Kind Result = Kind::Done;
+    storage::Outcome Failure;
+
+    bool Ok() const { return Result == Kind::Done; }
+};
+
+// The parts of the project an action may have changed. A view brings those
+// parts up to date and repaints within them only what differs.
+enum class Part : unsigned {
+    Sprite1 = 1u << 0, // a sprite's blocks, row texts, name or colour
+    Sprite2 = 1u << 1,
+    Sprite3 = 1u << 2,
+    Sprite4 = 1u << 3,
+    Shared = 1u << 4,   // the screen colour, the selected colour, the view cells
+    File = 1u << 5,     // the project file
+    Modified = 1u << 6, // IsModified() changed
+};
+Q_DECLARE_FLAGS(Parts, Part)
+Q_DECLARE_OPERATORS_FOR_FLAGS(Parts)
+
+inline Parts SpritePart(int k) { return Part(1u << k); }
+inline constexpr Parts kAllProject = Parts::fromInt(0x3F); // everything but Modified
+
+// The open project behind the editor window: the project, its file, its
+// undo history and whether it has unsaved changes. Every user action is one
+// function here; the window calls it, shows the outcome, and repaints from
+// Changed(), which each action emits once with what it changed.
+//
+// Modified means that what Save would write now differs from what the
+// project file held when it was last saved or loaded (from what a new
+// project saves as, when there is no file). Viewing a sprite, an edit undone,
+// and New Project undone back to a saved project are therefore no changes.
+class ProjectDocument : public QObject {
+    Q_OBJECT
+
+public:
+    static constexpr int kUndoSteps = 1000;
+
+    explicit ProjectDocument(QObject* parent = nullptr);
+    ~ProjectDocument() override;
+
+    const SpriteProject& Project() const { return project_; }
+    // The project file's full path; empty when there is none.
+    QString FileName() const { return QString::fromStdString(project_.ProjectFileName); }
+    bool IsModified() const { return modified_; }
+
+    // The editing actions. None can fail; an action that changes nothing
+    // leaves no step in the history.
+    void SelectColor(int code); // only records the choice: no step
+    void ClickBlock(int k, int block);
+    void ApplySpriteColor(int k);
+    void ApplyScreenColor();
+    void ClearSprite(int k);
+    void ViewSprite(int k);
+    void SetRowText(int k, int row, const std::string& text);
+    // A name box's text after a key. The keys of one edit of a box make one
+    // step, until EndTyping().
+    void RenameSprite(int k, const std::string& name);
+    void EndTyping();
+    void TransformSprite(int k, SpriteTransform transform);
+    void PasteSprite(int k, const SpriteClip& clip);
+    void Undo();
+    void Redo();
+
+    // The file actions. New Project and Open are steps that undo to the
+    // project before them, with its file; Save and Create Binary are none.
+    void NewProject();
+    // A project file, or a picture (sheet::IsPictureName) whose sprites
+    // become a new project saved nowhere yet. Read in full first: on failure
+    // nothing changes.
+    Outcome Open(const QString& path);
+    // Writes the project to `path`, which then becomes its file. On failure
+    // the file keeps its old bytes and the project its old file.
+    Outcome Save(const QString& path);
+    // The test cartridge image beside the project file.
+    Outcome CreateBinary();
+
+Q_SIGNALS:
+    void Changed(tw::document::Parts parts);
+
+protected:
+    // For the tests of states no action reaches (stray block colours, odd
+    // row texts): the project as it is, without a step or a signal.
+    SpriteProject& MutableProject() { return project_; }
+
+private:
+    class Step;
+    struct Saved; // the whole project with what its file held
+
+    // Runs `edit` on sprite k alone, or on the whole project; records a step
+    // and announces it if it changed anything. Edits with the same
+    // `typingKey` (0 or more) merge into one step until EndTyping().
+    template <typename Edit>
+    void EditSprite(int k, Edit edit, int typingKey = -1);
+    template <typename Edit>
+    void EditProject(Edit edit);
+    // Puts `next` in place of the whole project, as one step.
+    void Replace(SpriteProject next, std::string savedBytes);
+
+    void Announce(Parts parts);
+    Outcome FileError(const storage::Outcome& failure) const;
+
+    SpriteProject project_;
+    std::string savedBytes_; // what Save wrote or Open read, as Save writes it
+    bool modified_ = false;
+    QUndoStack* history_;
+    int typing_ = 0; // bumped to end the merging of typed keys
+};
+
+} // namespace tw::document
