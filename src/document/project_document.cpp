@@ -31,10 +31,10 @@ struct Slice {
     }
 };
 
-const std::string& NewProjectBytes()
+const SpriteProject& EmptyProject()
 {
-    static const std::string bytes = ProjectFileBytes(SpriteProject());
-    return bytes;
+    static const SpriteProject project;
+    return project;
 }
 
 // As the file dialog gives a path: the project file names the image beside
@@ -45,7 +45,7 @@ QString AbsolutePath(const QString& path) { return QDir::cleanPath(QFileInfo(pat
 
 struct ProjectDocument::Saved {
     SpriteProject Project;
-    std::string Bytes;
+    SpriteProject InFile;
     // New Project and Open give back the project before them whole: its
     // file, what the file held and the colour picked. An edit's step leaves
     // those as they are now (a Save in between stays in force).
@@ -95,7 +95,7 @@ private:
             return;
         }
         if (whole_->WithFile) {
-            std::swap(document_.savedBytes_, whole_->Bytes);
+            std::swap(document_.saved_, whole_->InFile);
         } else {
             whole_->Project.ProjectFileName = project.ProjectFileName;
             whole_->Project.SelectedColor = project.SelectedColor;
@@ -113,7 +113,7 @@ private:
 };
 
 ProjectDocument::ProjectDocument(QObject* parent)
-    : QObject(parent), savedBytes_(NewProjectBytes()), history_(new QUndoStack(this))
+    : QObject(parent), saved_(EmptyProject()), history_(new QUndoStack(this))
 {
     history_->setUndoLimit(kUndoSteps);
 }
@@ -149,19 +149,19 @@ void ProjectDocument::EditProject(Edit edit)
     Announce(kAllProject);
 }
 
-void ProjectDocument::Replace(SpriteProject next, std::string savedBytes)
+void ProjectDocument::Replace(SpriteProject next, SpriteProject inFile)
 {
     EndTyping();
-    if (next == project_ && savedBytes == savedBytes_)
+    if (next == project_ && inFile == saved_)
         return;
-    Saved before{std::exchange(project_, std::move(next)), std::exchange(savedBytes_, std::move(savedBytes)), true};
+    Saved before{std::exchange(project_, std::move(next)), std::exchange(saved_, std::move(inFile)), true};
     history_->push(new Step(*this, std::move(before)));
     Announce(kAllProject);
 }
 
 void ProjectDocument::Announce(Parts parts)
 {
-    const bool modified = ProjectFileBytes(project_) != savedBytes_;
+    const bool modified = !SameProjectFile(project_, saved_);
     if (modified != modified_) {
         modified_ = modified;
         parts |= Part::Modified;
@@ -245,7 +245,7 @@ void ProjectDocument::NewProject()
 {
     SpriteProject next = project_;
     next.NewProject();
-    Replace(std::move(next), NewProjectBytes());
+    Replace(std::move(next), EmptyProject());
 }
 
 Outcome ProjectDocument::Open(const QString& path)
@@ -257,14 +257,14 @@ Outcome ProjectDocument::Open(const QString& path)
         if (!read.Ok)
             return FileError(read);
         ApplyProjectRecord(next, read.Record, {});
-        Replace(std::move(next), NewProjectBytes());
+        Replace(std::move(next), EmptyProject());
         return {};
     }
     const storage::Outcome loaded = storage::LoadProject(file, next);
     if (!loaded.Ok)
         return FileError(loaded);
-    std::string bytes = ProjectFileBytes(next);
-    Replace(std::move(next), std::move(bytes));
+    SpriteProject inFile = next;
+    Replace(std::move(next), std::move(inFile));
     return {};
 }
 
@@ -276,7 +276,7 @@ Outcome ProjectDocument::Save(const QString& path)
     if (!saved.Ok)
         return FileError(saved);
     project_.ProjectFileName = file.toStdString();
-    savedBytes_ = ProjectFileBytes(project_);
+    saved_ = project_;
     Announce(Part::File);
     return {};
 }

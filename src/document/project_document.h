@@ -3,8 +3,6 @@
 #include <QObject>
 #include <QString>
 
-#include <string>
-
 #include "model/sprite_project.h"
 #include "storage/storage.h"
 
@@ -115,14 +113,17 @@ private:
     void EditSprite(int k, Edit edit, int typingKey = -1);
     template <typename Edit>
     void EditProject(Edit edit);
-    // Puts `next` in place of the whole project, as one step.
-    void Replace(SpriteProject next, std::string savedBytes);
+    // Puts `next` in place of the whole project, as one step; `inFile` is
+    // what its file holds.
+    void Replace(SpriteProject next, SpriteProject inFile);
 
     void Announce(Parts parts);
     Outcome FileError(const storage::Outcome& failure) const;
 
     SpriteProject project_;
-    std::string savedBytes_; // what Save wrote or Open read, as Save writes it
+    // The project as Save last wrote it or Open read it: what Modified
+    // compares with. A new project when there is no file.
+    SpriteProject saved_;
     bool modified_ = false;
     QUndoStack* history_;
     int typing_ = 0; // bumped to end the merging of typed keys

@@ -15,15 +15,17 @@ std::string CompileSprite(const SpriteProject& project, int k)
     return text + DataLine(sprite.HexRows) + kLineEnd;
 }
 
+std::string RowItem(const std::string& rowText)
+{
+    // A byte that starts with a letter needs a leading 0 to read as a number.
+    return (HexToDec(FirstChar(rowText)) > 9 ? "0" : "") + rowText + "h";
+}
+
 std::string DataLine(const std::array<std::string, kRows>& hexRows)
 {
     std::string text = kDataLinePrefix;
     for (int r = 0; r < kRows; ++r) {
-        const std::string& t = hexRows[r];
-        // A byte that starts with a letter needs a leading 0 to read as a number.
-        if (HexToDec(FirstChar(t)) > 9)
-            text += '0';
-        text += t + "h";
+        text += RowItem(hexRows[r]);
         if (r < kRows - 1)
             text += ',';
     }
@@ -40,5 +42,22 @@ std::string ProjectFileText(const SpriteProject& project)
 }
 
 std::string ProjectFileBytes(const SpriteProject& project) { return Utf8ToLatin1(ProjectFileText(project)); }
+
+bool SameProjectFile(const SpriteProject& a, const SpriteProject& b)
+{
+    // The colour lines name a palette entry each, one per code.
+    if (a.ScreenBGndColor != b.ScreenBGndColor || a.SpriteFGndColor != b.SpriteFGndColor)
+        return false;
+    for (int k = 0; k < kSprites; ++k) {
+        const SpriteState& s = a.Sprites[k];
+        const SpriteState& t = b.Sprites[k];
+        if (s.Name != t.Name && Utf8ToLatin1(s.Name) != Utf8ToLatin1(t.Name))
+            return false;
+        for (int r = 0; r < kRows; ++r)
+            if (s.HexRows[r] != t.HexRows[r] && RowItem(s.HexRows[r]) != RowItem(t.HexRows[r]))
+                return false;
+    }
+    return true;
+}
 
 } // namespace tw

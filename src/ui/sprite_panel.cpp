@@ -106,8 +106,10 @@ SpritePanel::SpritePanel(int spriteIndex, QWidget* parent)
     rtbSpriteName_->setAcceptDrops(false);
     connect(rtbSpriteName_, &QLineEdit::editingFinished, this, [this] { Q_EMIT NameFinished(index_); });
     // Every change of the box, typed or set, is the sprite's name.
-    connect(rtbSpriteName_, &QLineEdit::textChanged, this,
-            [this](const QString& text) { Q_EMIT NameChanged(index_, text); });
+    connect(rtbSpriteName_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        shownName_ = text.toStdString();
+        Q_EMIT NameChanged(index_, text);
+    });
     rtbSpriteName_->installEventFilter(this);
 
     picSpriteFGColor_ = new ColorSwatch(this);
@@ -143,6 +145,7 @@ void SpritePanel::FinishRow(int row)
     // Shown as it is kept also when the row's text does not change ("0" over "00").
     if (box->text() != text)
         box->setText(text);
+    shownRows_[row] = text.toStdString();
     Q_EMIT RowEdited(index_, row, text);
 }
 
@@ -196,14 +199,13 @@ void SpritePanel::ShowGridMenu(const QPoint& at)
 void SpritePanel::Show(const SpriteState& sprite, ColorNumber color)
 {
     grid_->ShowCells(sprite.Blocks);
-    for (int r = 0; r < kRows; ++r) {
-        const QString text = QString::fromStdString(sprite.HexRows[r]);
-        if (!typed_[r] && rows_[r]->text() != text)
-            rows_[r]->setText(text);
-    }
-    const QString name = QString::fromStdString(sprite.Name);
-    if (rtbSpriteName_->text() != name) {
-        rtbSpriteName_->setText(name);
+    for (int r = 0; r < kRows; ++r)
+        if (!typed_[r] && shownRows_[r] != sprite.HexRows[r]) {
+            shownRows_[r] = sprite.HexRows[r];
+            rows_[r]->setText(QString::fromStdString(shownRows_[r]));
+        }
+    if (shownName_ != sprite.Name) {
+        rtbSpriteName_->setText(QString::fromStdString(sprite.Name));
         ShowNameFromStart();
     }
     picSpriteFGColor_->ShowColor(color);

@@ -78,6 +78,9 @@ private:
     BlockGrid* grid_ = nullptr;
     std::array<QLineEdit*, kRows> rows_{};
     std::array<bool, kRows> typed_{}; // typed in since the row was last shown or handed on
+    // What each row box shows while it is not being typed in, and the name box.
+    std::array<std::string, kRows> shownRows_;
+    std::string shownName_;
     QLabel* lblName_ = nullptr;
     QLineEdit* rtbSpriteName_ = nullptr;
     ColorSwatch* picSpriteFGColor_ = nullptr;

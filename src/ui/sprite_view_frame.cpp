@@ -2,6 +2,8 @@
 
 #include <QLabel>
 
+#include <utility>
+
 #include "ui/block_grid.h"
 #include "ui/twips.h"
 
@@ -17,11 +19,10 @@ QLabel* Label(const QString& name, const QString& caption, const QRect& geometry
 }
 
 // A code as its label shows it: the decimal digit of the palette entry's code.
-void ShowCode(QLabel* label, const SpriteProject& project, int code)
+void ShowCode(QLabel* label, int& shown, const SpriteProject& project, int code)
 {
-    const QString text = QString::number(project.ColorSchemes.at(code).ColorCode);
-    if (label->text() != text)
-        label->setText(text);
+    if (std::exchange(shown, code) != code)
+        label->setText(QString::number(project.ColorSchemes.at(code).ColorCode));
 }
 
 } // namespace
@@ -47,9 +48,9 @@ void SpriteViewFrame::Show(const SpriteProject& project)
 {
     picThumbNail_->ShowCells(project.ThumbNailCells);
     picThumbNail_->ShowSurround(project.ScreenValue());
-    ShowCode(lblBackGroundValue_, project, project.ScreenBGndColor);
+    ShowCode(lblBackGroundValue_, shownCodes_[kSprites], project, project.ScreenBGndColor);
     for (int k = 0; k < kSprites; ++k)
-        ShowCode(lblForeGroundValue_[k], project, project.SpriteFGndColor[k]);
+        ShowCode(lblForeGroundValue_[k], shownCodes_[k], project, project.SpriteFGndColor[k]);
 }
 
 } // namespace tw::ui

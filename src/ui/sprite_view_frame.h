@@ -26,6 +26,7 @@ private:
     BlockGrid* picThumbNail_;
     QLabel* lblBackGroundValue_;
     std::array<QLabel*, kSprites> lblForeGroundValue_{};
+    std::array<int, kSprites + 1> shownCodes_{-1, -1, -1, -1, -1}; // the sprites', then the screen's
 };
 
 } // namespace tw::ui
