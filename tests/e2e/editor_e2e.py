@@ -63,13 +63,13 @@ def close_box(window):  # what a window manager sends when the close box is clic
 
 
 class Editor:
-    def __init__(self, label, welcome_key):  # a HOME of its own, and no settings of the desktop we run under
+    def __init__(self, label, welcome_key, *files):  # a HOME of its own, and no settings of the desktop we run under
         env = {k: v for k, v in X_ENV.items() if not k.startswith(("QT_", "XDG_", "DESKTOP_"))}
         env.update(QT_QPA_PLATFORM="xcb", HOME=f"{WORK}/{label}", XDG_RUNTIME_DIR=f"{WORK}/{label}", LC_ALL="C.UTF-8",
                    LSAN_OPTIONS=f"suppressions={sys.path[0]}/lsan-system-libraries.supp")  # for sanitizer builds
         os.makedirs(env["HOME"], mode=0o700)
         self.window, log = None, open(f"{WORK}/{label}.log", "wb")
-        self.proc = subprocess.Popen([os.path.abspath(ARGS["--editor"])], cwd=WORK, env=env, stdout=log, stderr=log)
+        self.proc = subprocess.Popen([os.path.abspath(ARGS["--editor"]), *files], cwd=WORK, env=env, stdout=log, stderr=log)
         EDITORS.append(self.proc)
         wait_until("Welcome before the window", lambda: self.windows("^Welcome$") and not self.windows("^Tilewright$"))
         self.answer("Welcome", "key", welcome_key)
@@ -136,11 +136,22 @@ try:
     first.menu("Create Binary")
     wait_until("ship.bin", lambda: read("ship.bin") == image + bytes(SHIP + ALIEN + [0] * 16) or repr(read("ship.bin")))
 
-    second = Editor("second", "Escape")  # its window covers the first one's: no window manager moves it
-    second.menu("Load Project", "Open", "key", "--clearmodifiers", "ctrl+a", "type", f"{WORK}/ship.eap\r")
-    second.expect("the loaded project", drawn)
+    second = Editor("second", "Escape", "ship.eap")  # its window covers the first one's: no window manager moves it
+    second.expect("the project named on the command line", drawn)
+    # Two clicks, the last taken back by Ctrl+Z with a name box focused; Ctrl+S and Return save to ship.eap again
+    second.click(block(3, 0), block(3, 63), button(0, 600, 735))
+    second.expect("the two clicks", [(block(3, 0), (255, 255, 255)), (block(3, 63), (255, 255, 255))])
+    run("xdotool", "key", "--clearmodifiers", "ctrl+z")
+    second.expect("the last click taken back", [(block(3, 0), (255, 255, 255)), (block(3, 63), BLUE)])
+    run("xdotool", "key", "--clearmodifiers", "ctrl+s")
+    second.answer("Save As", "key", "Return")
+    edited = WORKED_EXAMPLE[:-33] + b"80h" + WORKED_EXAMPLE[-30:]  # Sprite4's top row
+    wait_until("ship.eap saved again", lambda: read("ship.eap") == edited or repr(read("ship.eap")))
     second.menu("New Project", "New Project Creation", "key", "Return")
     second.expect("black blocks", [(p, BLACK) for p, _ in drawn])
+    second.menu("Load Project", "Open", "key", "--clearmodifiers", "ctrl+a", "type", f"{WORK}/ship.eap\r")
+    second.expect("the loaded project", drawn + [(block(3, 0), (255, 255, 255))])
+    second.menu("New Project", "New Project Creation", "key", "Return")
     second.menu("Create Binary", "Project error", "key", "Return")
     close_box(second.window)
     wait_until("status 0 after the close box", lambda: second.proc.poll() == 0 or f"status {second.proc.poll()}")
