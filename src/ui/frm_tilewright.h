@@ -13,12 +13,11 @@ class QActionGroup;
 class QMimeData;
 class QGroupBox;
 class QMenu;
-class QPlainTextEdit;
-class QPushButton;
 
 namespace tw::ui {
 
 class ColorSelectFrame;
+class HelpPanel;
 class SpritePanel;
 class SpriteViewFrame;
 
@@ -77,11 +76,6 @@ public:
     // Window termination: whichever way the window closed, the process ends.
     void Form_Terminate();
 
-    // The welcome text and the New Project question, lines joined by CR LF.
-    static const QString kWelcomeText;
-    static const QString kNewProjectQuestion;
-    static const QString kUnsavedQuestion;
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -133,9 +127,7 @@ private:
     std::array<SpritePanel*, kSprites> fmeSprite{};
     ColorSelectFrame* fmeColor = nullptr;
     SpriteViewFrame* fmeThumbNail = nullptr;
-    QGroupBox* fmeHelp = nullptr;
-    QPlainTextEdit* rtbHelp = nullptr;
-    QPushButton* cmdCloseHelp = nullptr;
+    HelpPanel* fmeHelp = nullptr;
 };
 
 } // namespace tw::ui

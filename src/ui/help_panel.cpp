@@ -1,7 +1,12 @@
-#include "ui/help_text.h"
+#include "ui/help_panel.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
 
 #include <array>
 #include <string_view>
+
+#include "ui/twips.h"
 
 namespace tw::ui {
 namespace {
@@ -109,6 +114,30 @@ QString BuildHelpText()
         text += QLatin1String("\r\n\r\n");
     }
     return text;
+}
+
+HelpPanel::HelpPanel(QWidget* parent) : TitledFrame(QStringLiteral("Help"), parent)
+{
+    setObjectName(QStringLiteral("fmeHelp"));
+    // Opaque, so that nothing of the design frame shows through around the text.
+    setAutoFillBackground(true);
+
+    rtbHelp_ = new QPlainTextEdit(this);
+    rtbHelp_->setObjectName(QStringLiteral("rtbHelp"));
+    rtbHelp_->setGeometry(TwipsRect(120, 240, 9615, 7335));
+    rtbHelp_->setReadOnly(true);
+
+    cmdCloseHelp_ = new QPushButton(QStringLiteral("Close"), this);
+    cmdCloseHelp_->setObjectName(QStringLiteral("cmdCloseHelp"));
+    cmdCloseHelp_->setGeometry(TwipsRect(4200, 7680, 1215, 255));
+    connect(cmdCloseHelp_, &QPushButton::clicked, this, &HelpPanel::CloseClicked);
+}
+
+void HelpPanel::ShowHelp()
+{
+    show();
+    raise();
+    rtbHelp_->setPlainText(BuildHelpText());
 }
 
 } // namespace tw::ui

@@ -1,0 +1,137 @@
+// The window's menus, keys and controls, laid out in twips; what they do is
+// in frm_tilewright.cpp.
+#include <QAction>
+#include <QActionGroup>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStyle>
+
+#include "ui/block_grid.h"
+#include "ui/color_select_frame.h"
+#include "ui/frm_tilewright.h"
+#include "ui/help_panel.h"
+#include "ui/sprite_panel.h"
+#include "ui/sprite_view_frame.h"
+#include "ui/twips.h"
+
+namespace tw::ui {
+
+void frmTilewright::BuildMenu()
+{
+    QMenuBar* bar = menuBar();
+    // Kept inside the window, never moved to a desktop-wide menu bar.
+    bar->setNativeMenuBar(false);
+
+    keys_ = new QActionGroup(this);
+    keys_->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
+
+    mnuFile = bar->addMenu(QStringLiteral("File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    const auto item = [this](const char* name, const char* caption, void (frmTilewright::*handler)(), QKeyCombination key) {
+        QAction* action = mnuFile->addAction(QString::fromLatin1(caption));
+        action->setObjectName(QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this, handler);
+        connect(AddKey({key}), &QAction::triggered, action, &QAction::trigger);
+    };
+    const auto separator = [this](const char* name) { mnuFile->addSeparator()->setObjectName(QString::fromLatin1(name)); };
+    item("mnuFileNewProject", "New Project", &frmTilewright::mnuFileNewProject_Click, Qt::CTRL | Qt::Key_N);
+    separator("mnuFileSep1");
+    item("mnuFileLoadProject", "Load Project", &frmTilewright::mnuFileLoadProject_Click, Qt::CTRL | Qt::Key_O);
+    item("mnuFileSaveProject", "Save Project", &frmTilewright::mnuFileSaveProject_Click, Qt::CTRL | Qt::Key_S);
+    separator("mnuFileSep2");
+    item("mnuFileCreateBinary", "Create Binary", &frmTilewright::mnuFileCreateBinary_Click, Qt::CTRL | Qt::Key_B);
+    separator("mnuFileSep3");
+    item("mnuFileExit", "Exit", &frmTilewright::mnuFileExit_Click, Qt::CTRL | Qt::Key_Q);
+
+    // A menu title without items that acts when clicked.
+    mnuHelp = bar->addAction(QStringLiteral("Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    connect(mnuHelp, &QAction::triggered, this, &frmTilewright::mnuHelp_Click);
+    connect(AddKey({Qt::Key_F1}), &QAction::triggered, mnuHelp, &QAction::trigger);
+
+    // The platform's undo and redo keys, and always Ctrl+Z, Ctrl+Shift+Z and Ctrl+Y.
+    const auto standard = [](QKeySequence::StandardKey which, std::initializer_list<QKeyCombination> always) {
+        QList<QKeySequence> keys = QKeySequence::keyBindings(which);
+        for (const QKeyCombination key : always)
+            if (!keys.contains(QKeySequence(key)))
+                keys << QKeySequence(key);
+        return keys;
+    };
+    undo_ = AddKey(standard(QKeySequence::Undo, {Qt::CTRL | Qt::Key_Z}));
+    redo_ = AddKey(standard(QKeySequence::Redo, {Qt::CTRL | Qt::SHIFT | Qt::Key_Z, Qt::CTRL | Qt::Key_Y}));
+    connect(undo_, &QAction::triggered, this, &frmTilewright::EditUndo);
+    connect(redo_, &QAction::triggered, this, &frmTilewright::EditRedo);
+}
+
+QAction* frmTilewright::AddKey(const QList<QKeySequence>& keys)
+{
+    // An action of its own, kept off the menus: on a menu item the key would
+    // be printed beside it.
+    auto* action = new QAction(this);
+    action->setShortcuts(keys);
+    addAction(action);
+    keys_->addAction(action);
+    return action;
+}
+
+void frmTilewright::BuildDesignFrame()
+{
+    fmeSpriteGen = new TitledFrame(centralWidget());
+    fmeSpriteGen->setObjectName(QStringLiteral("fmeSpriteGen"));
+    fmeSpriteGen->setGeometry(TwipsRect(120, 120, 9900, 8055));
+
+    constexpr std::array<QPoint, kSprites> kPanelCorners{{{240, 360}, {3960, 360}, {240, 4200}, {3960, 4200}}};
+    for (int k = 0; k < kSprites; ++k) {
+        auto* panel = new SpritePanel(k, fmeSpriteGen);
+        panel->setGeometry(TwipsRect(kPanelCorners[k].x(), kPanelCorners[k].y(), 3525, 3735));
+        connect(panel, &SpritePanel::BlockClicked, this, &frmTilewright::picSpriteBlock_Click);
+        connect(panel, &SpritePanel::RowEdited, this, &frmTilewright::rtbSpriteHex_Change);
+        connect(panel, &SpritePanel::NameChanged, this, &frmTilewright::rtbSpriteName_Change);
+        connect(panel, &SpritePanel::NameFinished, document_, &document::ProjectDocument::EndTyping);
+        connect(panel, &SpritePanel::TransformChosen, this, &frmTilewright::picSpriteBlock_Transform);
+        connect(panel, &SpritePanel::CopyChosen, this, &frmTilewright::picSpriteBlock_Copy);
+        connect(panel, &SpritePanel::PasteChosen, this, &frmTilewright::picSpriteBlock_Paste);
+        connect(panel, &SpritePanel::ViewClicked, this, &frmTilewright::cmdThumbNail_Click);
+        connect(panel, &SpritePanel::ColorClicked, this, &frmTilewright::cmdSpriteColor_Click);
+        connect(panel, &SpritePanel::ClearClicked, this, &frmTilewright::cmdSpriteClear_Click);
+        fmeSprite[k] = panel;
+        // The history keys act on the project wherever the focus is: a box's
+        // own (empty) text history would take them first.
+        for (QLineEdit* box : panel->findChildren<QLineEdit*>())
+            box->installEventFilter(this);
+    }
+}
+
+void frmTilewright::BuildColorFrame()
+{
+    fmeColor = new ColorSelectFrame(document_->Project().ColorSchemes, fmeSpriteGen);
+    fmeColor->setGeometry(TwipsRect(7875, 360, 1770, 3735));
+    connect(fmeColor, &ColorSelectFrame::ColorPicked, this, &frmTilewright::optColor_Click);
+    connect(fmeColor, &ColorSelectFrame::ScreenColorClicked, this, &frmTilewright::cmdSetBGnd_Click);
+}
+
+void frmTilewright::BuildViewFrame()
+{
+    fmeThumbNail = new SpriteViewFrame(fmeSpriteGen);
+    fmeThumbNail->setGeometry(TwipsRect(7770, 4215, 1980, 3720));
+}
+
+void frmTilewright::BuildHelpFrame()
+{
+    fmeHelp = new HelpPanel(fmeSpriteGen);
+    fmeHelp->setGeometry(TwipsRect(0, 0, 9855, 8055));
+    connect(fmeHelp, &HelpPanel::CloseClicked, this, &frmTilewright::cmdCloseHelp_Click);
+}
+
+void frmTilewright::ShowCentred()
+{
+    ensurePolished();
+    adjustSize();
+    if (const QScreen* target = screen())
+        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), target->availableGeometry()));
+    show();
+}
+
+} // namespace tw::ui
