@@ -12,8 +12,6 @@
 namespace tw {
 namespace {
 
-constexpr std::size_t kPrefixLength = 18;
-constexpr std::size_t kNameBoxLength = 8;
 // Longer texts are cut in messages: a broken file can hold a megabyte on one line.
 constexpr std::size_t kShownLength = 40;
 
@@ -33,12 +31,6 @@ std::string FoldCase(std::string_view text)
     return folded;
 }
 
-std::string HexByte(unsigned value)
-{
-    static constexpr char digits[] = "0123456789ABCDEF";
-    return {digits[(value >> 4) & 0xF], digits[value & 0xF]};
-}
-
 // A file text (ISO-8859-1) as UTF-8 for a message; control characters, which
 // would garble a terminal, are shown as \xNN.
 std::string Shown(std::string_view latin1)
@@ -47,7 +39,7 @@ std::string Shown(std::string_view latin1)
     std::string shown;
     for (const char ch : latin1.substr(0, kShownLength)) {
         if (IsControl(static_cast<unsigned char>(ch)))
-            shown += "\\x" + HexByte(static_cast<unsigned char>(ch));
+            shown += "\\x" + RowText(static_cast<std::uint8_t>(ch));
         else
             shown += Latin1ToUtf8(std::string_view(&ch, 1));
     }
@@ -57,7 +49,7 @@ std::string Shown(std::string_view latin1)
 std::string ShownChar(char ch)
 {
     if (IsControl(static_cast<unsigned char>(ch)))
-        return "byte 0x" + HexByte(static_cast<unsigned char>(ch));
+        return "byte 0x" + RowText(static_cast<std::uint8_t>(ch));
     return Shown(std::string_view(&ch, 1));
 }
 
@@ -93,10 +85,10 @@ public:
 
     std::vector<LintWarning> Run()
     {
-        CheckCommentLine(1, "screen");
+        CheckCommentLine(kScreenLineNumber, "screen");
         for (int k = 0; k < kSprites; ++k) {
             CheckLabelLine(k);
-            CheckCommentLine(3 + 3 * k, "color");
+            CheckCommentLine(ColorLineNumber(k), "color");
             CheckDataLine(k);
         }
         CheckLineEnds();
@@ -117,7 +109,7 @@ private:
 
     void CheckLabelLine(int k)
     {
-        const int line = 2 + 3 * k;
+        const int line = LabelLineNumber(k);
         const std::string_view text = Text(line);
         // The editor drops the last character of a label line whatever it
         // is. 2650 assemblers differ on labels without a colon: some take a
@@ -149,9 +141,9 @@ private:
                            ", which the VACS assembler does not take in a label (ASCII letters, digits and '_' only)");
         if (vacs != WordClass::Free || asl != WordClass::Free)
             Warn(line, shown + " is " + std::string(ReservedMeaning(vacs, asl)));
-        if (name.size() > kNameBoxLength)
-            Warn(line, shown + " is longer than 8 characters; the editor keeps " + Shown(name.substr(0, kNameBoxLength)) +
-                           ", so saving it again renames the label");
+        if (name.size() > kMaxNameLength)
+            Warn(line, shown + " is longer than " + std::to_string(kMaxNameLength) + " characters; the editor keeps " +
+                           Shown(name.substr(0, kMaxNameLength)) + ", so saving it again renames the label");
 
         // VACS makes names that differ only in case one symbol ("Double
         // Definition"); asl folds case as well, as its own reserved words show.
@@ -169,24 +161,25 @@ private:
 
     void CheckDataLine(int k)
     {
-        const int line = 4 + 3 * k;
+        const int line = DataLineNumber(k);
         const std::vector<std::string_view> items = SplitItems(Text(line));
 
-        // The reader skips 18 characters of any kind; an assembler needs the
-        // db directive there, away from column 1 (where it would be a label)
-        // and separated from the first item.
-        const std::string_view prefix = items[0].substr(0, kPrefixLength);
+        // The reader skips as many characters as the prefix has, of any kind;
+        // an assembler needs the db directive there, away from column 1 (where
+        // it would be a label) and separated from the first item.
+        const std::string_view prefix = items[0].substr(0, kDataLinePrefixLength);
         const std::string_view word = TrimBlanks(prefix);
         if (!IsBlank(prefix.front()) || !IsBlank(prefix.back()) || FoldCase(word) != "db")
-            Warn(line, "the db line does not begin with blanks, 'db' and blanks: its first 18 characters are " +
-                           Shown(prefix));
+            Warn(line, "the db line does not begin with blanks, 'db' and blanks: its first " +
+                           std::to_string(kDataLinePrefixLength) + " characters are " + Shown(prefix));
 
         if (items.size() > static_cast<std::size_t>(kRows))
             Warn(line, "the db line has " + std::to_string(items.size()) +
-                           " items; the editor keeps the first 8, an assembler reads all " + std::to_string(items.size()));
+                           " items; the editor keeps the first " + std::to_string(kRows) + ", an assembler reads all " +
+                           std::to_string(items.size()));
 
         for (int r = 0; r < kRows; ++r)
-            CheckItem(line, r, r == 0 ? items[0].substr(kPrefixLength) : items[r],
+            CheckItem(line, r, r == 0 ? items[0].substr(kDataLinePrefixLength) : items[r],
                       RowTextValue(record_.Sprites[k].HexRows[r]));
     }
 
@@ -226,8 +219,8 @@ private:
         // The editor decodes a row from the first and last character of the
         // item's text, so a valid number can still be drawn as another byte.
         if (value != editorValue)
-            Warn(line, what + " is byte " + HexByte(value) + "h to an assembler but " + HexByte(editorValue) +
-                           "h to the editor");
+            Warn(line, what + " is byte " + RowText(static_cast<std::uint8_t>(value)) + "h to an assembler but " +
+                           RowText(static_cast<std::uint8_t>(editorValue)) + "h to the editor");
     }
 
     // Some 2650 assemblers end a line only at CR and refuse a last line

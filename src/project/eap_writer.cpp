@@ -17,7 +17,7 @@ std::string CompileSprite(const SpriteProject& project, int k)
 
 std::string DataLine(const std::array<std::string, kRows>& hexRows)
 {
-    std::string text = kDataLinePrefix;
+    std::string text(kDataLinePrefix);
     for (int r = 0; r < kRows; ++r) {
         const std::string& t = hexRows[r];
         // A byte that starts with a letter needs a leading 0 to read as a number.
