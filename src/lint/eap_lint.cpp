@@ -20,7 +20,6 @@ bool IsDigit(unsigned char ch) { return ch >= '0' && ch <= '9'; }
 bool IsHexDigit(unsigned char ch) { return IsDigit(ch) || (ch >= 'A' && ch <= 'F') || (ch >= 'a' && ch <= 'f'); }
 bool IsLabelChar(unsigned char ch) { return IsAsciiLetter(ch) || IsDigit(ch) || ch == '_'; }
 bool IsBlank(char ch) { return ch == ' ' || ch == '\t'; }
-bool IsControl(unsigned char ch) { return ch < 0x20 || (ch >= 0x7F && ch < 0xA0); }
 
 std::string FoldCase(std::string_view text)
 {
@@ -33,24 +32,17 @@ std::string FoldCase(std::string_view text)
 
 // A file text (ISO-8859-1) as UTF-8 for a message; control characters, which
 // would garble a terminal, are shown as \xNN.
-std::string Shown(std::string_view latin1)
+std::string ShownText(std::string_view latin1)
 {
     const bool cut = latin1.size() > kShownLength;
     std::string shown;
     for (const char ch : latin1.substr(0, kShownLength)) {
-        if (IsControl(static_cast<unsigned char>(ch)))
+        if (IsControlByte(ch))
             shown += "\\x" + RowText(static_cast<std::uint8_t>(ch));
         else
             shown += Latin1ToUtf8(std::string_view(&ch, 1));
     }
     return "'" + shown + (cut ? "...'" : "'");
-}
-
-std::string ShownChar(char ch)
-{
-    if (IsControl(static_cast<unsigned char>(ch)))
-        return "byte 0x" + RowText(static_cast<std::uint8_t>(ch));
-    return Shown(std::string_view(&ch, 1));
 }
 
 std::string_view TrimBlanks(std::string_view text)
@@ -118,7 +110,7 @@ private:
         // the colon means the same label to the editor and to every assembler,
         // and asl takes names like nop or db as labels only because of it.
         if (text.back() != ':')
-            Warn(line, "the label line ends in " + ShownChar(text.back()) + ", not ':'");
+            Warn(line, "the label line ends in " + ShownByte(text.back()) + ", not ':'");
 
         // Judged as the assembler sees it: the whole text before the last
         // character, not the editor's 8-character cut.
@@ -127,7 +119,7 @@ private:
             Warn(line, "sprite " + std::to_string(k + 1) + " has no name, so its db line has no label");
             return;
         }
-        const std::string shown = "sprite name " + Shown(name);
+        const std::string shown = "sprite name " + ShownText(name);
         const WordClass vacs = ReservedWordClass(Assembler::Vacs, name);
         const WordClass asl = ReservedWordClass(Assembler::Asl, name);
         if (IsDigit(static_cast<unsigned char>(name.front())))
@@ -137,13 +129,13 @@ private:
         // what they are.
         const auto bad = std::find_if(name.begin(), name.end(), [](char ch) { return !IsLabelChar(static_cast<unsigned char>(ch)); });
         if (bad != name.end() && vacs != WordClass::BuiltInValue)
-            Warn(line, shown + " has " + ShownChar(*bad) +
+            Warn(line, shown + " has " + ShownByte(*bad) +
                            ", which the VACS assembler does not take in a label (ASCII letters, digits and '_' only)");
         if (vacs != WordClass::Free || asl != WordClass::Free)
             Warn(line, shown + " is " + std::string(ReservedMeaning(vacs, asl)));
         if (name.size() > kMaxNameLength)
             Warn(line, shown + " is longer than " + std::to_string(kMaxNameLength) + " characters; the editor keeps " +
-                           Shown(name.substr(0, kMaxNameLength)) + ", so saving it again renames the label");
+                           ShownText(name.substr(0, kMaxNameLength)) + ", so saving it again renames the label");
 
         // VACS makes names that differ only in case one symbol ("Double
         // Definition"); asl folds case as well, as its own reserved words show.
@@ -152,7 +144,7 @@ private:
         for (const auto& [otherLine, otherFolded] : seenNames_)
             if (otherFolded == folded) {
                 const std::string_view other = Text(otherLine).substr(0, Text(otherLine).size() - 1);
-                Warn(line, shown + " repeats " + Shown(other) + " of line " + std::to_string(otherLine) +
+                Warn(line, shown + " repeats " + ShownText(other) + " of line " + std::to_string(otherLine) +
                                " (assemblers ignore case)");
                 break;
             }
@@ -171,7 +163,7 @@ private:
         const std::string_view word = TrimBlanks(prefix);
         if (!IsBlank(prefix.front()) || !IsBlank(prefix.back()) || FoldCase(word) != "db")
             Warn(line, "the db line does not begin with blanks, 'db' and blanks: its first " +
-                           std::to_string(kDataLinePrefixLength) + " characters are " + Shown(prefix));
+                           std::to_string(kDataLinePrefixLength) + " characters are " + ShownText(prefix));
 
         if (items.size() > static_cast<std::size_t>(kRows))
             Warn(line, "the db line has " + std::to_string(items.size()) +
@@ -188,7 +180,7 @@ private:
     // digits, and the suffix h. Blanks around it are harmless to both sides.
     void CheckItem(int line, int r, std::string_view item, unsigned editorValue)
     {
-        const std::string what = "item " + std::to_string(r + 1) + " " + Shown(item);
+        const std::string what = "item " + std::to_string(r + 1) + " " + ShownText(item);
         const std::string_view number = TrimBlanks(item);
         const bool suffixed = !number.empty() && (number.back() == 'h' || number.back() == 'H');
         const std::string_view digits = suffixed ? number.substr(0, number.size() - 1) : std::string_view();

@@ -35,13 +35,6 @@ std::string RowTextFromItem(std::string_view item)
     return Latin1ToUtf8(row);
 }
 
-std::string Quoted(char ch)
-{
-    if (std::isprint(static_cast<unsigned char>(ch)))
-        return std::string("'") + ch + "'";
-    return "byte 0x" + RowText(static_cast<std::uint8_t>(ch));
-}
-
 ReadResult Fail(int line, std::string reason, bool endOfData = false)
 {
     return {std::nullopt, {line, std::move(reason), endOfData}};
@@ -81,7 +74,7 @@ ReadResult ReadProjectFile(std::string_view bytes)
             return Fail(colorLine, "the color line is empty");
         const char code = color.back();
         if (code < '0' || code > '9')
-            return Fail(colorLine, "the color line must end in a color code digit, not " + Quoted(code));
+            return Fail(colorLine, "the color line must end in a color code digit, not " + ShownByte(code));
         sprite.FGndColor = Palette()[code - '0'].ColorCode; // 8 and 9: empty slots, Black
 
         const int dataLine = DataLineNumber(k);
