@@ -48,6 +48,8 @@ ReadResult ReadProjectFile(std::string_view bytes)
     if (lines.empty())
         return Fail(kScreenLineNumber, "the file is empty", true);
     const auto missing = [&](int line) { return static_cast<int>(lines.size()) < line; };
+    // The line number goes with the reason, so the reason never names it.
+    const char* const kEnded = "the file ends before this line";
 
     ProjectRecord record;
     // Screen line: only its last character counts; a non-digit, and the empty
@@ -59,7 +61,7 @@ ReadResult ReadProjectFile(std::string_view bytes)
     for (int k = 0; k < kSprites; ++k) {
         const int labelLine = LabelLineNumber(k);
         if (missing(labelLine))
-            return Fail(labelLine, "the file ends before line " + std::to_string(labelLine), true);
+            return Fail(labelLine, kEnded, true);
         const std::string_view label = lines[labelLine - 1].Text;
         if (label.empty())
             return Fail(labelLine, "the label line is empty: there is no sprite name");
@@ -68,7 +70,7 @@ ReadResult ReadProjectFile(std::string_view bytes)
 
         const int colorLine = ColorLineNumber(k);
         if (missing(colorLine))
-            return Fail(colorLine, "the file ends before line " + std::to_string(colorLine), true);
+            return Fail(colorLine, kEnded, true);
         const std::string_view color = lines[colorLine - 1].Text;
         if (color.empty())
             return Fail(colorLine, "the color line is empty");
@@ -79,7 +81,7 @@ ReadResult ReadProjectFile(std::string_view bytes)
 
         const int dataLine = DataLineNumber(k);
         if (missing(dataLine))
-            return Fail(dataLine, "the file ends before line " + std::to_string(dataLine), true);
+            return Fail(dataLine, kEnded, true);
         const std::vector<std::string_view> items = SplitItems(lines[dataLine - 1].Text);
         if (items.size() < kRows)
             return Fail(dataLine, "the db line has " + std::to_string(items.size()) + " item" +

@@ -179,9 +179,7 @@ ReadOutcome ReadProject(const QString& path)
         // An error at or after the line the cut fell in is about the cut.
         const int cutLine = truncated ? CountLines(data) : 0;
         if (truncated && result.Error.Line >= cutLine)
-            return fail(QStringLiteral("line %1 does not end within the first %2 bytes of the file")
-                            .arg(cutLine)
-                            .arg(kMaxProjectFileBytes),
+            return fail(QStringLiteral("the line does not end within the first %1 bytes of the file").arg(kMaxProjectFileBytes),
                         cutLine);
         return fail(QString::fromStdString(result.Error.Reason), result.Error.Line);
     }
