@@ -11,7 +11,7 @@
 #include <filesystem>
 
 #include "cartridge/cartridge.h"
-#include "cli_png.h"
+#include "cli_picture.h"
 #include "lint/eap_lint.h"
 #include "storage/storage.h"
 
@@ -92,21 +92,21 @@ int Lint(const QString& path)
 const tw::cli::PictureModule* LoadPictureModule(QString& problem)
 {
     const QDir programFolder(QCoreApplication::applicationDirPath());
-    const QString name = QString::fromLatin1(tw::cli::kPngModuleName);
-    const QString installed = QStringLiteral(TILEWRIGHT_PNG_MODULE_DIR "/") + name;
+    const QString name = QString::fromLatin1(tw::cli::kPictureModuleName);
+    const QString installed = QStringLiteral(TILEWRIGHT_PICTURE_MODULE_DIR "/") + name;
     const QStringList candidates = {programFolder.filePath(name), QDir::cleanPath(programFolder.filePath(installed))};
     for (const QString& path : candidates) {
         if (!QFileInfo::exists(path))
             continue;
         QLibrary module(path); // stays loaded for the rest of the process
-        const auto entry = reinterpret_cast<tw::cli::PngModuleEntry>(module.resolve(tw::cli::kPngModuleEntry));
+        const auto entry = reinterpret_cast<tw::cli::PictureModuleEntry>(module.resolve(tw::cli::kPictureModuleEntry));
         if (!entry) {
             problem = module.errorString();
             return nullptr;
         }
         return entry();
     }
-    problem = QStringLiteral("cannot find the PNG writer %1").arg(candidates.join(QStringLiteral(" or ")));
+    problem = QStringLiteral("cannot find the picture module %1").arg(candidates.join(QStringLiteral(" or ")));
     return nullptr;
 }
 
