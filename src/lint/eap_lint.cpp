@@ -238,6 +238,11 @@ private:
 
 } // namespace
 
+std::vector<LintWarning> LintProject(std::string_view bytes, const ProjectRecord& record)
+{
+    return Linter(bytes, record).Run();
+}
+
 LintReport LintProjectFile(std::string_view bytes)
 {
     const ReadResult read = ReadProjectFile(bytes);
@@ -247,7 +252,7 @@ LintReport LintProjectFile(std::string_view bytes)
         return report;
     }
     report.Loaded = true;
-    report.Warnings = Linter(bytes, *read.Record).Run();
+    report.Warnings = LintProject(bytes, *read.Record);
     return report;
 }
 

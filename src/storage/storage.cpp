@@ -162,14 +162,15 @@ BytesOutcome ReadRegularFile(const QString& path, qint64 limit)
     return outcome;
 }
 
-ReadOutcome ReadProject(const QString& path)
+ReadOutcome ReadProject(const QString& path) { return ReadProject(ReadRegularFile(path, kMaxProjectFileBytes)); }
+
+ReadOutcome ReadProject(const BytesOutcome& read)
 {
     ReadOutcome outcome;
     const auto fail = [&](const QString& reason, int line = 0) {
         static_cast<Outcome&>(outcome) = Failure(reason, line);
         return outcome;
     };
-    const BytesOutcome read = ReadRegularFile(path, kMaxProjectFileBytes);
     if (!read.Ok)
         return fail(read.Reason);
     const bool truncated = read.Truncated;
