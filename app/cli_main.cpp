@@ -15,6 +15,7 @@
 #include "cartridge/cartridge.h"
 #include "cli_picture.h"
 #include "lint/eap_lint.h"
+#include "reason.h"
 #include "storage/storage.h"
 
 namespace {
@@ -41,7 +42,7 @@ int Report(const QString& path, const tw::storage::Outcome& outcome)
     Err() << path << ":";
     if (outcome.Line > 0)
         Err() << outcome.Line << ":";
-    Err() << " " << outcome.Reason << "\n";
+    Err() << " " << tw::app::AsReason(outcome.Reason) << "\n";
     Err().flush();
     return kFailed;
 }
@@ -71,7 +72,7 @@ const tw::cli::PictureModule* OpenPictureModule()
         QLibrary module(path); // stays loaded for the rest of the process
         if (const auto entry = reinterpret_cast<tw::cli::PictureModuleEntry>(module.resolve(tw::cli::kPictureModuleEntry)))
             return entry();
-        problem = module.errorString();
+        problem = tw::app::AsReason(module.errorString());
         break;
     }
     Err() << "tilewright-cli: " << problem << "\n";
@@ -281,7 +282,7 @@ QString HelpText()
 
 int Usage(const QString& problem)
 {
-    Err() << "tilewright-cli: " << problem << "\n" << UsageText() << "\n";
+    Err() << "tilewright-cli: " << tw::app::AsReason(problem) << "\n" << UsageText() << "\n";
     Err().flush();
     return kUsage;
 }
