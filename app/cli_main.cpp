@@ -7,21 +7,20 @@
 #include <QLibrary>
 #include <QTextStream>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 
 #include "cartridge/cartridge.h"
-#include "cli_png.h"
+#include "cli_picture.h"
 #include "lint/eap_lint.h"
+#include "reason.h"
 #include "storage/storage.h"
 
 namespace {
 
 enum ExitCode { kOk = 0, kFailed = 1, kUsage = 2 };
-
-const char* const kUsageLine = "Usage: tilewright-cli check FILE.eap | bin FILE.eap [-o IMAGE.bin] | resave IN.eap OUT.eap\n"
-                               "       | lint FILE.eap | png FILE.eap -o SHEET.png [--scale N]\n"
-                               "       | import PICTURE [-o OUT.eap]";
 
 QTextStream& Err()
 {
@@ -35,99 +34,56 @@ QTextStream& Out()
     return stream;
 }
 
-int Usage(const QString& problem)
-{
-    Err() << "tilewright-cli: " << problem << "\n" << kUsageLine << "\n";
-    Err().flush();
-    return kUsage;
-}
+int Usage(const QString& problem);
 
+// Says what went wrong with a file, as FILE:LINE: reason or FILE: reason.
 int Report(const QString& path, const tw::storage::Outcome& outcome)
 {
     Err() << path << ":";
     if (outcome.Line > 0)
         Err() << outcome.Line << ":";
-    Err() << " " << outcome.Reason << "\n";
+    Err() << " " << tw::app::AsReason(outcome.Reason) << "\n";
     Err().flush();
     return kFailed;
 }
 
-// Loads a file the way the editor's Load Project does.
-bool Load(const QString& path, tw::SpriteProject& project, int& exitCode)
+// Loads a file the way the editor's Load Project does, or says why it cannot.
+bool Load(const QString& path, tw::SpriteProject& project)
 {
     const tw::storage::Outcome loaded = tw::storage::LoadProject(path, project);
     if (!loaded.Ok)
-        exitCode = Report(path, loaded);
+        Report(path, loaded);
     return loaded.Ok;
 }
 
-// Loads the file as the editor would, then judges it as assembler source. The
-// exit status keeps 1 for "warnings found", so an unloadable file gets 2.
-int Lint(const QString& path)
-{
-    tw::SpriteProject project;
-    int exitCode = kOk;
-    if (!Load(path, project, exitCode))
-        return kUsage;
-    const tw::storage::BytesOutcome read = tw::storage::ReadRegularFile(path, tw::storage::kMaxProjectFileBytes);
-    if (!read.Ok) {
-        Report(path, read);
-        return kUsage;
-    }
-    const QByteArray& bytes = read.Bytes;
-    const tw::LintReport report = tw::LintProjectFile(std::string_view(bytes.constData(), std::size_t(bytes.size())));
-    if (!report.Loaded) { // changed on disk since it was loaded
-        Report(path, {false, QString::fromStdString(report.Error.Reason), report.Error.Line});
-        return kUsage;
-    }
-    for (const tw::LintWarning& warning : report.Warnings)
-        Out() << path << ":" << warning.Line << ": warning: " << QString::fromStdString(warning.Text) << "\n";
-    Out().flush();
-    return report.Warnings.empty() ? kOk : kFailed;
-}
-
 // The png and import commands' picture code, from its module: beside the
-// program (a build folder), else where it is installed. Null, with the
-// reason, if it cannot be loaded.
-const tw::cli::PictureModule* LoadPictureModule(QString& problem)
+// program (a build folder), else where it is installed. Null, after saying
+// why, if it cannot be loaded.
+const tw::cli::PictureModule* OpenPictureModule()
 {
     const QDir programFolder(QCoreApplication::applicationDirPath());
-    const QString name = QString::fromLatin1(tw::cli::kPngModuleName);
-    const QString installed = QStringLiteral(TILEWRIGHT_PNG_MODULE_DIR "/") + name;
+    const QString name = QString::fromLatin1(tw::cli::kPictureModuleName);
+    const QString installed = QStringLiteral(TILEWRIGHT_PICTURE_MODULE_DIR "/") + name;
     const QStringList candidates = {programFolder.filePath(name), QDir::cleanPath(programFolder.filePath(installed))};
+    QString problem = QStringLiteral("cannot find the picture module %1").arg(candidates.join(QStringLiteral(" or ")));
     for (const QString& path : candidates) {
         if (!QFileInfo::exists(path))
             continue;
         QLibrary module(path); // stays loaded for the rest of the process
-        const auto entry = reinterpret_cast<tw::cli::PngModuleEntry>(module.resolve(tw::cli::kPngModuleEntry));
-        if (!entry) {
-            problem = module.errorString();
-            return nullptr;
-        }
-        return entry();
+        if (const auto entry = reinterpret_cast<tw::cli::PictureModuleEntry>(module.resolve(tw::cli::kPictureModuleEntry)))
+            return entry();
+        problem = tw::app::AsReason(module.errorString());
+        break;
     }
-    problem = QStringLiteral("cannot find the PNG writer %1").arg(candidates.join(QStringLiteral(" or ")));
+    Err() << "tilewright-cli: " << problem << "\n";
+    Err().flush();
     return nullptr;
-}
-
-// The picture module, or nothing after saying why it cannot be loaded.
-const tw::cli::PictureModule* OpenPictureModule()
-{
-    QString problem;
-    const tw::cli::PictureModule* module = LoadPictureModule(problem);
-    if (!module) {
-        Err() << "tilewright-cli: " << problem << "\n";
-        Err().flush();
-    }
-    return module;
 }
 
 QString Describe(const tw::SpriteProject& project)
 {
-    const auto color = [&](int code) {
-        return QStringLiteral("%1 (%2)")
-            .arg(QString::fromStdString(project.ColorSchemes[code].ColorName))
-            .arg(project.ColorSchemes[code].ColorCode);
+    const auto color = [](int code) {
+        return QStringLiteral("%1 (%2)").arg(QString::fromStdString(tw::Palette()[code].ColorName)).arg(tw::Palette()[code].ColorCode);
     };
     QString text = QStringLiteral("screen %1;").arg(color(project.ScreenBGndColor));
     for (int k = 0; k < tw::kSprites; ++k)
@@ -135,6 +91,207 @@ QString Describe(const tw::SpriteProject& project)
                     .arg(QString::fromStdString(project.Sprites[k].Name), color(project.SpriteFGndColor[k]),
                          k + 1 < tw::kSprites ? QStringLiteral(",") : QString());
     return text;
+}
+
+// What a command is given: as many files as its arguments name, and the
+// options they allow.
+struct Call {
+    QStringList Files;
+    std::optional<QString> Output; // -o
+    std::optional<QString> Scale;  // --scale, as typed
+};
+
+int Check(const Call& call)
+{
+    tw::SpriteProject project;
+    if (!Load(call.Files[0], project))
+        return kFailed;
+    Out() << call.Files[0] << ": " << Describe(project) << "\n";
+    return kOk;
+}
+
+int Bin(const Call& call)
+{
+    tw::SpriteProject project;
+    if (!Load(call.Files[0], project))
+        return kFailed;
+    const QString image = call.Output.value_or(QString::fromStdString(tw::CartridgeImagePath(call.Files[0].toStdString())));
+    const tw::storage::Outcome written = tw::storage::WriteCartridgeImage(image, project);
+    return written.Ok ? kOk : Report(image, written);
+}
+
+int Resave(const Call& call)
+{
+    tw::SpriteProject project;
+    if (!Load(call.Files[0], project))
+        return kFailed;
+    const tw::storage::Outcome saved = tw::storage::SaveProject(call.Files[1], project);
+    return saved.Ok ? kOk : Report(call.Files[1], saved);
+}
+
+// Reads the file once, as the editor would, then judges it as assembler
+// source. The exit status keeps 1 for "warnings found", so an unloadable file
+// gets 2.
+int Lint(const Call& call)
+{
+    const QString& path = call.Files[0];
+    const tw::storage::BytesOutcome file = tw::storage::ReadRegularFile(path, tw::storage::kMaxProjectFileBytes);
+    const tw::storage::ReadOutcome read = tw::storage::ReadProject(file);
+    if (!read.Ok) {
+        Report(path, read);
+        return kUsage;
+    }
+    const std::string_view bytes(file.Bytes.constData(), std::size_t(file.Bytes.size()));
+    const std::vector<tw::LintWarning> warnings = tw::LintProject(bytes, read.Record);
+    for (const tw::LintWarning& warning : warnings)
+        Out() << path << ":" << warning.Line << ": warning: " << QString::fromStdString(warning.Text) << "\n";
+    Out().flush();
+    return warnings.empty() ? kOk : kFailed;
+}
+
+int Png(const Call& call)
+{
+    if (!call.Output)
+        return Usage(QStringLiteral("png needs -o SHEET.png"));
+    const tw::cli::PictureModule* module = OpenPictureModule();
+    if (!module)
+        return kFailed;
+    int scale = module->DefaultScale;
+    if (call.Scale) {
+        bool ok = false;
+        scale = call.Scale->toInt(&ok);
+        if (!ok || scale < module->MinScale || scale > module->MaxScale)
+            return Usage(QStringLiteral("--scale must be a whole number from %1 to %2").arg(module->MinScale).arg(module->MaxScale));
+    }
+    tw::SpriteProject project;
+    if (!Load(call.Files[0], project))
+        return kFailed;
+    const tw::storage::Outcome written = module->Write(*call.Output, project, scale);
+    return written.Ok ? kOk : Report(*call.Output, written);
+}
+
+int Import(const Call& call)
+{
+    const QString& picture = call.Files[0];
+    const tw::cli::PictureModule* module = OpenPictureModule();
+    if (!module)
+        return kFailed;
+    const QString output =
+        call.Output.value_or(QString::fromStdString(std::filesystem::path(picture.toStdString()).replace_extension(".eap").string()));
+    const tw::storage::ReadOutcome read = module->Import(picture);
+    if (!read.Ok)
+        return Report(picture, read);
+    tw::SpriteProject project;
+    tw::ApplyProjectRecord(project, read.Record, {});
+    const tw::storage::Outcome saved =
+        tw::storage::SaveProject(output, project, {picture, QStringLiteral("project"), QStringLiteral("picture")});
+    return saved.Ok ? kOk : Report(output, saved);
+}
+
+// The files a command takes and the options it allows, as its usage shows
+// them, files first ("FILE.eap [-o IMAGE.bin]"); and the files in words, for
+// a wrong number of them.
+struct CommandArguments {
+    const char* Synopsis;
+    const char* InWords;
+};
+
+struct Command {
+    const char* Name;
+    CommandArguments Arguments;
+    const char* Usage; // for --help; its lines after the first are indented there
+    int (*Handler)(const Call&);
+
+    // Read off the synopsis, so that the usage cannot say other than what is
+    // checked: the files are the words before the first option, and the
+    // options allowed are those it names, in brackets or not.
+    QStringList Words() const { return QString::fromLatin1(Arguments.Synopsis).remove(u'[').remove(u']').split(u' '); }
+    qsizetype FileCount() const
+    {
+        const QStringList words = Words();
+        return std::find_if(words.begin(), words.end(), [](const QString& word) { return word.startsWith(u'-'); }) - words.begin();
+    }
+    bool Takes(const QString& option) const { return Words().contains(option); }
+};
+
+const Command kCommands[] = {
+    {"check", {"FILE.eap", "one file"}, "load the file; print a summary, or FILE:LINE: reason", Check},
+    {"bin", {"FILE.eap [-o IMAGE.bin]", "one project file"}, "write the 133-byte cartridge image (default: FILE.bin)", Bin},
+    {"resave", {"IN.eap OUT.eap", "an input and an output file"}, "load IN and save it as the editor would to OUT", Resave},
+    {"lint", {"FILE.eap", "one file"}, "report, as FILE:LINE: warning: text, what a 2650\nassembler would reject or read differently",
+     Lint},
+    {"png", {"FILE.eap -o SHEET.png [--scale N]", "one project file"},
+     "draw the four sprites side by side on the screen\ncolour, one block of gap around and between them:\n"
+     "(4*8+5)*N x (8+2)*N pixels, N = 1..64, default 8",
+     Png},
+    {"import", {"PICTURE [-o OUT.eap]", "one picture"},
+     "read the sprites from a sheet png wrote, or from the\nfour side by side (32 x 8) or stacked (8 x 32), or a\n"
+     "whole multiple; write them as a project (default:\nPICTURE with .eap)",
+     Import},
+};
+
+const Command* FindCommand(const QString& name)
+{
+    for (const Command& command : kCommands)
+        if (name == QLatin1String(command.Name))
+            return &command;
+    return nullptr;
+}
+
+// The names of the commands that take `option`, or of all with none, as a
+// list: "bin, png and import".
+QString CommandNames(const QString& lastJoin, const QString& option = {})
+{
+    QStringList names;
+    for (const Command& command : kCommands)
+        if (option.isEmpty() || command.Takes(option))
+            names << QLatin1String(command.Name);
+    const QString last = names.takeLast();
+    return names.isEmpty() ? last : names.join(QStringLiteral(", ")) + lastJoin + last;
+}
+
+// Every command with its arguments, in lines of at most 90 columns.
+QString UsageText()
+{
+    QStringList lines{QStringLiteral("Usage: tilewright-cli")};
+    for (const Command& command : kCommands) {
+        const QString part = QLatin1String(command.Name) + u' ' + QLatin1String(command.Arguments.Synopsis);
+        if (&command == kCommands)
+            lines.last() += u' ' + part;
+        else if (lines.last().size() + 3 + part.size() > 90)
+            lines << QStringLiteral("       | ") + part;
+        else
+            lines.last() += QStringLiteral(" | ") + part;
+    }
+    return lines.join(u'\n');
+}
+
+QString HelpText()
+{
+    constexpr qsizetype kIndent = 30;
+    const QString indent(kIndent, u' ');
+    QString text = QStringLiteral("Checks Tilewright project files (.eap) and builds their test cartridge images.\n\nCommands:\n");
+    for (const Command& command : kCommands) {
+        const QString left = QStringLiteral("  %1 %2").arg(QLatin1String(command.Name), QLatin1String(command.Arguments.Synopsis));
+        text += left.size() < kIndent ? left.leftJustified(kIndent) : left + u'\n' + indent;
+        text += QString::fromLatin1(command.Usage).replace(u'\n', u'\n' + indent) + u'\n';
+    }
+    return text + QStringLiteral("\nExit status: 0 success, 1 the file cannot be loaded or written, 2 wrong arguments.\n"
+                                 "lint: 0 clean, 1 warnings, 2 the file cannot be loaded or wrong arguments.");
+}
+
+int Usage(const QString& problem)
+{
+    Err() << "tilewright-cli: " << tw::app::AsReason(problem) << "\n" << UsageText() << "\n";
+    Err().flush();
+    return kUsage;
+}
+
+// How an option is written on the command line: -o, --scale.
+QString Spelt(const QCommandLineOption& option)
+{
+    const QString name = option.names().first();
+    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
 }
 
 } // namespace
@@ -151,33 +308,15 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(TILEWRIGHT_VERSION));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Checks Tilewright project files (.eap) and builds their test cartridge images.\n\n"
-        "Commands:\n"
-        "  check FILE.eap              load the file; print a summary, or FILE:LINE: reason\n"
-        "  bin FILE.eap [-o IMAGE.bin] write the 133-byte cartridge image (default: FILE.bin)\n"
-        "  resave IN.eap OUT.eap       load IN and save it as the editor would to OUT\n"
-        "  lint FILE.eap               report, as FILE:LINE: warning: text, what a 2650\n"
-        "                              assembler would reject or read differently\n"
-        "  png FILE.eap -o SHEET.png [--scale N]\n"
-        "                              draw the four sprites side by side on the screen\n"
-        "                              colour, one block of gap around and between them:\n"
-        "                              (4*8+5)*N x (8+2)*N pixels, N = 1..64, default 8\n"
-        "  import PICTURE [-o OUT.eap] read the sprites from a sheet png wrote, or from the\n"
-        "                              four side by side (32 x 8) or stacked (8 x 32), or a\n"
-        "                              whole multiple; write them as a project (default:\n"
-        "                              PICTURE with .eap)\n\n"
-        "Exit status: 0 success, 1 the file cannot be loaded or written, 2 wrong arguments.\n"
-        "lint: 0 clean, 1 warnings, 2 the file cannot be loaded or wrong arguments."));
+    parser.setApplicationDescription(HelpText());
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
     const QCommandLineOption outputOption({QStringLiteral("o"), QStringLiteral("output")},
                                           QStringLiteral("Image path for bin, sheet path for png, project path for import."), QStringLiteral("FILE"));
-    parser.addOption(outputOption);
     const QCommandLineOption scaleOption(QStringLiteral("scale"), QStringLiteral("Pixels per block for png (1 to 64, default 8)."),
                                          QStringLiteral("N"));
-    parser.addOption(scaleOption);
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("check, bin, resave, lint, png or import"));
+    parser.addOptions({outputOption, scaleOption});
+    parser.addPositionalArgument(QStringLiteral("command"), CommandNames(QStringLiteral(" or ")));
     parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("the command's files"), QStringLiteral("FILE..."));
 
     if (!parser.parse(QCoreApplication::arguments()))
@@ -194,87 +333,15 @@ int main(int argc, char* argv[])
     const QStringList args = parser.positionalArguments();
     if (args.isEmpty())
         return Usage(QStringLiteral("no command given"));
-    const QString command = args.first();
-    const QStringList files = args.mid(1);
-    if (parser.isSet(outputOption) && command != QLatin1String("bin") && command != QLatin1String("png") &&
-        command != QLatin1String("import"))
-        return Usage(QStringLiteral("-o goes with bin, png and import only"));
-    if (parser.isSet(scaleOption) && command != QLatin1String("png"))
-        return Usage(QStringLiteral("--scale goes with png only"));
-
-    int exitCode = kOk;
-    tw::SpriteProject project;
-    if (command == QLatin1String("check")) {
-        if (files.size() != 1)
-            return Usage(QStringLiteral("check takes one file"));
-        if (!Load(files[0], project, exitCode))
-            return exitCode;
-        Out() << files[0] << ": " << Describe(project) << "\n";
-        return kOk;
-    }
-    if (command == QLatin1String("bin")) {
-        if (files.size() != 1)
-            return Usage(QStringLiteral("bin takes one project file"));
-        if (!Load(files[0], project, exitCode))
-            return exitCode;
-        const QString image = parser.isSet(outputOption)
-                                  ? parser.value(outputOption)
-                                  : QString::fromStdString(tw::CartridgeImagePath(files[0].toStdString()));
-        const tw::storage::Outcome written = tw::storage::WriteCartridgeImage(image, project);
-        return written.Ok ? kOk : Report(image, written);
-    }
-    if (command == QLatin1String("resave")) {
-        if (files.size() != 2)
-            return Usage(QStringLiteral("resave takes an input and an output file"));
-        if (!Load(files[0], project, exitCode))
-            return exitCode;
-        const tw::storage::Outcome saved = tw::storage::SaveProject(files[1], project);
-        return saved.Ok ? kOk : Report(files[1], saved);
-    }
-    if (command == QLatin1String("lint")) {
-        if (files.size() != 1)
-            return Usage(QStringLiteral("lint takes one file"));
-        return Lint(files[0]);
-    }
-    if (command == QLatin1String("png")) {
-        if (files.size() != 1)
-            return Usage(QStringLiteral("png takes one project file"));
-        if (!parser.isSet(outputOption))
-            return Usage(QStringLiteral("png needs -o SHEET.png"));
-        const tw::cli::PictureModule* writer = OpenPictureModule();
-        if (!writer)
-            return kFailed;
-        int scale = writer->DefaultScale;
-        if (parser.isSet(scaleOption)) {
-            bool ok = false;
-            scale = parser.value(scaleOption).toInt(&ok);
-            if (!ok || scale < writer->MinScale || scale > writer->MaxScale)
-                return Usage(QStringLiteral("--scale must be a whole number from %1 to %2")
-                                 .arg(writer->MinScale)
-                                 .arg(writer->MaxScale));
-        }
-        if (!Load(files[0], project, exitCode))
-            return exitCode;
-        const QString sheet = parser.value(outputOption);
-        const tw::storage::Outcome written = writer->Write(sheet, project, scale);
-        return written.Ok ? kOk : Report(sheet, written);
-    }
-    if (command == QLatin1String("import")) {
-        if (files.size() != 1)
-            return Usage(QStringLiteral("import takes one picture"));
-        const tw::cli::PictureModule* module = OpenPictureModule();
-        if (!module)
-            return kFailed;
-        const QString output = parser.isSet(outputOption)
-                                   ? parser.value(outputOption)
-                                   : QString::fromStdString(std::filesystem::path(files[0].toStdString()).replace_extension(".eap").string());
-        const tw::storage::ReadOutcome read = module->Import(files[0]);
-        if (!read.Ok)
-            return Report(files[0], read);
-        tw::ApplyProjectRecord(project, read.Record, {});
-        const tw::storage::Outcome saved =
-            tw::storage::SaveProject(output, project, {files[0], QStringLiteral("project"), QStringLiteral("picture")});
-        return saved.Ok ? kOk : Report(output, saved);
-    }
-    return Usage(QStringLiteral("unknown command '%1'").arg(command));
+    const Command* command = FindCommand(args.first());
+    for (const QCommandLineOption& option : {outputOption, scaleOption})
+        if (parser.isSet(option) && !(command && command->Takes(Spelt(option))))
+            return Usage(QStringLiteral("%1 goes with %2 only").arg(Spelt(option), CommandNames(QStringLiteral(" and "), Spelt(option))));
+    if (!command)
+        return Usage(QStringLiteral("unknown command '%1'").arg(args.first()));
+    const Call call{args.mid(1), parser.isSet(outputOption) ? std::optional(parser.value(outputOption)) : std::nullopt,
+                    parser.isSet(scaleOption) ? std::optional(parser.value(scaleOption)) : std::nullopt};
+    if (call.Files.size() != command->FileCount())
+        return Usage(QStringLiteral("%1 takes %2").arg(QLatin1String(command->Name), QLatin1String(command->Arguments.InWords)));
+    return command->Handler(call);
 }

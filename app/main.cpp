@@ -14,6 +14,7 @@
 
 #include <cstdio>
 
+#include "reason.h"
 #include "ui/dialogs.h"
 #include "ui/editor_startup.h"
 
@@ -30,6 +31,14 @@ void DescribeArguments(QCommandLineParser& parser)
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("Project file, or picture, to open."),
                                  QStringLiteral("[FILE.eap | PICTURE.png]"));
+}
+
+// Wrong arguments end the editor as they end tilewright-cli: with the reason
+// and status 2. (QCommandLineParser::process would end it with 1.)
+int RefuseArguments(const QString& problem)
+{
+    std::fprintf(stderr, "tilewright: %s\n", qPrintable(tw::app::AsReason(problem)));
+    return 2;
 }
 
 // True when the arguments ask for --help or --version. Those are answered
@@ -57,6 +66,8 @@ int main(int argc, char* argv[])
 
     if (AsksForHelpOrVersion(argc, argv)) {
         QCoreApplication app(argc, argv);
+        if (!parser.parse(QCoreApplication::arguments()))
+            return RefuseArguments(parser.errorText());
         parser.process(app); // prints the text and ends the process
         return 0;
     }
@@ -64,12 +75,13 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setDesktopFileName(kDesktopId);
     QApplication::setWindowIcon(QIcon::fromTheme(kDesktopId));
-    parser.process(app); // QApplication has taken its own options out
+    // QApplication has taken its own options out of the arguments by now.
+    if (!parser.parse(QCoreApplication::arguments()))
+        return RefuseArguments(parser.errorText());
+    parser.process(app); // answers --help or --version in a form AsksForHelpOrVersion misses (-hv)
     const QStringList files = parser.positionalArguments();
-    if (files.size() > 1) {
-        std::fprintf(stderr, "tilewright: give at most one project file\n");
-        return 1;
-    }
+    if (files.size() > 1)
+        return RefuseArguments(QStringLiteral("give at most one project file"));
 
     tw::ui::QtDialogs dialogs;
     const auto window = tw::ui::StartEditor(dialogs, files.value(0));

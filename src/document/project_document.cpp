@@ -22,7 +22,7 @@ namespace {
 struct Slice {
     int Index = 0;
     SpriteState State;
-    std::uint8_t Color = 7;
+    std::uint8_t Color = kWhiteCode;
 
     static Slice Of(const SpriteProject& project, int k) { return {k, project.Sprites.at(k), project.SpriteFGndColor.at(k)}; }
     bool IsIn(const SpriteProject& project) const

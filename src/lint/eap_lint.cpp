@@ -12,8 +12,6 @@
 namespace tw {
 namespace {
 
-constexpr std::size_t kPrefixLength = 18;
-constexpr std::size_t kNameBoxLength = 8;
 // Longer texts are cut in messages: a broken file can hold a megabyte on one line.
 constexpr std::size_t kShownLength = 40;
 
@@ -22,7 +20,6 @@ bool IsDigit(unsigned char ch) { return ch >= '0' && ch <= '9'; }
 bool IsHexDigit(unsigned char ch) { return IsDigit(ch) || (ch >= 'A' && ch <= 'F') || (ch >= 'a' && ch <= 'f'); }
 bool IsLabelChar(unsigned char ch) { return IsAsciiLetter(ch) || IsDigit(ch) || ch == '_'; }
 bool IsBlank(char ch) { return ch == ' ' || ch == '\t'; }
-bool IsControl(unsigned char ch) { return ch < 0x20 || (ch >= 0x7F && ch < 0xA0); }
 
 std::string FoldCase(std::string_view text)
 {
@@ -33,32 +30,19 @@ std::string FoldCase(std::string_view text)
     return folded;
 }
 
-std::string HexByte(unsigned value)
-{
-    static constexpr char digits[] = "0123456789ABCDEF";
-    return {digits[(value >> 4) & 0xF], digits[value & 0xF]};
-}
-
 // A file text (ISO-8859-1) as UTF-8 for a message; control characters, which
 // would garble a terminal, are shown as \xNN.
-std::string Shown(std::string_view latin1)
+std::string ShownText(std::string_view latin1)
 {
     const bool cut = latin1.size() > kShownLength;
     std::string shown;
     for (const char ch : latin1.substr(0, kShownLength)) {
-        if (IsControl(static_cast<unsigned char>(ch)))
-            shown += "\\x" + HexByte(static_cast<unsigned char>(ch));
+        if (IsControlByte(ch))
+            shown += "\\x" + RowText(static_cast<std::uint8_t>(ch));
         else
             shown += Latin1ToUtf8(std::string_view(&ch, 1));
     }
     return "'" + shown + (cut ? "...'" : "'");
-}
-
-std::string ShownChar(char ch)
-{
-    if (IsControl(static_cast<unsigned char>(ch)))
-        return "byte 0x" + HexByte(static_cast<unsigned char>(ch));
-    return Shown(std::string_view(&ch, 1));
 }
 
 std::string_view TrimBlanks(std::string_view text)
@@ -93,10 +77,10 @@ public:
 
     std::vector<LintWarning> Run()
     {
-        CheckCommentLine(1, "screen");
+        CheckCommentLine(kScreenLineNumber, "screen");
         for (int k = 0; k < kSprites; ++k) {
             CheckLabelLine(k);
-            CheckCommentLine(3 + 3 * k, "color");
+            CheckCommentLine(ColorLineNumber(k), "color");
             CheckDataLine(k);
         }
         CheckLineEnds();
@@ -117,7 +101,7 @@ private:
 
     void CheckLabelLine(int k)
     {
-        const int line = 2 + 3 * k;
+        const int line = LabelLineNumber(k);
         const std::string_view text = Text(line);
         // The editor drops the last character of a label line whatever it
         // is. 2650 assemblers differ on labels without a colon: some take a
@@ -126,7 +110,7 @@ private:
         // the colon means the same label to the editor and to every assembler,
         // and asl takes names like nop or db as labels only because of it.
         if (text.back() != ':')
-            Warn(line, "the label line ends in " + ShownChar(text.back()) + ", not ':'");
+            Warn(line, "the label line ends in " + ShownByte(text.back()) + ", not ':'");
 
         // Judged as the assembler sees it: the whole text before the last
         // character, not the editor's 8-character cut.
@@ -135,7 +119,7 @@ private:
             Warn(line, "sprite " + std::to_string(k + 1) + " has no name, so its db line has no label");
             return;
         }
-        const std::string shown = "sprite name " + Shown(name);
+        const std::string shown = "sprite name " + ShownText(name);
         const WordClass vacs = ReservedWordClass(Assembler::Vacs, name);
         const WordClass asl = ReservedWordClass(Assembler::Asl, name);
         if (IsDigit(static_cast<unsigned char>(name.front())))
@@ -145,13 +129,13 @@ private:
         // what they are.
         const auto bad = std::find_if(name.begin(), name.end(), [](char ch) { return !IsLabelChar(static_cast<unsigned char>(ch)); });
         if (bad != name.end() && vacs != WordClass::BuiltInValue)
-            Warn(line, shown + " has " + ShownChar(*bad) +
+            Warn(line, shown + " has " + ShownByte(*bad) +
                            ", which the VACS assembler does not take in a label (ASCII letters, digits and '_' only)");
         if (vacs != WordClass::Free || asl != WordClass::Free)
             Warn(line, shown + " is " + std::string(ReservedMeaning(vacs, asl)));
-        if (name.size() > kNameBoxLength)
-            Warn(line, shown + " is longer than 8 characters; the editor keeps " + Shown(name.substr(0, kNameBoxLength)) +
-                           ", so saving it again renames the label");
+        if (name.size() > kMaxNameLength)
+            Warn(line, shown + " is longer than " + std::to_string(kMaxNameLength) + " characters; the editor keeps " +
+                           ShownText(name.substr(0, kMaxNameLength)) + ", so saving it again renames the label");
 
         // VACS makes names that differ only in case one symbol ("Double
         // Definition"); asl folds case as well, as its own reserved words show.
@@ -160,7 +144,7 @@ private:
         for (const auto& [otherLine, otherFolded] : seenNames_)
             if (otherFolded == folded) {
                 const std::string_view other = Text(otherLine).substr(0, Text(otherLine).size() - 1);
-                Warn(line, shown + " repeats " + Shown(other) + " of line " + std::to_string(otherLine) +
+                Warn(line, shown + " repeats " + ShownText(other) + " of line " + std::to_string(otherLine) +
                                " (assemblers ignore case)");
                 break;
             }
@@ -169,24 +153,25 @@ private:
 
     void CheckDataLine(int k)
     {
-        const int line = 4 + 3 * k;
+        const int line = DataLineNumber(k);
         const std::vector<std::string_view> items = SplitItems(Text(line));
 
-        // The reader skips 18 characters of any kind; an assembler needs the
-        // db directive there, away from column 1 (where it would be a label)
-        // and separated from the first item.
-        const std::string_view prefix = items[0].substr(0, kPrefixLength);
+        // The reader skips as many characters as the prefix has, of any kind;
+        // an assembler needs the db directive there, away from column 1 (where
+        // it would be a label) and separated from the first item.
+        const std::string_view prefix = items[0].substr(0, kDataLinePrefixLength);
         const std::string_view word = TrimBlanks(prefix);
         if (!IsBlank(prefix.front()) || !IsBlank(prefix.back()) || FoldCase(word) != "db")
-            Warn(line, "the db line does not begin with blanks, 'db' and blanks: its first 18 characters are " +
-                           Shown(prefix));
+            Warn(line, "the db line does not begin with blanks, 'db' and blanks: its first " +
+                           std::to_string(kDataLinePrefixLength) + " characters are " + ShownText(prefix));
 
         if (items.size() > static_cast<std::size_t>(kRows))
             Warn(line, "the db line has " + std::to_string(items.size()) +
-                           " items; the editor keeps the first 8, an assembler reads all " + std::to_string(items.size()));
+                           " items; the editor keeps the first " + std::to_string(kRows) + ", an assembler reads all " +
+                           std::to_string(items.size()));
 
         for (int r = 0; r < kRows; ++r)
-            CheckItem(line, r, r == 0 ? items[0].substr(kPrefixLength) : items[r],
+            CheckItem(line, r, r == 0 ? items[0].substr(kDataLinePrefixLength) : items[r],
                       RowTextValue(record_.Sprites[k].HexRows[r]));
     }
 
@@ -195,7 +180,7 @@ private:
     // digits, and the suffix h. Blanks around it are harmless to both sides.
     void CheckItem(int line, int r, std::string_view item, unsigned editorValue)
     {
-        const std::string what = "item " + std::to_string(r + 1) + " " + Shown(item);
+        const std::string what = "item " + std::to_string(r + 1) + " " + ShownText(item);
         const std::string_view number = TrimBlanks(item);
         const bool suffixed = !number.empty() && (number.back() == 'h' || number.back() == 'H');
         const std::string_view digits = suffixed ? number.substr(0, number.size() - 1) : std::string_view();
@@ -226,8 +211,8 @@ private:
         // The editor decodes a row from the first and last character of the
         // item's text, so a valid number can still be drawn as another byte.
         if (value != editorValue)
-            Warn(line, what + " is byte " + HexByte(value) + "h to an assembler but " + HexByte(editorValue) +
-                           "h to the editor");
+            Warn(line, what + " is byte " + RowText(static_cast<std::uint8_t>(value)) + "h to an assembler but " +
+                           RowText(static_cast<std::uint8_t>(editorValue)) + "h to the editor");
     }
 
     // Some 2650 assemblers end a line only at CR and refuse a last line
@@ -253,6 +238,11 @@ private:
 
 } // namespace
 
+std::vector<LintWarning> LintProject(std::string_view bytes, const ProjectRecord& record)
+{
+    return Linter(bytes, record).Run();
+}
+
 LintReport LintProjectFile(std::string_view bytes)
 {
     const ReadResult read = ReadProjectFile(bytes);
@@ -262,7 +252,7 @@ LintReport LintProjectFile(std::string_view bytes)
         return report;
     }
     report.Loaded = true;
-    report.Warnings = Linter(bytes, *read.Record).Run();
+    report.Warnings = LintProject(bytes, *read.Record);
     return report;
 }
 

@@ -23,6 +23,10 @@ struct LintReport {
     std::vector<LintWarning> Warnings; // by line, in file order; empty when clean
 };
 
+// Judges a project file's bytes (ISO-8859-1) as assembler source, given what
+// ReadProjectFile made of them.
+std::vector<LintWarning> LintProject(std::string_view bytes, const ProjectRecord& record);
+
 // Judges a project file's bytes (ISO-8859-1) as assembler source. The file is
 // first read exactly as Load Project reads it; a file the editor rejects gets
 // that error and no warnings, since there is nothing sensible to lint.

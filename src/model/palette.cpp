@@ -20,6 +20,16 @@ void DefineColorSchemes(ColorSchemeTable& ColorSchemes)
     set(0, "Black", 0.0);
 }
 
+const ColorSchemeTable& Palette()
+{
+    static const ColorSchemeTable table = [] {
+        ColorSchemeTable filled;
+        DefineColorSchemes(filled);
+        return filled;
+    }();
+    return table;
+}
+
 Rgb DisplayRgb(ColorNumber color)
 {
     const auto bits = static_cast<std::uint32_t>(color);

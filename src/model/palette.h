@@ -18,6 +18,10 @@ inline constexpr ColorNumber kBlackColorNumber = 0;
 inline constexpr int kColorCodes = 8;     // console colour codes 0..7
 inline constexpr int kPaletteEntries = 10; // entries 8 and 9 exist but stay empty
 
+// The colour codes a new project starts from: White sprites on a Black screen.
+inline constexpr std::uint8_t kWhiteCode = 7;
+inline constexpr std::uint8_t kBlackCode = 0;
+
 struct ColorScheme {
     std::string ColorName;
     double ColorValue = 0; // a whole number; see ToColorNumber
@@ -29,6 +33,11 @@ using ColorSchemeTable = std::array<ColorScheme, kPaletteEntries>;
 
 // Fills entries 0..7 (White down to Black); leaves 8 and 9 untouched.
 void DefineColorSchemes(ColorSchemeTable& ColorSchemes);
+
+// The table as DefineColorSchemes fills it, filled once on first use. It never
+// changes, so whatever only looks colours up (the reader, picture import,
+// tilewright-cli) takes it from here rather than filling a table of its own.
+const ColorSchemeTable& Palette();
 
 // Exact for every palette value: all of them are whole numbers in int32 range.
 constexpr ColorNumber ToColorNumber(double value) { return static_cast<ColorNumber>(value); }

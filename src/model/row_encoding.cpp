@@ -1,18 +1,14 @@
 #include "model/row_encoding.h"
 
+#include "project/eap_format.h"
+
 namespace tw {
 
 int HexToDec(std::string_view HexDigit)
 {
-    if (HexDigit == "F") return 15;
-    if (HexDigit == "E") return 14;
-    if (HexDigit == "D") return 13;
-    if (HexDigit == "C") return 12;
-    if (HexDigit == "B") return 11;
-    if (HexDigit == "A") return 10;
-    if (HexDigit.size() == 1 && HexDigit[0] >= '0' && HexDigit[0] <= '9')
-        return HexDigit[0] - '0';
-    return 0;
+    // The digits are upper case only, so a lower-case letter finds nothing.
+    const std::size_t value = HexDigit.size() == 1 ? kHexDigits.find(HexDigit[0]) : std::string_view::npos;
+    return value == std::string_view::npos ? 0 : static_cast<int>(value);
 }
 
 std::string_view FirstChar(std::string_view text) { return text.substr(0, text.empty() ? 0 : 1); }
@@ -30,16 +26,15 @@ std::uint8_t RowTextValue(std::string_view rowText)
 std::uint8_t EncodeRowByte(const ColorNumber* rowBlocks, ColorNumber foreground)
 {
     unsigned b = 0;
-    for (int c = 0; c < 8; ++c)
+    for (int c = 0; c < kRowWidth; ++c)
         if (rowBlocks[c] == foreground)
-            b |= 0x80u >> c;
+            b |= ColumnBit(c);
     return static_cast<std::uint8_t>(b);
 }
 
 std::string RowText(std::uint8_t rowByte)
 {
-    static constexpr char digits[] = "0123456789ABCDEF";
-    return {digits[rowByte >> 4], digits[rowByte & 0xF]};
+    return {kHexDigits[rowByte >> 4], kHexDigits[rowByte & 0xF]};
 }
 
 } // namespace tw

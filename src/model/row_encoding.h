@@ -9,6 +9,13 @@
 
 namespace tw {
 
+// Blocks in a row of a sprite, one bit each in the row's byte.
+inline constexpr int kRowWidth = 8;
+
+// The bit of a row byte that stands for the block in `column`: bit 7 for the
+// leftmost (column 0), bit 0 for the rightmost.
+constexpr std::uint8_t ColumnBit(int column) { return static_cast<std::uint8_t>(0x80u >> column); }
+
 // Value of one hexadecimal digit given as a one-character text: "A" to "F"
 // (upper case only) give 10 to 15, "0" to "9" their value, anything else
 // (lower case, blanks, the empty text) 0. Files and images depend on these

@@ -6,9 +6,8 @@
 
 namespace tw {
 
-SpriteProject::SpriteProject()
+SpriteProject::SpriteProject() : ColorSchemes(Palette())
 {
-    DefineColorSchemes(ColorSchemes);
     for (int k = 0; k < kSprites; ++k) {
         Sprites[k].HexRows.fill("00");
         Sprites[k].Name = DefaultName(k);
@@ -22,13 +21,13 @@ void SpriteProject::ClickBlock(int k, int i)
     ColorNumber& block = Sprites.at(k).Blocks.at(i);
     // Anything that is not screen-coloured counts as set, stray colours included.
     block = block == ScreenValue() ? ForegroundValue(k) : ScreenValue();
-    EncodeRow(k, i / 8);
+    EncodeRow(k, i / kRowWidth);
 }
 
 void SpriteProject::EncodeRow(int k, int r)
 {
     SpriteState& sprite = Sprites.at(k);
-    sprite.HexRows.at(r) = RowText(EncodeRowByte(&sprite.Blocks.at(r * 8), ForegroundValue(k)));
+    sprite.HexRows.at(r) = RowText(EncodeRowByte(&sprite.Blocks.at(r * kRowWidth), ForegroundValue(k)));
 }
 
 void SpriteProject::ClearSprite(int k)
@@ -66,15 +65,15 @@ void SpriteProject::DrawRow(int k, int r)
 {
     SpriteState& sprite = Sprites.at(k);
     const std::uint8_t rowByte = RowTextValue(sprite.HexRows.at(r));
-    for (int c = 0; c < 8; ++c)
-        sprite.Blocks[r * 8 + c] = (rowByte & (0x80 >> c)) ? ForegroundValue(k) : ScreenValue();
+    for (int c = 0; c < kRowWidth; ++c)
+        sprite.Blocks[r * kRowWidth + c] = (rowByte & ColumnBit(c)) ? ForegroundValue(k) : ScreenValue();
 }
 
 RowBytes SpriteProject::SpriteRows(int k) const
 {
     RowBytes rows;
     for (int r = 0; r < kRows; ++r)
-        rows[r] = EncodeRowByte(&Sprites.at(k).Blocks[r * 8], ForegroundValue(k));
+        rows[r] = EncodeRowByte(&Sprites.at(k).Blocks[r * kRowWidth], ForegroundValue(k));
     return rows;
 }
 
@@ -82,7 +81,7 @@ void SpriteProject::DrawSprite(int k, const RowBytes& rows)
 {
     SpriteState& sprite = Sprites.at(k);
     for (int i = 0; i < kBlocks; ++i)
-        sprite.Blocks[i] = (rows[i / 8] & (0x80 >> i % 8)) ? ForegroundValue(k) : ScreenValue();
+        sprite.Blocks[i] = (rows[i / kRowWidth] & ColumnBit(i % kRowWidth)) ? ForegroundValue(k) : ScreenValue();
     // Encoded from the blocks, as a click encodes: with the foreground equal
     // to the screen colour every block counts as set.
     for (int r = 0; r < kRows; ++r)
@@ -93,7 +92,7 @@ void SpriteProject::TransformSprite(int k, SpriteTransform transform) { DrawSpri
 
 void SpriteProject::PasteSprite(int k, const SpriteClip& clip)
 {
-    SpriteFGndColor.at(k) = clip.Color < kColorCodes ? clip.Color : 7;
+    SpriteFGndColor.at(k) = clip.Color < kColorCodes ? clip.Color : kWhiteCode;
     DrawSprite(k, clip.Rows);
 }
 
@@ -124,16 +123,16 @@ void SpriteProject::ViewSprite(int k) { ThumbNailCells = Sprites.at(k).Blocks; }
 void SpriteProject::NewProject()
 {
     ProjectFileName.clear();
-    SelectColor(0);
-    SpriteFGndColor.fill(7);
-    ScreenBGndColor = 0;
+    SelectColor(kBlackCode);
+    SpriteFGndColor.fill(kWhiteCode);
+    ScreenBGndColor = kBlackCode;
     for (int k = 0; k < kSprites; ++k) {
         SpriteState& sprite = Sprites[k];
-        sprite.Blocks.fill(ColorValue(0));
+        sprite.Blocks.fill(ColorValue(kBlackCode));
         sprite.HexRows.fill("00");
         sprite.Name = DefaultName(k);
     }
-    ThumbNailCells.fill(ColorValue(0));
+    ThumbNailCells.fill(ColorValue(kBlackCode));
 }
 
 std::string SpriteProject::ProjectFileTitle() const { return std::filesystem::path(ProjectFileName).filename().string(); }

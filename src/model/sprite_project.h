@@ -37,7 +37,7 @@ RowBytes TransformRows(const RowBytes& rows, SpriteTransform transform);
 // colour code, not its name.
 struct SpriteClip {
     RowBytes Rows{};
-    std::uint8_t Color = 7;
+    std::uint8_t Color = kWhiteCode;
     friend bool operator==(const SpriteClip&, const SpriteClip&) = default;
 };
 
@@ -52,7 +52,7 @@ public:
 
     ColorSchemeTable ColorSchemes;
     std::uint8_t SelectedColor = 0;
-    std::array<std::uint8_t, kSprites> SpriteFGndColor{7, 7, 7, 7};
+    std::array<std::uint8_t, kSprites> SpriteFGndColor{kWhiteCode, kWhiteCode, kWhiteCode, kWhiteCode};
     std::uint8_t ScreenBGndColor = 0;
     std::string ProjectFileName; // empty: no project file chosen
 

@@ -10,9 +10,6 @@
 namespace tw {
 namespace {
 
-constexpr std::size_t kMaxNameLength = 8;
-constexpr std::size_t kPrefixLength = 18;
-
 bool IsHexText(std::string_view text)
 {
     if (text.empty())
@@ -38,25 +35,6 @@ std::string RowTextFromItem(std::string_view item)
     return Latin1ToUtf8(row);
 }
 
-std::string Quoted(char ch)
-{
-    if (std::isprint(static_cast<unsigned char>(ch)))
-        return std::string("'") + ch + "'";
-    static constexpr char digits[] = "0123456789ABCDEF";
-    const auto byte = static_cast<unsigned char>(ch);
-    return std::string("byte 0x") + digits[byte >> 4] + digits[byte & 0xF];
-}
-
-const ColorSchemeTable& Palette()
-{
-    static const ColorSchemeTable table = [] {
-        ColorSchemeTable t;
-        DefineColorSchemes(t);
-        return t;
-    }();
-    return table;
-}
-
 ReadResult Fail(int line, std::string reason, bool endOfData = false)
 {
     return {std::nullopt, {line, std::move(reason), endOfData}};
@@ -68,47 +46,52 @@ ReadResult ReadProjectFile(std::string_view bytes)
 {
     const std::vector<TextLine> lines = SplitLines(bytes, kProjectFileLines);
     if (lines.empty())
-        return Fail(1, "the file is empty", true);
+        return Fail(kScreenLineNumber, "the file is empty", true);
+    const auto missing = [&](int line) { return static_cast<int>(lines.size()) < line; };
+    // The line number goes with the reason, so the reason never names it.
+    const char* const kEnded = "the file ends before this line";
 
     ProjectRecord record;
     // Screen line: only its last character counts; a non-digit, and the empty
     // palette slots 8 and 9, give Black.
-    const std::string_view screen = LastChar(lines[0].Text);
-    if (!screen.empty() && screen[0] >= '0' && screen[0] <= '7')
+    const std::string_view screen = LastChar(lines[kScreenLineNumber - 1].Text);
+    if (!screen.empty() && screen[0] >= '0' && screen[0] < '0' + kColorCodes)
         record.ScreenBGndColor = static_cast<std::uint8_t>(screen[0] - '0');
 
     for (int k = 0; k < kSprites; ++k) {
-        const int labelLine = 2 + 3 * k;
-        if (static_cast<int>(lines.size()) < labelLine)
-            return Fail(labelLine, "the file ends before line " + std::to_string(labelLine), true);
+        const int labelLine = LabelLineNumber(k);
+        if (missing(labelLine))
+            return Fail(labelLine, kEnded, true);
         const std::string_view label = lines[labelLine - 1].Text;
         if (label.empty())
             return Fail(labelLine, "the label line is empty: there is no sprite name");
         SpriteRecord& sprite = record.Sprites[k];
         sprite.Name = Latin1ToUtf8(label.substr(0, std::min(label.size() - 1, kMaxNameLength)));
 
-        const int colorLine = labelLine + 1;
-        if (static_cast<int>(lines.size()) < colorLine)
-            return Fail(colorLine, "the file ends before line " + std::to_string(colorLine), true);
+        const int colorLine = ColorLineNumber(k);
+        if (missing(colorLine))
+            return Fail(colorLine, kEnded, true);
         const std::string_view color = lines[colorLine - 1].Text;
         if (color.empty())
             return Fail(colorLine, "the color line is empty");
         const char code = color.back();
         if (code < '0' || code > '9')
-            return Fail(colorLine, "the color line must end in a color code digit, not " + Quoted(code));
+            return Fail(colorLine, "the color line must end in a color code digit, not " + ShownByte(code));
         sprite.FGndColor = Palette()[code - '0'].ColorCode; // 8 and 9: empty slots, Black
 
-        const int dataLine = colorLine + 1;
-        if (static_cast<int>(lines.size()) < dataLine)
-            return Fail(dataLine, "the file ends before line " + std::to_string(dataLine), true);
+        const int dataLine = DataLineNumber(k);
+        if (missing(dataLine))
+            return Fail(dataLine, kEnded, true);
         const std::vector<std::string_view> items = SplitItems(lines[dataLine - 1].Text);
         if (items.size() < kRows)
             return Fail(dataLine, "the db line has " + std::to_string(items.size()) + " item" +
-                                      (items.size() == 1 ? "" : "s") + "; 8 row bytes are needed");
-        if (items[0].size() <= kPrefixLength)
-            return Fail(dataLine, "the db line has no row byte after its 18-character prefix");
+                                      (items.size() == 1 ? "" : "s") + "; " + std::to_string(kRows) +
+                                      " row bytes are needed");
+        if (items[0].size() <= kDataLinePrefixLength)
+            return Fail(dataLine, "the db line has no row byte after its " + std::to_string(kDataLinePrefixLength) +
+                                      "-character prefix");
         for (int r = 0; r < kRows; ++r) {
-            const std::string_view item = r == 0 ? items[0].substr(kPrefixLength) : items[r];
+            const std::string_view item = r == 0 ? items[0].substr(kDataLinePrefixLength) : items[r];
             if (item.empty())
                 return Fail(dataLine, "row byte " + std::to_string(r + 1) + " of the db line is empty");
             sprite.HexRows[r] = RowTextFromItem(item);

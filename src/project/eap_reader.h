@@ -7,15 +7,14 @@
 #include <string_view>
 
 #include "model/sprite_project.h"
+#include "project/eap_format.h"
 
 namespace tw {
-
-inline constexpr int kProjectFileLines = 13;
 
 // What a project file holds, read by position. Texts are UTF-8.
 struct SpriteRecord {
     std::string Name;
-    std::uint8_t FGndColor = 7;
+    std::uint8_t FGndColor = kWhiteCode;
     std::array<std::string, kRows> HexRows;
 };
 
@@ -26,7 +25,7 @@ struct ProjectRecord {
 
 struct LoadError {
     int Line = 0;           // 1-based line of the file
-    std::string Reason;     // what is wrong there
+    std::string Reason;     // what is wrong there, without the line number
     bool EndOfData = false; // the data ran out before this line
 };
 

@@ -23,7 +23,7 @@ std::string RowItem(const std::string& rowText)
 
 std::string DataLine(const std::array<std::string, kRows>& hexRows)
 {
-    std::string text = kDataLinePrefix;
+    std::string text(kDataLinePrefix);
     for (int r = 0; r < kRows; ++r) {
         text += RowItem(hexRows[r]);
         if (r < kRows - 1)

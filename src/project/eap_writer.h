@@ -4,11 +4,9 @@
 #include <string>
 
 #include "model/sprite_project.h"
+#include "project/eap_format.h"
 
 namespace tw {
-
-inline constexpr const char* kLineEnd = "\r\n";
-inline constexpr const char* kDataLinePrefix = "      db          "; // 18 characters
 
 // A db line of eight row texts, without its line end.
 std::string DataLine(const std::array<std::string, kRows>& hexRows);

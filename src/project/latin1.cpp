@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "model/row_encoding.h"
+
 namespace tw {
 
 std::string Utf8ToLatin1(std::string_view utf8)
@@ -60,6 +62,19 @@ std::size_t Utf8Length(std::string_view utf8)
         if ((static_cast<unsigned char>(ch) & 0xC0) != 0x80)
             ++count;
     return count;
+}
+
+bool IsControlByte(char byte)
+{
+    const auto value = static_cast<unsigned char>(byte);
+    return value < 0x20 || (value >= 0x7F && value < 0xA0);
+}
+
+std::string ShownByte(char byte)
+{
+    if (IsControlByte(byte))
+        return "byte 0x" + RowText(static_cast<std::uint8_t>(byte));
+    return "'" + Latin1ToUtf8(std::string_view(&byte, 1)) + "'";
 }
 
 } // namespace tw

@@ -46,11 +46,11 @@ std::optional<Layout> FindLayout(QSize size)
 
 // The console colour a pixel shows, as the editor paints the eight: the
 // nearest in RGB, the lower code on a tie.
-int NearestCode(QRgb pixel, const SpriteProject& palette)
+int NearestCode(QRgb pixel)
 {
     int best = 0, bestDistance = 0;
     for (int code = 0; code < kColorCodes; ++code) {
-        const Rgb rgb = DisplayRgb(palette.ColorValue(code));
+        const Rgb rgb = DisplayRgb(ToColorNumber(Palette()[code].ColorValue));
         const int dr = qRed(pixel) - rgb.red, dg = qGreen(pixel) - rgb.green, db = qBlue(pixel) - rgb.blue;
         const int distance = dr * dr + dg * dg + db * db;
         if (code == 0 || distance < bestDistance)
@@ -104,16 +104,15 @@ storage::ReadOutcome ImportPicture(const QImage& source)
         return outcome;
     }
 
-    const SpriteProject palette;
     std::array<std::array<int, kBlocks>, kSprites> codes{};
     std::array<int, kColorCodes> count{};
     for (int k = 0; k < kSprites; ++k)
         for (int i = 0; i < kBlocks; ++i) {
             const QPoint origin = layout->Origin(k, i);
-            const int code = NearestCode(picture.pixel(origin), palette);
+            const int code = NearestCode(picture.pixel(origin));
             for (int y = 0; y < layout->Scale; ++y)
                 for (int x = 0; x < layout->Scale; ++x)
-                    if (NearestCode(picture.pixel(origin + QPoint(x, y)), palette) != code)
+                    if (NearestCode(picture.pixel(origin + QPoint(x, y))) != code)
                         return Failure(QStringLiteral("the block at %1 of sprite %6 (pixels %2,%3 to %4,%5) is not one solid colour")
                                            .arg(Block(i))
                                            .arg(origin.x())
@@ -129,7 +128,7 @@ storage::ReadOutcome ImportPicture(const QImage& source)
     for (int code = 0; code < kColorCodes; ++code)
         if (count[code] > count[record.ScreenBGndColor])
             record.ScreenBGndColor = std::uint8_t(code);
-    const auto name = [&](int code) { return QString::fromStdString(palette.ColorSchemes[code].ColorName); };
+    const auto name = [](int code) { return QString::fromStdString(Palette()[code].ColorName); };
     for (int k = 0; k < kSprites; ++k) {
         SpriteRecord& sprite = record.Sprites[k];
         sprite.Name = saved ? saved->Sprites[k].Name : SpriteProject::DefaultName(k);

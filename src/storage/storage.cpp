@@ -162,14 +162,15 @@ BytesOutcome ReadRegularFile(const QString& path, qint64 limit)
     return outcome;
 }
 
-ReadOutcome ReadProject(const QString& path)
+ReadOutcome ReadProject(const QString& path) { return ReadProject(ReadRegularFile(path, kMaxProjectFileBytes)); }
+
+ReadOutcome ReadProject(const BytesOutcome& read)
 {
     ReadOutcome outcome;
     const auto fail = [&](const QString& reason, int line = 0) {
         static_cast<Outcome&>(outcome) = Failure(reason, line);
         return outcome;
     };
-    const BytesOutcome read = ReadRegularFile(path, kMaxProjectFileBytes);
     if (!read.Ok)
         return fail(read.Reason);
     const bool truncated = read.Truncated;
@@ -179,9 +180,7 @@ ReadOutcome ReadProject(const QString& path)
         // An error at or after the line the cut fell in is about the cut.
         const int cutLine = truncated ? CountLines(data) : 0;
         if (truncated && result.Error.Line >= cutLine)
-            return fail(QStringLiteral("line %1 does not end within the first %2 bytes of the file")
-                            .arg(cutLine)
-                            .arg(kMaxProjectFileBytes),
+            return fail(QStringLiteral("the line does not end within the first %1 bytes of the file").arg(kMaxProjectFileBytes),
                         cutLine);
         return fail(QString::fromStdString(result.Error.Reason), result.Error.Line);
     }

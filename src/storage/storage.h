@@ -33,6 +33,8 @@ BytesOutcome ReadRegularFile(const QString& path, qint64 limit);
 
 // Reads and parses a project file. Nothing is applied to any project.
 ReadOutcome ReadProject(const QString& path);
+// The same for a file already read, up to kMaxProjectFileBytes.
+ReadOutcome ReadProject(const BytesOutcome& read);
 
 // Reads a project file and, only when all of it could be read, puts it into
 // `project` as the current project file. On failure `project` is untouched.

@@ -10,6 +10,7 @@
 
 #include <utility>
 
+#include "project/eap_format.h"
 #include "ui/block_grid.h"
 #include "ui/color_swatch.h"
 #include "ui/fonts.h"
@@ -18,8 +19,6 @@
 
 namespace tw::ui {
 namespace {
-
-constexpr int kNameLength = 8;
 
 // A row box takes at most two hexadecimal digits, turned upper case as they
 // are typed; a box left with fewer is filled with leading zeros.
@@ -31,7 +30,7 @@ public:
     {
         input = input.toUpper();
         for (const QChar ch : input)
-            if (!QStringLiteral("0123456789ABCDEF").contains(ch))
+            if (kHexDigits.find(ch.toLatin1()) == std::string_view::npos)
                 return Invalid;
         return input.size() > 2 ? Invalid : input.size() == 2 ? Acceptable : Intermediate;
     }
@@ -102,7 +101,7 @@ SpritePanel::SpritePanel(int spriteIndex, QWidget* parent)
     rtbSpriteName_->setObjectName(Indexed(QStringLiteral("rtbSpriteName"), spriteIndex));
     rtbSpriteName_->setGeometry(TwipsRect(600, 3360, 735, 255));
     rtbSpriteName_->setFont(textFont);
-    rtbSpriteName_->setMaxLength(kNameLength);
+    rtbSpriteName_->setMaxLength(int(kMaxNameLength));
     rtbSpriteName_->setAcceptDrops(false);
     connect(rtbSpriteName_, &QLineEdit::editingFinished, this, [this] { Q_EMIT NameFinished(index_); });
     // Every change of the box, typed or set, is the sprite's name.

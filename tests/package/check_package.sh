@@ -22,7 +22,7 @@ for package in libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins; do
     [[ $depends == *" $package "* || $depends == *" $package,"* ]] || fail "Depends lacks $package: $depends"; done
 [ -z "$(dpkg-deb --field "$deb" Homepage)" ] || fail "the package names a Homepage"
 
-files=(bin/tilewright bin/tilewright-cli lib/tilewright/tilewright-cli-png.so share/applications/$id.desktop
+files=(bin/tilewright bin/tilewright-cli lib/tilewright/tilewright-cli-picture.so share/applications/$id.desktop
        share/doc/tilewright/copyright share/icons/hicolor/{256x256/apps/$id.png,scalable/apps/$id.svg}
        share/man/man1/{tilewright,tilewright-cli}.1.gz share/metainfo/$id.metainfo.xml share/mime/packages/$id.xml)
 expected=$(printf './usr/%s\n' "${files[@]}" | LC_ALL=C sort)
@@ -34,7 +34,7 @@ for program in tilewright tilewright-cli; do
     ! readelf -d "$root/usr/bin/$program" | grep -Eq 'RPATH|RUNPATH' || fail "$program keeps a run path into the build"
     [[ $("${bare[@]}" "$root/usr/bin/$program" --version) == *" $version" ]] || fail "$program --version"; done
 "${bare[@]}" "$root/usr/bin/tilewright-cli" check ship.eap || fail "tilewright-cli check ship.eap"
-# png loads its writer from ../lib/tilewright beside the program.
+# png loads its picture module from ../lib/tilewright beside the program.
 "${bare[@]}" "$root/usr/bin/tilewright-cli" png ship.eap -o ship.png && file ship.png | grep -q 'PNG image data' ||
     fail "tilewright-cli png ship.eap"
 for page in "$share"/man/man1/*.gz; do

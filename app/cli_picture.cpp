@@ -1,5 +1,5 @@
-// tilewright-cli-png.so: the picture code of tilewright-cli png and import.
-#include "cli_png.h"
+// tilewright-cli-picture.so: the picture code of tilewright-cli png and import.
+#include "cli_picture.h"
 
 #include "sheet/picture_import.h"
 #include "sheet/sprite_sheet.h"
@@ -11,7 +11,7 @@ const tw::cli::PictureModule kModule{tw::sheet::kMinScale, tw::sheet::kMaxScale,
 
 } // namespace
 
-extern "C" __attribute__((visibility("default"))) const tw::cli::PictureModule* tilewright_cli_png_writer()
+extern "C" __attribute__((visibility("default"))) const tw::cli::PictureModule* tilewright_cli_picture_module()
 {
     return &kModule;
 }

@@ -24,10 +24,10 @@ struct PictureModule {
 };
 
 // The module's file name, beside the program in a build folder or in
-// TILEWRIGHT_PNG_MODULE_DIR (relative to the program's folder) once installed,
-// and the one function it exports.
-inline constexpr char kPngModuleName[] = "tilewright-cli-png.so";
-inline constexpr char kPngModuleEntry[] = "tilewright_cli_png_writer";
-using PngModuleEntry = const PictureModule* (*)();
+// TILEWRIGHT_PICTURE_MODULE_DIR (relative to the program's folder) once
+// installed, and the one function it exports.
+inline constexpr char kPictureModuleName[] = "tilewright-cli-picture.so";
+inline constexpr char kPictureModuleEntry[] = "tilewright_cli_picture_module";
+using PictureModuleEntry = const PictureModule* (*)();
 
 } // namespace tw::cli
