@@ -38,17 +38,18 @@ Q_DECLARE_FLAGS(Parts, Part)
 Q_DECLARE_OPERATORS_FOR_FLAGS(Parts)
 
 inline Parts SpritePart(int k) { return Part(1u << k); }
-inline constexpr Parts kAllProject = Parts::fromInt(0x3F); // everything but Modified
+inline constexpr Parts kAllProject = Part::Sprite1 | Part::Sprite2 | Part::Sprite3 | Part::Sprite4 | Part::Shared | Part::File;
 
 // The open project behind the editor window: the project, its file, its
 // undo history and whether it has unsaved changes. Every user action is one
 // function here; the window calls it, shows the outcome, and repaints from
 // Changed(), which each action emits once with what it changed.
 //
-// Modified means that what Save would write now differs from what the
-// project file held when it was last saved or loaded (from what a new
-// project saves as, when there is no file). Viewing a sprite, an edit undone,
-// and New Project undone back to a saved project are therefore no changes.
+// Modified means that what Save would write now differs from what it wrote
+// last, or would have written right after the file was opened (from what a
+// new project saves as, when there is no file). Viewing a sprite, an edit
+// undone, and New Project undone back to a saved project are no changes;
+// opening a file written by hand in another spelling is none either.
 class ProjectDocument : public QObject {
     Q_OBJECT
 
