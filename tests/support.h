@@ -34,16 +34,22 @@ inline QByteArray Unescape(QByteArray text)
 struct Case {
     QByteArray Name;
     QList<QByteArray> Lines;
+    QByteArray Table;
+    QList<int> LineNumbers; // of Lines, in Table
+    // "TABLE:LINE: " of line i, for a message.
+    QByteArray Where(qsizetype i) const { return Table + ':' + QByteArray::number(LineNumbers.value(i)) + ": "; }
 };
 
 inline QList<Case> Cases(const QString& table)
 {
     QList<Case> cases;
+    int number = 0;
     for (const QByteArray& line : ReadAll(Data(table)).split('\n')) {
+        ++number;
         if (line.startsWith("== "))
-            cases.append({line.mid(3), {}});
+            cases.append({line.mid(3), {}, table.toUtf8(), {}});
         else if (!cases.isEmpty() && !line.startsWith('#') && !line.trimmed().isEmpty())
-            cases.last().Lines.append(line);
+            cases.last().Lines.append(line), cases.last().LineNumbers.append(number);
     }
     if (cases.isEmpty())
         qFatal("no cases in %s", qPrintable(table));

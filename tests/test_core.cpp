@@ -27,6 +27,8 @@ public:
     TestDocument D;
     SpriteClip Clip; // the clipboard
 
+    bool RunsModelOnly() const override { return true; }
+
     bool Do(const QList<QByteArray>& w, const QString& tail) override
     {
         const QByteArray& c = w[0];
@@ -208,6 +210,7 @@ private Q_SLOTS:
             } else if (op == "+") {
                 file += text;
             } else {
+                QVERIFY2(op.toInt() >= 1 && op.toInt() <= 13, qPrintable("unknown step " + line));
                 QList<QByteArray> lines = file.split('\n');
                 lines[op.toInt() - 1] = text.endsWith('\n') ? text.chopped(1) : text + '\r'; // "\n": LF alone
                 file = lines.join('\n');

@@ -70,6 +70,8 @@ private Q_SLOTS:
         const QRegularExpression reason(QString::fromUtf8(f[3]));
         const QString works = QString::fromUtf8(f.value(4));
         const bool binNamed = ops.contains("bin-named"); // the open project is sub/p.bin, its image's own name
+        for (const QByteArray& op : ops)
+            QVERIFY2(QByteArrayList({"load", "save", "image", "limit", "nobody", "bin-named"}).contains(op), op.constData());
         QTemporaryDir dir;
         const QString project = Source("fuzz/corpus/ok-worked-example.eap");
         QVERIFY(QDir(dir.path()).mkdir("sub") && QFile::copy(project, dir.filePath("good.eap")) &&

@@ -34,6 +34,8 @@ class WindowDriver : public Driver {
 public:
     Editor E;
 
+    bool RunsModelOnly() const override { return false; }
+
     bool Do(const QList<QByteArray>& w, const QString& tail) override
     {
         const QByteArray& c = w[0];
@@ -205,9 +207,10 @@ private Q_SLOTS:
     {
         QFETCH(Case, c);
         WindowDriver w;
-        for (const QByteArray& line : c.Lines) {
+        for (qsizetype i = 0; i < c.Lines.size(); ++i) {
+            const QByteArray& line = c.Lines[i];
             if (!line.startsWith("=> ")) {
-                RunScript(w, {c.Name, {line}});
+                RunScript(w, {c.Name, {line}, c.Table, {c.LineNumbers[i]}});
                 continue;
             }
             const Shown now = w.Show();
@@ -227,8 +230,9 @@ private Q_SLOTS:
         Editor e;
         for (const QByteArray& row : ReadAll(Data("layout.txt")).split('\n')) {
             const QList<QByteArray> f = row.split('\t');
-            if (row.startsWith('#') || f.size() < 6)
+            if (row.startsWith('#') || row.isEmpty())
                 continue;
+            QVERIFY2(f.size() >= 6, row.constData());
             QWidget* w = e.Find(QString::fromLatin1(f[0]));
             const auto px = [&](int i) { return (f[i].toInt() + 7) / 15; };
             QCOMPARE(w->parentWidget()->objectName().toLatin1() + ' ' + f[0], f[1] + ' ' + f[0]);
