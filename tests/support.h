@@ -11,6 +11,18 @@
 
 namespace tw::test {
 
+// Every suite runs with a home, configuration and caches of its own, set
+// before main(): nothing a test or Qt writes (the file dialog's history, font
+// caches) reaches the user's.
+inline const struct PrivateHome {
+    QTemporaryDir Dir;
+    PrivateHome()
+    {
+        for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME"})
+            qputenv(name, Dir.path().toUtf8());
+    }
+} kPrivateHome;
+
 inline QString Source(const QString& path) { return QStringLiteral(TILEWRIGHT_SOURCE_DIR "/") + path; }
 inline QString Data(const QString& name) { return Source(QStringLiteral("tests/data/") + name); }
 
