@@ -3,10 +3,10 @@
 # xdotool clicks and types, and the files written and screenshots (ImageMagick import, P6 pixels) are checked.
 # Positions come from the window geometry and the layout in twips. No window manager runs: windows stay where
 # they are shown, the keyboard goes where we put it, and the close box is imitated with the WM_DELETE_WINDOW
-# message a window manager sends. Usage: editor_e2e.py --editor EXE --cli EXE --work DIR --failures DIR.
+# message a window manager sends. Usage: editor_e2e.py --editor EXE --cli EXE --failures DIR; it works in a temporary folder.
 # Exit status 0 passed, 1 failed (a screenshot and the logs are kept in the --failures folder), 77 skipped
 # (Xvfb, xdotool or import missing, and CI not set).
-import ctypes, os, re, shutil, subprocess, sys, time
+import ctypes, os, re, shutil, subprocess, sys, tempfile, time
 
 WAIT, W, H = 30.0, 1280, 1024  # the longest wait for anything, in seconds; the screen
 BLACK, BLUE, GREEN, YELLOW = (0, 0, 0), (0, 0, 255), (0, 255, 0), (255, 255, 0)
@@ -104,13 +104,12 @@ class Editor:
         wait_until(what, lambda: not (bad := wrong(screen())) or f"{len(bad)} wrong, first {bad[0]}")
 
 
-ARGS = dict(zip(sys.argv[1::2], sys.argv[2::2]))  # --editor, --cli (not used), --work and --failures
-WORK, FAILURES, EDITORS = os.path.abspath(ARGS["--work"]), ARGS["--failures"], []
+ARGS = dict(zip(sys.argv[1::2], sys.argv[2::2]))  # --editor, --cli (not used) and --failures
+FAILURES, EDITORS = ARGS["--failures"], []
 if missing := [tool for tool in ("Xvfb", "xdotool", "import") if not shutil.which(tool)]:
     print(f"missing {missing}: install xvfb, xdotool and imagemagick (scripts/deps does)")
     sys.exit(1 if os.environ.get("CI") else 77)
-shutil.rmtree(WORK, ignore_errors=True)
-os.makedirs(WORK)
+WORK = tempfile.mkdtemp(prefix="tilewright-e2e-")
 xvfb = subprocess.Popen(["Xvfb", "-displayfd", "1", "-screen", "0", f"{W}x{H}x24"], stdout=subprocess.PIPE,
                         stderr=open(f"{WORK}/xvfb.log", "wb"))
 X_ENV = dict(os.environ, DISPLAY=":" + xvfb.stdout.readline().decode().strip())  # the display Xvfb found free
@@ -170,3 +169,5 @@ except Exception as error:
 finally:
     for process in EDITORS + [xvfb]:
         process.terminate()
+        process.wait()
+    shutil.rmtree(WORK, ignore_errors=True)
