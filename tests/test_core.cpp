@@ -153,6 +153,19 @@ private Q_SLOTS:
         QCOMPARE(ReadAll(saved), ReadAll(Source(columns[2])));
     }
 
+    // The history keeps the last 1,000 steps: no more, and no fewer.
+    void historyLimit()
+    {
+        document::ProjectDocument d;
+        d.ClickBlock(0, 0);
+        const SpriteProject first = d.Project();
+        for (int i = 1; i <= 1000; ++i) // as many as the README promises
+            d.ClickBlock(1 + i / 64 % 3, i % 64);
+        for (int i = 0; i <= 1000; ++i)
+            d.Undo();
+        QVERIFY(d.Project() == first);
+    }
+
     // Projects made by random editing save, load and save again to the same
     // bytes, and whatever row bytes they hold, lint finds nothing to say.
     void generatedProjectsRoundTrip()
