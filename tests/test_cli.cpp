@@ -1,7 +1,8 @@
 // tilewright-cli, a case of tests/data/cli.txt at a time, in a scratch folder
 // holding ship.eap (the worked example) and bad.eap (a file that stops after
 // seven lines):
-//   $ ARGS        run it (a first word ending in tilewright-cli runs that copy)
+//   $ ARGS        run it (a first word ending in tilewright-cli runs that copy;
+//                 tilewright runs the editor, with no display)
 //   exit N        its exit status
 //   out / err T   the lines it printed, exactly; out~ / err~ T: text it printed
 //   sh CMD        a shell command that must succeed ($CLI is the program,
@@ -20,6 +21,8 @@ private Q_SLOTS:
     {
         qputenv("CLI", TILEWRIGHT_CLI);
         qputenv("SRC", TILEWRIGHT_SOURCE_DIR);
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) // none of the programs needs one
+            qunsetenv(name);
     }
 
     void cli_data() { CaseRows("cli.txt"); }
@@ -42,7 +45,8 @@ private Q_SLOTS:
             if (op == "$") {
                 printed();
                 QStringList args = QProcess::splitCommand(rest);
-                const QString program = args.value(0).endsWith("tilewright-cli") ? dir.filePath(args.takeFirst()) : TILEWRIGHT_CLI;
+                const QString program = args.value(0) == "tilewright" ? QFileInfo(TILEWRIGHT_CLI).dir().filePath(args.takeFirst())
+                                        : args.value(0).endsWith("tilewright-cli") ? dir.filePath(args.takeFirst()) : TILEWRIGHT_CLI;
                 QProcess cli;
                 cli.setWorkingDirectory(dir.path());
                 cli.start(program, args);
