@@ -31,57 +31,39 @@ public:
 
     bool Do(const QList<QByteArray>& w, const QString& tail) override
     {
-        const QByteArray& c = w[0];
         const int k = w.value(1).toInt() - 1;
         const QString path = QString::fromUtf8(w.value(1));
         SpriteProject& p = D.MutableProject();
-        if (c == "pick")
-            D.SelectColor(k + 1);
-        else if (c == "color")
-            D.ApplySpriteColor(k);
-        else if (c == "screen")
-            D.ApplyScreenColor();
-        else if (c == "clear")
-            D.ClearSprite(k);
-        else if (c == "view")
-            D.ViewSprite(k);
-        else if (c == "click")
-            for (qsizetype i = 2; i < w.size(); ++i)
-                D.ClickBlock(k, w[i].toInt());
-        else if (c == "name") {
-            D.RenameSprite(k, tail.toStdString());
-            D.EndTyping();
-        } else if (c == "new")
-            D.NewProject();
-        else if (c == "load")
-            D.Open(path);
-        else if (c == "save")
-            D.Save(path);
-        else if (c == "image")
-            D.CreateBinary();
-        else if (c == "row")
-            D.SetRowText(k, w[2].toInt(), w.value(3).toStdString());
-        else if (c == "press" && (w[1] == "Ctrl+Z" || w[1] == "Ctrl+Y" || w[1] == "Ctrl+Shift+Z"))
-            w[1] == "Ctrl+Z" ? D.Undo() : D.Redo();
-        else if (c == "key" || c == "menu") {
-            using T = SpriteTransform; // the keys, then the menu items, in the order the issue names them
-            static const QStringList kNames{"Up", "Down", "Left", "Right", "H", "V", "R", "I", "Ctrl+C", "Ctrl+V",
-                                            "Shift Up", "Shift Down", "Shift Left", "Shift Right", "Flip Horizontal",
-                                            "Flip Vertical", "Rotate", "Invert", "Copy", "Paste"};
-            static const T kTransforms[] = {T::ShiftUp, T::ShiftDown, T::ShiftLeft, T::ShiftRight, T::FlipHorizontal, T::FlipVertical, T::Rotate, T::Invert};
-            const qsizetype at = kNames.indexOf(tail) % 10;
-            if (at < 0)
-                return false;
-            at < 8 ? D.TransformSprite(k, kTransforms[at]) : at == 8 ? void(Clip = D.Project().CopySprite(k)) : D.PasteSprite(k, Clip);
-        }
-        else if (c == "rows")
-            for (int r = 0; r < 8; ++r)
-                p.Sprites[k].HexRows[r] = w[2 + r] == "-" ? "" : w[2 + r].toStdString();
-        else if (c == "paint")
-            p.Sprites[k].Blocks[w[2].toInt()] = w[3] == "?" ? 0x123456 : kColours[QByteArray(".BRMGCYW").indexOf(w[3])].Number;
-        else
-            return false;
-        return true;
+        using T = SpriteTransform; // the grid keys, then its menu items, in the order the window has them
+        static const QStringList kKeys{"Up", "Down", "Left", "Right", "H", "V", "R", "I", "Ctrl+C", "Ctrl+V", "Shift Up", "Shift Down",
+                                       "Shift Left", "Shift Right", "Flip Horizontal", "Flip Vertical", "Rotate", "Invert", "Copy", "Paste"};
+        static const T kTransforms[] = {T::ShiftUp, T::ShiftDown, T::ShiftLeft, T::ShiftRight, T::FlipHorizontal, T::FlipVertical, T::Rotate, T::Invert};
+        const qsizetype key = kKeys.indexOf(tail) % 10;
+        const QHash<QByteArray, std::function<void()>> commands{
+            {"pick", [&] { D.SelectColor(k + 1); }},
+            {"color", [&] { D.ApplySpriteColor(k); }},
+            {"screen", [&] { D.ApplyScreenColor(); }},
+            {"clear", [&] { D.ClearSprite(k); }},
+            {"view", [&] { D.ViewSprite(k); }},
+            {"click", [&] { for (qsizetype i = 2; i < w.size(); ++i) D.ClickBlock(k, w[i].toInt()); }},
+            {"name", [&] { D.RenameSprite(k, tail.toStdString()), D.EndTyping(); }},
+            {"new", [&] { D.NewProject(); }},
+            {"load", [&] { D.Open(path); }},
+            {"open", [&] { D.Open(path); }},
+            {"save", [&] { D.Save(path); }},
+            {"image", [&] { D.CreateBinary(); }},
+            {"row", [&] { D.SetRowText(k, w[2].toInt(), w.value(3).toStdString()); }},
+            {"rows", [&] { for (int r = 0; r < 8; ++r) p.Sprites[k].HexRows[r] = w[2 + r] == "-" ? "" : w[2 + r].toStdString(); }},
+            {"paint", [&] { p.Sprites[k].Blocks[w[2].toInt()] = w[3] == "?" ? 0x123456 : kColours[QByteArray(".BRMGCYW").indexOf(w[3])].Number; }},
+            {"press", [&] { w[1] == "Ctrl+Z" ? D.Undo() : D.Redo(); }},
+            {"key", [&] { key < 8 ? D.TransformSprite(k, kTransforms[key]) : key == 8 ? void(Clip = D.Project().CopySprite(k)) : D.PasteSprite(k, Clip); }},
+        };
+        const QByteArray c = w[0] == "menu" ? "key" : w[0];
+        const bool can = commands.contains(c) && (c != "press" || QByteArrayList{"Ctrl+Z", "Ctrl+Y", "Ctrl+Shift+Z"}.contains(w[1])) &&
+                         (c != "key" || key >= 0);
+        if (can)
+            commands[c]();
+        return can;
     }
 
     Shown Show() override
