@@ -253,7 +253,7 @@ BytesOutcome ReadRegularFile(const QString& path, qint64 limit)
     if (fd < 0)
         return fail(SystemReason(errno, path));
     QFile file;
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+    if (!file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
         return fail(file.errorString());
     }
@@ -261,11 +261,21 @@ BytesOutcome ReadRegularFile(const QString& path, qint64 limit)
         return fail(qt_error_string(errno));
     if (!S_ISREG(info.st_mode))
         return fail(QStringLiteral("not a regular file"));
-    outcome.Bytes = file.read(limit + 1);
-    if (outcome.Bytes.isNull() && file.error() != QFileDevice::NoError)
-        return fail(file.errorString());
-    outcome.Truncated = outcome.Bytes.size() > limit;
-    outcome.Bytes.truncate(limit);
+    // Room for the file as it is and one byte more, which tells a file past
+    // the limit: QIODevice::read(limit + 1) would set aside the whole limit,
+    // 128 MiB for a picture of a few bytes. A file that grows meanwhile is
+    // read on in larger steps, up to the limit.
+    QByteArray& bytes = outcome.Bytes;
+    bytes.resize(std::min<qint64>(limit, info.st_size) + 1);
+    qint64 got = 0;
+    for (qint64 n = 1; n > 0 && got <= limit; got += n) {
+        if (got == bytes.size())
+            bytes.resize(std::min(limit + 1, 2 * got));
+        if ((n = file.read(bytes.data() + got, bytes.size() - got)) < 0)
+            return fail(file.errorString());
+    }
+    outcome.Truncated = got > limit;
+    bytes.truncate(std::min(got, limit));
     return outcome;
 }
 
