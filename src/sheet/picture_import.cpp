@@ -98,6 +98,8 @@ SpriteProject Drawn(const ProjectRecord& record)
     return project;
 }
 
+constexpr int kMaxDecodedMegabytes = 40;
+
 // libpng sets aside what a chunk's length claims before it reads the chunk:
 // a 96-byte file whose text chunk claims 2 GiB would cost 2 GiB before it
 // failed. So every chunk up to IEND must fit in what the file has left.
@@ -246,8 +248,12 @@ storage::ReadOutcome ImportPictureBytes(const QByteArray& bytes)
     QImageReader reader(&buffer);
     if (!reader.canRead())
         return Failure(QStringLiteral("not a picture that can be read"));
-    // From the header alone, so that a picture import cannot take is never decoded.
-    const QSize size = reader.size();
+    // From the header alone, so that a picture import cannot take is never
+    // decoded. A GIF's frames are drawn on its screen, and the decoded image
+    // is the screen's size; Qt's reader gives the first frame's.
+    const QSize size = bytes.startsWith("GIF8") && bytes.size() >= 10
+                           ? QSize(qFromLittleEndian<quint16>(bytes.constData() + 6), qFromLittleEndian<quint16>(bytes.constData() + 8))
+                           : reader.size();
     if (!size.isValid())
         return Failure(QStringLiteral("not a picture that can be read"));
     if (size.width() > kMaxPictureSide || size.height() > kMaxPictureSide)
@@ -257,7 +263,14 @@ storage::ReadOutcome ImportPictureBytes(const QByteArray& bytes)
                            .arg(kMaxPictureSide));
     if (!FindLayout(size))
         return Failure(NoLayoutFor(size));
+    // A decoder may still make a larger image than its header said (a GIF's
+    // screen around its frame): none may set aside more than the largest
+    // picture import takes, 4070 x 1100 pixels at 8 bytes a pixel (16-bit
+    // RGBA), 36 MB. The limit is Qt's, for every reader, so it is put back.
+    const int limit = QImageReader::allocationLimit();
+    QImageReader::setAllocationLimit(kMaxDecodedMegabytes);
     const QImage picture = reader.read();
+    QImageReader::setAllocationLimit(limit);
     if (picture.isNull())
         return Failure(QStringLiteral("the picture's data cannot be decoded"));
     return ImportPicture(picture);
