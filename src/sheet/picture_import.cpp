@@ -98,8 +98,6 @@ SpriteProject Drawn(const ProjectRecord& record)
     return project;
 }
 
-constexpr int kMaxDecodedMegabytes = 40;
-
 // libpng sets aside what a chunk's length claims before it reads the chunk:
 // a 96-byte file whose text chunk claims 2 GiB would cost 2 GiB before it
 // failed. So every chunk up to IEND must fit in what the file has left.
@@ -263,12 +261,12 @@ storage::ReadOutcome ImportPictureBytes(const QByteArray& bytes)
                            .arg(kMaxPictureSide));
     if (!FindLayout(size))
         return Failure(NoLayoutFor(size));
-    // A decoder may still make a larger image than its header said (a GIF's
-    // screen around its frame): none may set aside more than the largest
-    // picture import takes, 4070 x 1100 pixels at 8 bytes a pixel (16-bit
-    // RGBA), 36 MB. The limit is Qt's, for every reader, so it is put back.
+    // Should a decoder still make a larger image than its header said, it may
+    // not set aside more than the largest picture import takes: 4070 x
+    // 1100 pixels at 8 bytes a pixel (16-bit RGBA), 36 MB. The limit is Qt's,
+    // for every reader, so it is put back.
     const int limit = QImageReader::allocationLimit();
-    QImageReader::setAllocationLimit(kMaxDecodedMegabytes);
+    QImageReader::setAllocationLimit(40);
     const QImage picture = reader.read();
     QImageReader::setAllocationLimit(limit);
     if (picture.isNull())
