@@ -8,7 +8,10 @@
 #include <QTextStream>
 
 #include <algorithm>
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <optional>
 
@@ -294,10 +297,36 @@ QString Spelt(const QCommandLineOption& option)
     return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
 }
 
+// Run at exit: output that did not reach standard output (a full disk,
+// /dev/full) fails the command like any other write, with its reason.
+void CloseStandardOutput()
+{
+    Out().flush();
+    QString problem = Out().status() == QTextStream::Ok ? QString() : Out().device()->errorString();
+    errno = 0;
+    if (problem.isEmpty() && (std::fflush(stdout) != 0 || std::ferror(stdout) || (std::fclose(stdout) != 0 && errno != EBADF)))
+        problem = errno ? qt_error_string(errno) : QStringLiteral("write error"); // EBADF: none, and nothing for it
+    if (problem.isEmpty())
+        return;
+    std::fprintf(stderr, "tilewright-cli: standard output: %s\n", qPrintable(tw::app::AsReason(problem)));
+    std::_Exit(kFailed);
+}
+
+// A write that fails ends the command with a reason and status 1: a file size
+// limit too, which would otherwise end the process with SIGXFSZ. The output
+// stream is made first, so that it is still there when the check runs.
+void FailWritesWithAReason()
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+    Out();
+    std::atexit(CloseStandardOutput);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
+    FailWritesWithAReason();
     // Qt would read such an argument as another name: a file that is there
     // would be missing, and a new one would be written under the wrong name.
     for (int i = 1; i < argc; ++i)

@@ -12,6 +12,7 @@
 #include <QIcon>
 #include <QStringList>
 
+#include <csignal>
 #include <cstdio>
 
 #include "reason.h"
@@ -59,6 +60,9 @@ bool AsksForHelpOrVersion(int argc, char* argv[])
 
 int main(int argc, char* argv[])
 {
+    // A file size limit makes a save fail with its reason, instead of ending
+    // the editor and its unsaved project.
+    std::signal(SIGXFSZ, SIG_IGN);
     QCoreApplication::setApplicationName(QStringLiteral("Tilewright"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TILEWRIGHT_VERSION));
     QCommandLineParser parser;

@@ -3,9 +3,14 @@
 #include <QBuffer>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QtEndian>
 
+#include <algorithm>
 #include <array>
+#include <cctype>
 #include <optional>
+#include <fcntl.h>
+#include <unistd.h>
 
 #include "model/row_encoding.h"
 #include "sheet/sprite_sheet.h"
@@ -59,6 +64,15 @@ int NearestCode(QRgb pixel)
     return best;
 }
 
+QString NoLayoutFor(QSize size)
+{
+    return QStringLiteral("the picture is %1 x %2 pixels; import takes the four sprites side by side (32 x 8 pixels) "
+                          "or stacked (8 x 32), or a whole multiple of either, or a sheet that png wrote (37 x 10 "
+                          "pixels times its scale)")
+        .arg(size.width())
+        .arg(size.height());
+}
+
 QString Block(int i) { return QStringLiteral("row %1, column %2").arg(i / 8 + 1).arg(i % 8 + 1); }
 
 storage::ReadOutcome Failure(const QString& reason)
@@ -84,17 +98,66 @@ SpriteProject Drawn(const ProjectRecord& record)
     return project;
 }
 
+// libpng sets aside what a chunk's length claims before it reads the chunk:
+// a 96-byte file whose text chunk claims 2 GiB would cost 2 GiB before it
+// failed. So every chunk up to IEND must fit in what the file has left.
+std::optional<QString> CheckPngChunks(const QByteArray& bytes)
+{
+    const QByteArray signature("\x89PNG\r\n\x1a\n", 8);
+    if (!bytes.startsWith(signature))
+        return std::nullopt;
+    for (qsizetype at = signature.size(); at + 8 <= bytes.size();) {
+        const quint32 length = qFromBigEndian<quint32>(bytes.constData() + at);
+        const QByteArray type = bytes.mid(at + 4, 4);
+        const bool named = std::all_of(type.begin(), type.end(), [](char c) { return std::isalpha(uchar(c)) != 0; });
+        const qint64 left = std::max<qint64>(0, bytes.size() - at - 12); // past its length, type and CRC
+        if (length > left)
+            return QStringLiteral("the PNG chunk %1at byte %2 claims %3 bytes, more than the %4 the file has left")
+                .arg(named ? QString::fromLatin1(type + ' ') : QString())
+                .arg(at)
+                .arg(length)
+                .arg(left);
+        if (type == "IEND")
+            break;
+        at += 12 + qsizetype(length);
+    }
+    return std::nullopt;
+}
+
+// libpng reports a damaged picture on standard error by itself (Qt leaves its
+// default error handler in place) and Qt adds lines of its own; the reason
+// import gives is the whole story, so both are kept quiet while it decodes.
+class QuietDecoding {
+public:
+    QuietDecoding() : handler_(qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {}))
+    {
+        const int null = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (null >= 0 && stderr_ >= 0)
+            ::dup2(null, STDERR_FILENO);
+        if (null >= 0)
+            ::close(null);
+    }
+    QuietDecoding(const QuietDecoding&) = delete;
+    QuietDecoding& operator=(const QuietDecoding&) = delete;
+    ~QuietDecoding()
+    {
+        if (stderr_ >= 0)
+            ::dup2(stderr_, STDERR_FILENO), ::close(stderr_);
+        qInstallMessageHandler(handler_);
+    }
+
+private:
+    QtMessageHandler handler_;
+    int stderr_ = ::fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 0);
+};
+
 } // namespace
 
 storage::ReadOutcome ImportPicture(const QImage& source)
 {
     const std::optional<Layout> layout = FindLayout(source.size());
     if (!layout)
-        return Failure(QStringLiteral("the picture is %1 x %2 pixels; import takes the four sprites side by side "
-                                      "(32 x 8 pixels) or stacked (8 x 32), or a whole multiple of either, or a sheet "
-                                      "that png wrote (37 x 10 pixels times its scale)")
-                           .arg(source.width())
-                           .arg(source.height()));
+        return Failure(NoLayoutFor(source.size()));
     const QImage picture = source.convertToFormat(QImage::Format_RGB32);
     const std::optional<ProjectRecord> saved = SavedProject(source);
     storage::ReadOutcome outcome;
@@ -144,12 +207,12 @@ storage::ReadOutcome ImportPicture(const QImage& source)
                                    .arg(name(*foreground), name(code), name(record.ScreenBGndColor), Block(i)));
             foreground = code;
         }
-        sprite.FGndColor = std::uint8_t(foreground.value_or(saved ? saved->Sprites[k].FGndColor : 7));
+        sprite.FGndColor = std::uint8_t(foreground.value_or(saved ? saved->Sprites[k].FGndColor : kWhiteCode));
         for (int r = 0; r < kRows; ++r) {
             std::uint8_t bits = 0;
-            for (int c = 0; c < 8; ++c)
-                if (codes[k][r * 8 + c] != record.ScreenBGndColor)
-                    bits |= std::uint8_t(0x80 >> c);
+            for (int c = 0; c < kRowWidth; ++c)
+                if (codes[k][r * kRowWidth + c] != record.ScreenBGndColor)
+                    bits |= ColumnBit(c);
             sprite.HexRows[r] = RowText(bits);
         }
     }
@@ -169,20 +232,44 @@ storage::ReadOutcome ImportPictureFile(const QString& path)
         return Failure(file.Reason);
     if (file.Truncated)
         return Failure(QStringLiteral("the file is larger than the %1 MiB that import reads").arg(kMaxPictureFileBytes >> 20));
+    return ImportPictureBytes(file.Bytes);
+}
+
+storage::ReadOutcome ImportPictureBytes(const QByteArray& bytes)
+{
+    if (const std::optional<QString> lie = CheckPngChunks(bytes))
+        return Failure(*lie);
+    const QuietDecoding quiet;
     QBuffer buffer;
-    buffer.setData(file.Bytes);
+    buffer.setData(bytes);
     QImageReader reader(&buffer);
-    const QSize size = reader.size();
     if (!reader.canRead())
-        return Failure(QStringLiteral("not a picture that can be read (%1)").arg(reader.errorString()));
+        return Failure(QStringLiteral("not a picture that can be read"));
+    // From the header alone, so that a picture import cannot take is never
+    // decoded. A GIF's frames are drawn on its screen, and the decoded image
+    // is the screen's size; Qt's reader gives the first frame's.
+    const QSize size = bytes.startsWith("GIF8") && bytes.size() >= 10
+                           ? QSize(qFromLittleEndian<quint16>(bytes.constData() + 6), qFromLittleEndian<quint16>(bytes.constData() + 8))
+                           : reader.size();
+    if (!size.isValid())
+        return Failure(QStringLiteral("not a picture that can be read"));
     if (size.width() > kMaxPictureSide || size.height() > kMaxPictureSide)
         return Failure(QStringLiteral("the picture is %1 x %2 pixels, larger than the %3 x %3 that import takes")
                            .arg(size.width())
                            .arg(size.height())
                            .arg(kMaxPictureSide));
+    if (!FindLayout(size))
+        return Failure(NoLayoutFor(size));
+    // Should a decoder still make a larger image than its header said, it may
+    // not set aside more than the largest picture import takes: 4070 x
+    // 1100 pixels at 8 bytes a pixel (16-bit RGBA), 36 MB. The limit is Qt's,
+    // for every reader, so it is put back.
+    const int limit = QImageReader::allocationLimit();
+    QImageReader::setAllocationLimit(40);
     const QImage picture = reader.read();
+    QImageReader::setAllocationLimit(limit);
     if (picture.isNull())
-        return Failure(QStringLiteral("not a picture that can be read (%1)").arg(reader.errorString()));
+        return Failure(QStringLiteral("the picture's data cannot be decoded"));
     return ImportPicture(picture);
 }
 

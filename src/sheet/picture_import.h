@@ -27,8 +27,14 @@ storage::ReadOutcome ImportPicture(const QImage& picture);
 // contents are not looked at, so that a FIFO cannot hold the caller up.
 bool IsPictureName(const QString& path);
 
-// The same for a picture file; anything that is no picture, or one larger than
-// kMaxPictureSide, is refused with its reason before it is decoded.
+// The same for a picture file, read as ImportPictureBytes reads its bytes.
 storage::ReadOutcome ImportPictureFile(const QString& path);
+
+// The same for a picture's bytes. Before any decoder sees them, a PNG's chunks
+// are checked against the bytes the file has (libpng would set aside what a
+// chunk claims), and the picture's size from its header against the layouts
+// ImportPicture takes and kMaxPictureSide. Every refusal gives its reason
+// alone: Qt and libpng say nothing while the picture is decoded.
+storage::ReadOutcome ImportPictureBytes(const QByteArray& bytes);
 
 } // namespace tw::sheet

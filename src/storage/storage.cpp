@@ -3,9 +3,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRandomGenerator>
 
+#include <algorithm>
 #include <cerrno>
+#include <csignal>
+#include <utility>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -84,44 +87,148 @@ Outcome KeepOwnerAndMode(int fd, const struct stat& old)
     return {};
 }
 
+// What a save writes has this name until it takes the target's place: short
+// and its own, never the target's name with a suffix (which could be longer
+// than a name may be), and recognisable should a kill leave it behind.
+constexpr char kNewFilePrefix[] = ".tilewright-";
+
+// The file that writing to `path` would replace: symbolic links are followed,
+// as the system would follow them, and so is one to a file not made yet.
+QString FinalPath(const QString& path)
+{
+    QFileInfo info(path);
+    for (int depth = 0; depth < 40 && info.isSymLink(); ++depth)
+        info.setFile(info.symLinkTarget());
+    return info.absoluteFilePath();
+}
+
+// The new file in the target's folder. Unnamed where the system can make one,
+// so that a kill before it is complete leaves nothing; else, and for the
+// moment between naming it and renaming it, under a free name
+// .tilewright-XXXXXX. Gone again unless it took the target's place.
+class NewFile {
+public:
+    NewFile(const QByteArray& folder, mode_t mode) : folder_(folder)
+    {
+        const bool canName = ::access("/proc/self/fd", X_OK) == 0; // how an unnamed file gets a name
+        if (canName)
+            fd_ = ::open(folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
+        if (!canName || (fd_ < 0 && (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL)))
+            fd_ = OnFreeName([&](const char* name) { return ::open(name, O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, mode); });
+    }
+    NewFile(const NewFile&) = delete;
+    NewFile& operator=(const NewFile&) = delete;
+    ~NewFile()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+        if (!name_.isEmpty())
+            ::unlink(name_.constData());
+    }
+
+    int Handle() const { return fd_; }
+
+    // Puts the complete file in the place of `target`; errno says why not.
+    bool Replace(const QByteArray& target)
+    {
+        const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd_);
+        if (name_.isEmpty() &&
+            OnFreeName([&](const char* name) { return ::linkat(AT_FDCWD, self.constData(), AT_FDCWD, name, AT_SYMLINK_FOLLOW); }) < 0)
+            return false;
+        const int fd = std::exchange(fd_, -1);
+        if (::close(fd) != 0 || ::rename(name_.constData(), target.constData()) != 0)
+            return false;
+        name_.clear();
+        return true;
+    }
+
+private:
+    // Calls `make` with free names until one is taken; its result.
+    template <typename Make>
+    int OnFreeName(Make make)
+    {
+        static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+        for (int tries = 0; tries < 100; ++tries) {
+            name_ = folder_ + '/' + kNewFilePrefix;
+            for (int i = 0; i < 6; ++i)
+                name_ += kLetters[QRandomGenerator::global()->bounded(int(sizeof kLetters - 1))];
+            const int result = make(name_.constData());
+            if (result >= 0)
+                return result;
+            name_.clear();
+            if (errno != EEXIST)
+                break;
+        }
+        return -1;
+    }
+
+    QByteArray folder_;
+    QByteArray name_; // empty while the file has no name
+    int fd_ = -1;
+};
+
+// A file size limit would end the process at the write that crosses it: the
+// editor would lose its project and the command line tool say nothing.
+// Ignored, the write fails with EFBIG and the save gives that reason.
+class FileSizeSignalIgnored {
+public:
+    FileSizeSignalIgnored()
+    {
+        struct sigaction ignore {};
+        ignore.sa_handler = SIG_IGN;
+        ::sigaction(SIGXFSZ, &ignore, &old_);
+    }
+    FileSizeSignalIgnored(const FileSizeSignalIgnored&) = delete;
+    FileSizeSignalIgnored& operator=(const FileSizeSignalIgnored&) = delete;
+    ~FileSizeSignalIgnored() { ::sigaction(SIGXFSZ, &old_, nullptr); }
+
+private:
+    struct sigaction old_ {};
+};
+
 Outcome WriteAtomically(const QString& path, const char* data, qint64 size, const MadeFrom& from)
 {
     if (const Outcome allowed = CheckNotItsSource(path, from); !allowed.Ok)
         return allowed;
     struct stat old {};
     const int missing = ::stat(QFile::encodeName(path).constData(), &old) == 0 ? 0 : errno;
-    const bool replacing = !missing && S_ISREG(old.st_mode);
+    if (missing && missing != ENOENT)
+        return Failure(qt_error_string(missing));
     if (missing == ENOENT && NameLostInDecoding(path))
         return Failure(kNameNotUtf8);
+    // Renamed over a FIFO, a device or a folder, the new file would take its
+    // place: a reader waiting on the FIFO would get nothing, and /dev/null
+    // would become a regular file.
+    if (!missing && !S_ISREG(old.st_mode))
+        return Failure(QStringLiteral("not a regular file"));
+    const bool replacing = !missing;
     // Root could write it anyway; the owner's write bit says it is to be kept.
     if (replacing && !(old.st_mode & S_IWUSR))
         return Failure(QStringLiteral("the file is write-protected"));
-    // Unbuffered, so that every write reaches the file here and a failure is
-    // seen with its reason: QSaveFile::commit() misses a failure to write out
-    // its buffer (a full disk, a file size limit) and would put the short file
-    // in place of the old one. A short write is followed by another, which
-    // then fails with the system's reason.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return Failure(file.errorString());
-    if (replacing) {
-        const Outcome kept = KeepOwnerAndMode(file.handle(), old);
-        if (!kept.Ok) {
-            file.cancelWriting();
+    const QString target = FinalPath(path);
+    // Only its owner can read it until it has the old file's owner and mode.
+    NewFile file(QFile::encodeName(QFileInfo(target).path()), replacing ? 0600 : 0666);
+    if (file.Handle() < 0)
+        return Failure(qt_error_string(errno));
+    if (replacing)
+        if (const Outcome kept = KeepOwnerAndMode(file.Handle(), old); !kept.Ok)
             return kept;
-        }
-    }
+    // Every write reaches the file here, so a full disk or a file size limit
+    // is seen with its reason; a short write is followed by another, which
+    // then fails with it.
+    const FileSizeSignalIgnored sizeLimitIsAnError;
     for (qint64 written = 0; written < size;) {
-        const qint64 n = file.write(data + written, size - written);
-        if (n <= 0) {
-            const QString reason = file.errorString();
-            file.cancelWriting();
-            return Failure(reason);
-        }
-        written += n;
+        const ssize_t n = ::write(file.Handle(), data + written, std::size_t(size - written));
+        if (n < 0 && errno != EINTR)
+            return Failure(qt_error_string(errno));
+        written += std::max<ssize_t>(n, 0);
     }
-    if (!file.commit())
-        return Failure(file.errorString());
+    // On the disk before it has the old file's name, so that a crash cannot
+    // leave that name to an empty file. EINVAL: a file system that cannot.
+    if (::fsync(file.Handle()) != 0 && errno != EINVAL)
+        return Failure(qt_error_string(errno));
+    if (!file.Replace(QFile::encodeName(target)))
+        return Failure(qt_error_string(errno));
     return {};
 }
 
@@ -146,7 +253,7 @@ BytesOutcome ReadRegularFile(const QString& path, qint64 limit)
     if (fd < 0)
         return fail(SystemReason(errno, path));
     QFile file;
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+    if (!file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
         return fail(file.errorString());
     }
@@ -154,11 +261,21 @@ BytesOutcome ReadRegularFile(const QString& path, qint64 limit)
         return fail(qt_error_string(errno));
     if (!S_ISREG(info.st_mode))
         return fail(QStringLiteral("not a regular file"));
-    outcome.Bytes = file.read(limit + 1);
-    if (outcome.Bytes.isNull() && file.error() != QFileDevice::NoError)
-        return fail(file.errorString());
-    outcome.Truncated = outcome.Bytes.size() > limit;
-    outcome.Bytes.truncate(limit);
+    // Room for the file as it is and one byte more, which tells a file past
+    // the limit: QIODevice::read(limit + 1) would set aside the whole limit,
+    // 128 MiB for a picture of a few bytes. A file that grows meanwhile is
+    // read on in larger steps, up to the limit.
+    QByteArray& bytes = outcome.Bytes;
+    bytes.resize(std::min<qint64>(limit, info.st_size) + 1);
+    qint64 got = 0;
+    for (qint64 n = 1; n > 0 && got <= limit; got += n) {
+        if (got == bytes.size())
+            bytes.resize(std::min(limit + 1, 2 * got));
+        if ((n = file.read(bytes.data() + got, bytes.size() - got)) < 0)
+            return fail(file.errorString());
+    }
+    outcome.Truncated = got > limit;
+    bytes.truncate(std::min(got, limit));
     return outcome;
 }
 

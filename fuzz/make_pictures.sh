@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Writes the picture import fuzzer's seeds: the test pictures (among them a
+# header of 4000 x 4000 pixels before data that is no picture, and a GIF whose
+# screen is far larger than its one frame), a sheet png
+# draws (with the project in its text), the plain picture in every other
+# format import reads, and a PNG whose text chunk claims 2 GiB.
+# Usage: fuzz/make_pictures.sh CLI [DIR]   (CLI: a built tilewright-cli;
+# DIR: default fuzz/pictures; existing files are rewritten). Needs ImageMagick.
+set -euo pipefail
+cli=$1
+src=$(cd "$(dirname "$0")/.." && pwd)
+out=${2:-"$src/fuzz/pictures"}
+mkdir -p "$out"
+
+cp "$src"/tests/data/pictures/*.png "$src"/tests/data/pictures/*.gif "$src"/tests/data/worked-example-sheet*.png "$out"/
+"$cli" png "$src/fuzz/corpus/ok-worked-example.eap" -o "$out/sheet-with-text.png" --scale 2
+plain=$src/tests/data/pictures/plain-side-by-side.png
+for format in bmp gif jpg ppm pgm pbm xpm xbm ico; do
+    convert "$plain" "$out/plain.$format"
+done
+# A text chunk that claims 2 GiB, after the sheet's signature and header.
+{ head -c 33 "$plain"; printf '\177\377\377\377tEXtTitle\0a'; } >"$out/lying-text-chunk.png"
