@@ -45,7 +45,7 @@ std::string CheckPictureImport(const QByteArray& bytes)
                 return "sprite " + std::to_string(k + 1) + " has the row text '" + row + "'";
     }
     SpriteProject project = fuzz::EditedProject();
-    ApplyProjectRecord(project, record, "/fuzz/in.png", "in.png");
+    ApplyProjectRecord(project, record, "/fuzz/in.png");
     if (std::string why = fuzz::CheckLoadedProject(project, "/fuzz/in.png"); !why.empty())
         return why;
 
