@@ -2,15 +2,19 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
 #include <QDropEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QTimer>
+#include <QToolTip>
 
 #include <utility>
 
@@ -205,6 +209,8 @@ void frmTilewright::mnuFileExit_Click() { close(); }
 void frmTilewright::mnuHelp_Click()
 {
     FinishTyping();
+    QWidget* focused = QApplication::focusWidget();
+    focusBeforeHelp_ = focused && isAncestorOf(focused) ? focused : nullptr;
     SetDesignEnabled(false);
     fmeHelp->ShowHelp();
 }
@@ -214,6 +220,9 @@ void frmTilewright::cmdCloseHelp_Click()
     fmeHelp->hide();
     fmeSpriteGen->raise();
     SetDesignEnabled(true);
+    // Where the keys were before the help, the first grid if nowhere: H or an
+    // arrow then acts at once.
+    (focusBeforeHelp_ ? focusBeforeHelp_.data() : fmeSprite[0]->Grid())->setFocus(Qt::OtherFocusReason);
 }
 
 void frmTilewright::SetDesignEnabled(bool enabled)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 
@@ -11,7 +12,6 @@
 class QAction;
 class QActionGroup;
 class QMimeData;
-class QGroupBox;
 class QMenu;
 
 namespace tw::ui {
@@ -20,6 +20,7 @@ class ColorSelectFrame;
 class HelpPanel;
 class SpritePanel;
 class SpriteViewFrame;
+class TitledFrame;
 
 // The editor's one window, a view of its document: each handler has the
 // document carry out one user action and shows the outcome, and the controls
@@ -123,11 +124,12 @@ private:
     QMenu* mnuFile = nullptr;
     QAction* mnuHelp = nullptr;
 
-    QGroupBox* fmeSpriteGen = nullptr;
+    TitledFrame* fmeSpriteGen = nullptr;
     std::array<SpritePanel*, kSprites> fmeSprite{};
     ColorSelectFrame* fmeColor = nullptr;
     SpriteViewFrame* fmeThumbNail = nullptr;
     HelpPanel* fmeHelp = nullptr;
+    QPointer<QWidget> focusBeforeHelp_; // given the focus back when the help closes
 };
 
 } // namespace tw::ui
