@@ -247,18 +247,18 @@ private Q_SLOTS:
         QCOMPARE(e.Find<QLineEdit>(QStringLiteral("rtbSpriteName_0"))->font().family(), QStringLiteral("MS Sans Serif"));
         QCOMPARE(e.Find<QLineEdit>(QStringLiteral("rtbSprite1Hex_0"))->font().pointSizeF(), 8.5);
 
-        // The menus: File with its items and separators, then Help, a title
-        // without items; no shortcut and no access key anywhere.
+        // The menus: File with its items, their keys and separators, then
+        // Help, a title without items; no access key anywhere.
         QStringList menus;
+        const auto shown = [](QAction* a) { return a->isSeparator() ? QStringLiteral("-") : a->text() + '[' + a->shortcut().toString() + ']'; };
         for (QAction* title : e.Window.menuBar()->actions()) {
-            menus << title->objectName() + '=' + title->text();
+            menus << title->objectName() + '=' + shown(title);
             for (QAction* item : title->menu() ? title->menu()->actions() : QList<QAction*>())
-                menus << item->objectName() + '=' + (item->isSeparator() ? QStringLiteral("-") : item->text()) +
-                             item->shortcut().toString();
+                menus << item->objectName() + '=' + shown(item);
         }
-        QCOMPARE(menus.join(' '), QStringLiteral("=File mnuFileNewProject=New Project mnuFileSep1=- mnuFileLoadProject=Load Project "
-                                                 "mnuFileSaveProject=Save Project mnuFileSep2=- mnuFileCreateBinary=Create Binary "
-                                                 "mnuFileSep3=- mnuFileExit=Exit mnuHelp=Help"));
+        QCOMPARE(menus.join(' '), QStringLiteral("=File[] mnuFileNewProject=New Project[Ctrl+N] mnuFileSep1=- mnuFileLoadProject=Load Project[Ctrl+O] "
+                                                 "mnuFileSaveProject=Save Project[Ctrl+S] mnuFileSep2=- mnuFileCreateBinary=Create Binary[Ctrl+B] "
+                                                 "mnuFileSep3=- mnuFileExit=Exit[Ctrl+Q] mnuHelp=Help[F1]"));
     }
 
     // The welcome box comes before the window; the window then opens centred

@@ -246,6 +246,16 @@ void frmTilewright::Form_Terminate()
 
 bool frmTilewright::eventFilter(QObject* watched, QEvent* event)
 {
+    // A menu bar shows no tips of its own; a title with a key names it in its tip.
+    if (watched == menuBar() && event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QAction* title = menuBar()->actionAt(help->pos());
+        if (title && !title->shortcut().isEmpty())
+            QToolTip::showText(help->globalPos(), title->toolTip(), menuBar());
+        else
+            QToolTip::hideText();
+        return true;
+    }
     // Not accepted here, the key goes on to the window's own shortcut.
     if (event->type() == QEvent::ShortcutOverride) {
         const QKeySequence key(static_cast<QKeyEvent*>(event)->keyCombination());
