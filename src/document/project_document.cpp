@@ -11,6 +11,7 @@
 #include "cartridge/cartridge.h"
 #include "project/eap_reader.h"
 #include "project/eap_writer.h"
+#include "project/latin1.h"
 #include "sheet/picture_import.h"
 
 namespace tw::document {
@@ -214,7 +215,8 @@ void ProjectDocument::SetRowText(int k, int row, const std::string& text)
 
 void ProjectDocument::RenameSprite(int k, const std::string& name)
 {
-    EditSprite(k, [&](SpriteProject& p) { p.RenameSprite(k, name); }, k);
+    // Only what the project file can hold, so that nothing is saved as "?".
+    EditSprite(k, [&](SpriteProject& p) { p.RenameSprite(k, KeepLatin1(name)); }, k);
 }
 
 void ProjectDocument::EndTyping() { ++typing_; }

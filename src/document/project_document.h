@@ -72,8 +72,9 @@ public:
     void ClearSprite(int k);
     void ViewSprite(int k);
     void SetRowText(int k, int row, const std::string& text);
-    // A name box's text after a key. The keys of one edit of a box make one
-    // step, until EndTyping().
+    // A name box's text after a key, without the characters a project file
+    // cannot hold. The keys of one edit of a box make one step, until
+    // EndTyping().
     void RenameSprite(int k, const std::string& name);
     void EndTyping();
     void TransformSprite(int k, SpriteTransform transform);

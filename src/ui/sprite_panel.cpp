@@ -39,6 +39,19 @@ public:
     void fixup(QString& input) const override { input = input.rightJustified(2, u'0'); }
 };
 
+// A name is written to the project file in ISO-8859-1, which has no other
+// characters: one beyond it is refused as it is typed or pasted, rather than
+// saved as "?".
+class NameValidator final : public QValidator {
+public:
+    using QValidator::QValidator;
+
+    State validate(QString& input, int&) const override
+    {
+        return std::all_of(input.cbegin(), input.cend(), [](QChar ch) { return ch.unicode() <= 0xFF; }) ? Acceptable : Invalid;
+    }
+};
+
 QString Indexed(const QString& name, int index) { return QStringLiteral("%1_%2").arg(name).arg(index); }
 
 QPushButton* Button(const char* name, int index, const char* caption, const QRect& geometry, QWidget* parent)
@@ -104,6 +117,7 @@ SpritePanel::SpritePanel(int spriteIndex, QWidget* parent)
     rtbSpriteName_->setGeometry(TwipsRect(600, 3360, 735, 255));
     rtbSpriteName_->setFont(textFont);
     rtbSpriteName_->setMaxLength(int(kMaxNameLength));
+    rtbSpriteName_->setValidator(new NameValidator(rtbSpriteName_));
     rtbSpriteName_->setAcceptDrops(false);
     connect(rtbSpriteName_, &QLineEdit::editingFinished, this, [this] { Q_EMIT NameFinished(index_); });
     // Every change of the box, typed or set, is the sprite's name.
