@@ -288,7 +288,8 @@ private Q_SLOTS:
             if (file == "ship.eap")
                 QCOMPARE(QString::fromStdString(window->Document().Project().ProjectFileName), dir.filePath(file));
             else
-                QVERIFY2(script.Last().startsWith("File Error: File error (" + refused[file == refused[0] ? 1 : 3]) && window->Document().Project() == SpriteProject(),
+                QVERIFY2(script.Last().startsWith("File Error: File error (" + QDir::current().absoluteFilePath(file) + '\n' + refused[file == refused[0] ? 1 : 3]) &&
+                             window->Document().Project() == SpriteProject(),
                          qPrintable(script.Last()));
         }
     }
@@ -414,15 +415,20 @@ private Q_SLOTS:
         });
         QWidget parent;
         QCOMPARE(dialogs.ChooseProjectFile(&parent, Dialogs::FileMode::Load, QString()), std::optional(file));
+        QCOMPARE(first->nameFilters(), QStringList({"Emerson Arcadia Project (*.eap)", "All files (*)"}));
         WhenModal([&](QWidget* w) {
             auto* d = qobject_cast<QFileDialog*>(w);
             QVERIFY(d == first && d->acceptMode() == QFileDialog::AcceptSave && d->fileMode() == QFileDialog::AnyFile);
-            QVERIFY(d->testOption(QFileDialog::DontConfirmOverwrite) && d->defaultSuffix().isEmpty());
+            QVERIFY(d->testOption(QFileDialog::DontConfirmOverwrite));
             QCOMPARE(d->nameFilters(), QStringList{"Emerson Arcadia Project (*.eap)"});
             QCOMPARE(d->selectedFiles(), QStringList{file}); // the file last chosen
-            d->close();
+            auto* name = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")); // typed without an extension
+            name->setText(QStringLiteral("arrow"));
+            QTest::keyClick(name, Qt::Key_Return);
         });
-        QCOMPARE(dialogs.ChooseProjectFile(&parent, Dialogs::FileMode::Save, QString()), std::nullopt);
+        QCOMPARE(dialogs.ChooseProjectFile(&parent, Dialogs::FileMode::Save, QString()), std::optional(dir.filePath("arrow.eap")));
+        WhenModal([](QWidget* w) { w->close(); });
+        QCOMPARE(dialogs.ChooseProjectFile(&parent, Dialogs::FileMode::Load, QString()), std::nullopt);
     }
 
     // A frame serves small repaints from kept copies of its pixels; after its

@@ -170,9 +170,9 @@ void ProjectDocument::Announce(Parts parts)
     Q_EMIT Changed(parts);
 }
 
-Outcome ProjectDocument::FileError(const storage::Outcome& failure) const
+Outcome ProjectDocument::FileError(const storage::Outcome& failure, const QString& file) const
 {
-    return {Outcome::Kind::FileError, failure};
+    return {Outcome::Kind::FileError, failure, file};
 }
 
 void ProjectDocument::SelectColor(int code)
@@ -257,14 +257,14 @@ Outcome ProjectDocument::Open(const QString& path)
     if (sheet::IsPictureName(file)) {
         const storage::ReadOutcome read = sheet::ImportPictureFile(file);
         if (!read.Ok)
-            return FileError(read);
+            return FileError(read, file);
         ApplyProjectRecord(next, read.Record, {});
         Replace(std::move(next), EmptyProject());
         return {};
     }
     const storage::Outcome loaded = storage::LoadProject(file, next);
     if (!loaded.Ok)
-        return FileError(loaded);
+        return FileError(loaded, file);
     SpriteProject inFile = next;
     Replace(std::move(next), std::move(inFile));
     return {};
@@ -276,7 +276,7 @@ Outcome ProjectDocument::Save(const QString& path)
     const QString file = AbsolutePath(path);
     const storage::Outcome saved = storage::SaveProject(file, project_);
     if (!saved.Ok)
-        return FileError(saved);
+        return FileError(saved, file);
     project_.ProjectFileName = file.toStdString();
     saved_ = project_;
     Announce(Part::File);
@@ -287,10 +287,10 @@ Outcome ProjectDocument::CreateBinary()
 {
     EndTyping();
     if (project_.ProjectFileName.empty())
-        return {Outcome::Kind::NoProjectFile, {}};
+        return {Outcome::Kind::NoProjectFile, {}, {}};
     const QString image = QString::fromStdString(CartridgeImagePath(project_.ProjectFileName));
     const storage::Outcome written = storage::WriteCartridgeImage(image, project_);
-    return written.Ok ? Outcome{} : FileError(written);
+    return written.Ok ? Outcome{} : FileError(written, image);
 }
 
 } // namespace tw::document

@@ -19,6 +19,7 @@ struct Outcome {
     };
     Kind Result = Kind::Done;
     storage::Outcome Failure;
+    QString File; // the file a FileError is about, as a full path
 
     bool Ok() const { return Result == Kind::Done; }
 };
@@ -119,7 +120,7 @@ private:
     void Replace(SpriteProject next, SpriteProject inFile);
 
     void Announce(Parts parts);
-    Outcome FileError(const storage::Outcome& failure) const;
+    Outcome FileError(const storage::Outcome& failure, const QString& file) const;
 
     SpriteProject project_;
     // The project as Save last wrote it or Open read it: what Modified

@@ -315,7 +315,7 @@ bool frmTilewright::ShowOutcome(const document::Outcome& outcome)
     case document::Outcome::Kind::Done:
         return true;
     case document::Outcome::Kind::FileError:
-        ShowFileError(outcome.Failure);
+        ShowFileError(outcome.Failure, outcome.File);
         return false;
     case document::Outcome::Kind::NoProjectFile:
         dialogs_.ShowMessage(this, {QStringLiteral("Project error"), QStringLiteral("No project file has been chosen!"),
@@ -325,15 +325,15 @@ bool frmTilewright::ShowOutcome(const document::Outcome& outcome)
     return false;
 }
 
-void frmTilewright::ShowFileError(const storage::Outcome& failure)
+void frmTilewright::ShowFileError(const storage::Outcome& failure, const QString& file)
 {
-    QString reason;
-    if (!failure.Ok) {
-        reason = failure.Reason;
-        if (failure.Line > 0)
-            reason = QStringLiteral("Line %1: %2").arg(failure.Line).arg(reason);
-    }
-    dialogs_.ShowMessage(this, {kFileErrorTitle, kFileErrorText, reason, Dialogs::Buttons::Ok});
+    // Below "File error": the file, then why.
+    QStringList details;
+    if (!file.isEmpty())
+        details << QDir::toNativeSeparators(file);
+    if (!failure.Ok)
+        details << (failure.Line > 0 ? QStringLiteral("Line %1: %2").arg(failure.Line).arg(failure.Reason) : failure.Reason);
+    dialogs_.ShowMessage(this, {kFileErrorTitle, kFileErrorText, details.join(u'\n'), Dialogs::Buttons::Ok});
 }
 
 void frmTilewright::ShowDocument(document::Parts parts)

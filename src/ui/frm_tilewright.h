@@ -109,7 +109,7 @@ private:
     // Shows what an action came to: nothing, a file error or the refusal to
     // build an image without a project file. True when it was done.
     bool ShowOutcome(const document::Outcome& outcome);
-    void ShowFileError(const storage::Outcome& failure);
+    void ShowFileError(const storage::Outcome& failure, const QString& file = QString());
 
     // The one place the controls follow the document.
     void ShowDocument(document::Parts parts);
