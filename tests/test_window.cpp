@@ -311,6 +311,24 @@ private Q_SLOTS:
         }
     }
 
+    // Centred in the screen's available area, but never with the top-left
+    // corner (the title bar and the menus) outside it.
+    void placement_data()
+    {
+        QTest::addColumn<QRect>("area");
+        QTest::addColumn<QPoint>("at");
+        QTest::newRow("fits") << QRect(0, 0, 1280, 1024) << QPoint(303, 229);
+        QTest::newRow("too big (scale 2 on 1280 x 1024)") << QRect(0, 0, 640, 512) << QPoint(0, 0);
+        QTest::newRow("too big, below a panel") << QRect(0, 24, 640, 488) << QPoint(0, 24);
+        QTest::newRow("too high only") << QRect(100, 0, 1280, 500) << QPoint(403, 0);
+    }
+    void placement()
+    {
+        QFETCH(QRect, area);
+        QFETCH(QPoint, at);
+        QCOMPARE(ui::frmTilewright::Placement(QSize(675, 567), area), at);
+    }
+
     // What typing, stray clicks and cancelled dialogs must not change.
     void refusedInput()
     {

@@ -53,7 +53,6 @@ frmTilewright::frmTilewright(Dialogs& dialogs, QWidget* parent)
       dialogs_(dialogs), document_(new document::ProjectDocument(this))
 {
     setObjectName(QStringLiteral("frmTilewright"));
-    setWindowTitle(QStringLiteral("Tilewright[*]"));
     setFont(WindowFont());
     setAcceptDrops(true);
 
@@ -348,7 +347,10 @@ void frmTilewright::ShowDocument(document::Parts parts)
         fmeColor->ShowSelected(project.SelectedColor);
     if (parts & document::Part::File) {
         const QString file = QString::fromStdString(project.ProjectFileTitle());
-        fmeSpriteGen->setTitle(QStringLiteral("Sprite Design [Project: %1]").arg(file.isEmpty() ? QStringLiteral("(None)") : file));
+        fmeSpriteGen->SetTitleFitting(QStringLiteral("Sprite Design [Project: "), file.isEmpty() ? QStringLiteral("(None)") : file, QStringLiteral("]"));
+        // Tells two windows apart; "[*]" in a file name is no placeholder.
+        setWindowTitle(file.isEmpty() ? QStringLiteral("Tilewright[*]")
+                                      : QString(file).replace(QLatin1String("[*]"), QLatin1String("[*][*]")) + QStringLiteral("[*] - Tilewright"));
     }
     if (parts & document::Part::Modified)
         setWindowModified(document_->IsModified());

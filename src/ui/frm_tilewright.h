@@ -42,6 +42,9 @@ public:
 
     // Shows the window for the first time, centred on its screen.
     void ShowCentred();
+    // Where a window of that size goes in the screen's available area:
+    // centred, but never with its top-left corner outside the area.
+    static QPoint Placement(QSize window, const QRect& area);
 
     // Start-up: the welcome box (before the window is shown), then the design
     // frame in front of the hidden help panel.

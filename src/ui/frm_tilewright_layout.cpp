@@ -132,12 +132,28 @@ void frmTilewright::BuildHelpFrame()
     connect(fmeHelp, &HelpPanel::CloseClicked, this, &frmTilewright::cmdCloseHelp_Click);
 }
 
+QPoint frmTilewright::Placement(QSize window, const QRect& area)
+{
+    // A window larger than the area would be centred off its top and left
+    // edges, with its title bar and menus out of reach: its corner stays in.
+    const QRect centred = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window, area);
+    return {std::max(centred.left(), area.left()), std::max(centred.top(), area.top())};
+}
+
 void frmTilewright::ShowCentred()
 {
     ensurePolished();
     adjustSize();
-    if (const QScreen* target = screen())
-        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), target->availableGeometry()));
+    if (const QScreen* target = screen()) {
+        const QRect area = target->availableGeometry();
+        const QPoint at = Placement(size(), area);
+        // Centred by its client area; pushed into the area, by its frame (a
+        // move before the window is first shown), so that the title bar is in.
+        if (at == QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), area).topLeft())
+            setGeometry(QRect(at, size()));
+        else
+            move(at);
+    }
     show();
 }
 

@@ -20,6 +20,7 @@ WORKED_EXAMPLE = (b";Screen-Blue-1\r\nShip:\r\n;Yellow-6\r\n      db          18
 CARTRIDGE_PROGRAM = bytes.fromhex(
     "77027640048005FF06FFCD7800CD3A00E5D018021B7404EECC18FC2005FF06FF0D2065E5201805CE39801B740440CC18F10490"
     "CC18F00450CC18F30490CC18F20460CC18F50490CC18F40470CC18F70490CC18F60420CC19FB0432CC19FA0403CC19F91B7E")
+MAIN = "^(.+ - )?Tilewright$"  # the main window's title: "Tilewright", or the file's name before " - Tilewright"
 FILE_MENU = ["New Project", "Load Project", "Save Project", "Create Binary", "Exit"]
 px = lambda t: (t + 7) // 15  # twips to pixels, rounded control by control as the window does
 # The centre of a control, in the design frame at 120,120 of the client area unless `at` says where else
@@ -71,9 +72,9 @@ class Editor:
         self.window, log = None, open(f"{WORK}/{label}.log", "wb")
         self.proc = subprocess.Popen([os.path.abspath(ARGS["--editor"]), *files], cwd=WORK, env=env, stdout=log, stderr=log)
         EDITORS.append(self.proc)
-        wait_until("Welcome before the window", lambda: self.windows("^Welcome$") and not self.windows("^Tilewright$"))
+        wait_until("Welcome before the window", lambda: self.windows("^Welcome$") and not self.windows(MAIN))
         self.answer("Welcome", "key", welcome_key)
-        self.window = wait_until("the main window", lambda: self.windows("^Tilewright$"))[0]
+        self.window = wait_until("the main window", lambda: self.windows(MAIN))[0]
         x, y, w, h = map(int, re.findall(rb"\d+", run("xdotool", "getwindowgeometry", "--shell", self.window))[1:5])
         bar = h - px(8235)  # the menu bar, over the client area
         self.at = lambda p: (x + p[0], y + bar + p[1])
