@@ -12,8 +12,10 @@
 #include <QIcon>
 #include <QStringList>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
+#include <memory>
 
 #include "reason.h"
 #include "ui/dialogs.h"
@@ -69,10 +71,24 @@ int main(int argc, char* argv[])
     DescribeArguments(parser);
 
     if (AsksForHelpOrVersion(argc, argv)) {
-        QCoreApplication app(argc, argv);
-        if (!parser.parse(QCoreApplication::arguments()))
+        // --help-all lists the options of the kind of application that runs:
+        // Qt's own (-platform, ...) take a QApplication, here on a platform
+        // that needs no display. The arguments are read as given.
+        int qtArgc = 3;
+        char platform[] = "-platform", minimal[] = "minimal";
+        char* qtArgv[] = {argv[0], platform, minimal, nullptr};
+        const bool all = std::any_of(argv + 1, argv + argc, [](const char* arg) { return qstrcmp(arg, "--help-all") == 0; });
+        // What that platform has to say of itself (no runtime folder for root,
+        // say) is no part of the help.
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+        const std::unique_ptr<QCoreApplication> app =
+            all ? std::make_unique<QApplication>(qtArgc, qtArgv) : std::make_unique<QCoreApplication>(argc, argv);
+        QStringList arguments;
+        for (int i = 0; i < argc; ++i)
+            arguments << QString::fromLocal8Bit(argv[i]);
+        if (!parser.parse(arguments))
             return RefuseArguments(parser.errorText());
-        parser.process(app); // prints the text and ends the process
+        parser.process(arguments); // prints the text and ends the process
         return 0;
     }
 

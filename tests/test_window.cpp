@@ -248,18 +248,18 @@ private Q_SLOTS:
         QCOMPARE(e.Find<QLineEdit>(QStringLiteral("rtbSpriteName_0"))->font().family(), QStringLiteral("MS Sans Serif"));
         QCOMPARE(e.Find<QLineEdit>(QStringLiteral("rtbSprite1Hex_0"))->font().pointSizeF(), 8.5);
 
-        // The menus: File with its items and separators, then Help, a title
-        // without items; no shortcut and no access key anywhere.
+        // The menus: File with its items, their keys and separators, then
+        // Help, a title without items; no access key anywhere.
         QStringList menus;
+        const auto shown = [](QAction* a) { return a->isSeparator() ? QStringLiteral("-") : a->text() + '[' + a->shortcut().toString() + ']'; };
         for (QAction* title : e.Window.menuBar()->actions()) {
-            menus << title->objectName() + '=' + title->text();
+            menus << title->objectName() + '=' + shown(title);
             for (QAction* item : title->menu() ? title->menu()->actions() : QList<QAction*>())
-                menus << item->objectName() + '=' + (item->isSeparator() ? QStringLiteral("-") : item->text()) +
-                             item->shortcut().toString();
+                menus << item->objectName() + '=' + shown(item);
         }
-        QCOMPARE(menus.join(' '), QStringLiteral("=File mnuFileNewProject=New Project mnuFileSep1=- mnuFileLoadProject=Load Project "
-                                                 "mnuFileSaveProject=Save Project mnuFileSep2=- mnuFileCreateBinary=Create Binary "
-                                                 "mnuFileSep3=- mnuFileExit=Exit mnuHelp=Help"));
+        QCOMPARE(menus.join(' '), QStringLiteral("=File[] mnuFileNewProject=New Project[Ctrl+N] mnuFileSep1=- mnuFileLoadProject=Load Project[Ctrl+O] "
+                                                 "mnuFileSaveProject=Save Project[Ctrl+S] mnuFileSep2=- mnuFileCreateBinary=Create Binary[Ctrl+B] "
+                                                 "mnuFileSep3=- mnuFileExit=Exit[Ctrl+Q] mnuHelp=Help[F1]"));
     }
 
     // The welcome box comes before the window; the window then opens centred
@@ -289,7 +289,8 @@ private Q_SLOTS:
             if (file == "ship.eap")
                 QCOMPARE(QString::fromStdString(window->Document().Project().ProjectFileName), dir.filePath(file));
             else
-                QVERIFY2(script.Last().startsWith("File Error: File error (" + refused[file == refused[0] ? 1 : 3]) && window->Document().Project() == SpriteProject(),
+                QVERIFY2(script.Last().startsWith("File Error: File error (" + QDir::current().absoluteFilePath(file) + '\n' + refused[file == refused[0] ? 1 : 3]) &&
+                             window->Document().Project() == SpriteProject(),
                          qPrintable(script.Last()));
         }
     }
@@ -309,6 +310,24 @@ private Q_SLOTS:
             QTest::mouseClick(e.Find(QStringLiteral("cmdCloseHelp")), Qt::LeftButton);
             QVERIFY(!help->isVisible() && file->isEnabled() && e.Find<QAction>(QStringLiteral("mnuHelp"))->isEnabled());
         }
+    }
+
+    // Centred in the screen's available area, but never with the top-left
+    // corner (the title bar and the menus) outside it.
+    void placement_data()
+    {
+        QTest::addColumn<QRect>("area");
+        QTest::addColumn<QPoint>("at");
+        QTest::newRow("fits") << QRect(0, 0, 1280, 1024) << QPoint(303, 229);
+        QTest::newRow("too big (scale 2 on 1280 x 1024)") << QRect(0, 0, 640, 512) << QPoint(0, 0);
+        QTest::newRow("too big, below a panel") << QRect(0, 24, 640, 488) << QPoint(0, 24);
+        QTest::newRow("too high only") << QRect(100, 0, 1280, 500) << QPoint(403, 0);
+    }
+    void placement()
+    {
+        QFETCH(QRect, area);
+        QFETCH(QPoint, at);
+        QCOMPARE(ui::frmTilewright::Placement(QSize(675, 567), area), at);
     }
 
     // What typing, stray clicks and cancelled dialogs must not change.
@@ -415,15 +434,20 @@ private Q_SLOTS:
         });
         QWidget parent;
         QCOMPARE(dialogs.ChooseProjectFile(&parent, Dialogs::FileMode::Load, QString()), std::optional(file));
+        QCOMPARE(first->nameFilters(), QStringList({"Emerson Arcadia Project (*.eap)", "All files (*)"}));
         WhenModal([&](QWidget* w) {
             auto* d = qobject_cast<QFileDialog*>(w);
             QVERIFY(d == first && d->acceptMode() == QFileDialog::AcceptSave && d->fileMode() == QFileDialog::AnyFile);
-            QVERIFY(d->testOption(QFileDialog::DontConfirmOverwrite) && d->defaultSuffix().isEmpty());
+            QVERIFY(d->testOption(QFileDialog::DontConfirmOverwrite));
             QCOMPARE(d->nameFilters(), QStringList{"Emerson Arcadia Project (*.eap)"});
             QCOMPARE(d->selectedFiles(), QStringList{file}); // the file last chosen
-            d->close();
+            auto* name = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")); // typed without an extension
+            name->setText(QStringLiteral("arrow"));
+            QTest::keyClick(name, Qt::Key_Return);
         });
-        QCOMPARE(dialogs.ChooseProjectFile(&parent, Dialogs::FileMode::Save, QString()), std::nullopt);
+        QCOMPARE(dialogs.ChooseProjectFile(&parent, Dialogs::FileMode::Save, QString()), std::optional(dir.filePath("arrow.eap")));
+        WhenModal([](QWidget* w) { w->close(); });
+        QCOMPARE(dialogs.ChooseProjectFile(&parent, Dialogs::FileMode::Load, QString()), std::nullopt);
     }
 
     // A frame serves small repaints from kept copies of its pixels; after its

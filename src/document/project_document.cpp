@@ -11,6 +11,7 @@
 #include "cartridge/cartridge.h"
 #include "project/eap_reader.h"
 #include "project/eap_writer.h"
+#include "project/latin1.h"
 #include "sheet/picture_import.h"
 
 namespace tw::document {
@@ -169,9 +170,9 @@ void ProjectDocument::Announce(Parts parts)
     Q_EMIT Changed(parts);
 }
 
-Outcome ProjectDocument::FileError(const storage::Outcome& failure) const
+Outcome ProjectDocument::FileError(const storage::Outcome& failure, const QString& file) const
 {
-    return {Outcome::Kind::FileError, failure};
+    return {Outcome::Kind::FileError, failure, file};
 }
 
 void ProjectDocument::SelectColor(int code)
@@ -214,7 +215,8 @@ void ProjectDocument::SetRowText(int k, int row, const std::string& text)
 
 void ProjectDocument::RenameSprite(int k, const std::string& name)
 {
-    EditSprite(k, [&](SpriteProject& p) { p.RenameSprite(k, name); }, k);
+    // Only what the project file can hold, so that nothing is saved as "?".
+    EditSprite(k, [&](SpriteProject& p) { p.RenameSprite(k, KeepLatin1(name)); }, k);
 }
 
 void ProjectDocument::EndTyping() { ++typing_; }
@@ -255,14 +257,14 @@ Outcome ProjectDocument::Open(const QString& path)
     if (sheet::IsPictureName(file)) {
         const storage::ReadOutcome read = sheet::ImportPictureFile(file);
         if (!read.Ok)
-            return FileError(read);
+            return FileError(read, file);
         ApplyProjectRecord(next, read.Record, {});
         Replace(std::move(next), EmptyProject());
         return {};
     }
     const storage::Outcome loaded = storage::LoadProject(file, next);
     if (!loaded.Ok)
-        return FileError(loaded);
+        return FileError(loaded, file);
     SpriteProject inFile = next;
     Replace(std::move(next), std::move(inFile));
     return {};
@@ -274,7 +276,7 @@ Outcome ProjectDocument::Save(const QString& path)
     const QString file = AbsolutePath(path);
     const storage::Outcome saved = storage::SaveProject(file, project_);
     if (!saved.Ok)
-        return FileError(saved);
+        return FileError(saved, file);
     project_.ProjectFileName = file.toStdString();
     saved_ = project_;
     Announce(Part::File);
@@ -285,10 +287,10 @@ Outcome ProjectDocument::CreateBinary()
 {
     EndTyping();
     if (project_.ProjectFileName.empty())
-        return {Outcome::Kind::NoProjectFile, {}};
+        return {Outcome::Kind::NoProjectFile, {}, {}};
     const QString image = QString::fromStdString(CartridgeImagePath(project_.ProjectFileName));
     const storage::Outcome written = storage::WriteCartridgeImage(image, project_);
-    return written.Ok ? Outcome{} : FileError(written);
+    return written.Ok ? Outcome{} : FileError(written, image);
 }
 
 } // namespace tw::document

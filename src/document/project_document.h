@@ -19,6 +19,7 @@ struct Outcome {
     };
     Kind Result = Kind::Done;
     storage::Outcome Failure;
+    QString File; // the file a FileError is about, as a full path
 
     bool Ok() const { return Result == Kind::Done; }
 };
@@ -73,8 +74,9 @@ public:
     void ClearSprite(int k);
     void ViewSprite(int k);
     void SetRowText(int k, int row, const std::string& text);
-    // A name box's text after a key. The keys of one edit of a box make one
-    // step, until EndTyping().
+    // A name box's text after a key, without the characters a project file
+    // cannot hold. The keys of one edit of a box make one step, until
+    // EndTyping().
     void RenameSprite(int k, const std::string& name);
     void EndTyping();
     void TransformSprite(int k, SpriteTransform transform);
@@ -119,7 +121,7 @@ private:
     void Replace(SpriteProject next, SpriteProject inFile);
 
     void Announce(Parts parts);
-    Outcome FileError(const storage::Outcome& failure) const;
+    Outcome FileError(const storage::Outcome& failure, const QString& file) const;
 
     SpriteProject project_;
     // The project as Save last wrote it or Open read it: what Modified

@@ -55,6 +55,20 @@ std::string Latin1ToUtf8(std::string_view latin1)
     return out;
 }
 
+std::string KeepLatin1(std::string_view utf8)
+{
+    std::string out;
+    for (std::size_t start = 0, end = 0; start < utf8.size(); start = end) {
+        // One character: its lead byte and the bytes that continue it.
+        for (end = start + 1; end < utf8.size() && (static_cast<unsigned char>(utf8[end]) & 0xC0) == 0x80; ++end) {
+        }
+        const std::string_view character = utf8.substr(start, end - start);
+        if (character == "?" || Utf8ToLatin1(character) != "?")
+            out += character;
+    }
+    return out;
+}
+
 std::size_t Utf8Length(std::string_view utf8)
 {
     std::size_t count = 0;

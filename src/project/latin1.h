@@ -10,6 +10,9 @@ namespace tw {
 // is written as "?".
 std::string Utf8ToLatin1(std::string_view utf8);
 std::string Latin1ToUtf8(std::string_view latin1);
+// The characters of a UTF-8 text that ISO-8859-1 has, in order; the others
+// are left out.
+std::string KeepLatin1(std::string_view utf8);
 
 // Number of characters (code points) in a UTF-8 text.
 std::size_t Utf8Length(std::string_view utf8);

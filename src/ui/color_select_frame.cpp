@@ -45,10 +45,14 @@ ColorSelectFrame::ColorSelectFrame(const ColorSchemeTable& palette, QWidget* par
         colors.setColor(QPalette::WindowText, code <= 3 ? Qt::white : Qt::black);
         option->setPalette(colors);
         option->setAutoFillBackground(true);
+        option->setFocusPolicy(Qt::ClickFocus); // Tab comes to the checked one only
         optColorGroup_->addButton(option, code);
         optColor_[code] = option;
     }
     connect(optColorGroup_, &QButtonGroup::idToggled, this, [this](int code, bool checked) {
+        // Tab lands on the checked option, and the arrow keys then select as
+        // they move (from an unchecked one they only move the focus).
+        optColor_[code]->setFocusPolicy(checked ? Qt::StrongFocus : Qt::ClickFocus);
         if (checked)
             Q_EMIT ColorPicked(code);
     });

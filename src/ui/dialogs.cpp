@@ -1,13 +1,39 @@
 #include "ui/dialogs.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QCompleter>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QMessageBox>
 
 #include <utility>
 
 namespace tw::ui {
+namespace {
+
+// What Load Project offers, the project files first and chosen at start.
+const QStringList kLoadFilters = {
+    QtDialogs::kProjectFilter,
+    QStringLiteral("All files (*)"),
+};
+
+// A box is sized to its text, and the window manager cuts its title where
+// the title bar runs out beside its icon and buttons: a box is made wide
+// enough for the title (in the title bar's font, often bold) and about
+// five such buttons.
+constexpr int kTitleBarButtonsWidth = 5 * 28;
+
+void FitTitle(QMessageBox& box)
+{
+    QFont font = QApplication::font("QMdiSubWindowTitleBar");
+    font.setBold(true);
+    const int width = QFontMetrics(font).horizontalAdvance(box.windowTitle()) + kTitleBarButtonsWidth;
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1, grid->columnCount());
+}
+
+} // namespace
 
 QtDialogs::~QtDialogs()
 {
@@ -28,6 +54,7 @@ Dialogs::Answer QtDialogs::ShowMessage(QWidget* parent, const Message& message)
     box.setText(QString(message.Text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
     if (!message.InformativeText.isEmpty())
         box.setInformativeText(message.InformativeText);
+    FitTitle(box); // once the text is set: it lays the box out anew
     if (message.Choice == Buttons::Ok) {
         box.setStandardButtons(QMessageBox::Ok);
         box.setDefaultButton(QMessageBox::Ok);
@@ -54,8 +81,6 @@ QFileDialog* QtDialogs::ProjectDialog(QWidget* parent)
     if (!dlgProject_) {
         dlgProject_ = new QFileDialog(parent);
         dlgProject_->setObjectName(QStringLiteral("dlgProject"));
-        dlgProject_->setNameFilter(kProjectFilter);
-        dlgProject_->setDefaultSuffix(QString()); // a name is used as typed
         dlgProject_->setOption(QFileDialog::DontConfirmOverwrite, true);
     }
     return dlgProject_;
@@ -67,9 +92,15 @@ std::optional<QString> QtDialogs::ChooseProjectFile(QWidget* parent, FileMode mo
     if (mode == FileMode::Load) {
         dialog->setAcceptMode(QFileDialog::AcceptOpen);
         dialog->setFileMode(QFileDialog::ExistingFile);
+        dialog->setNameFilters(kLoadFilters);
+        dialog->setDefaultSuffix(QString()); // a file is opened by the name it has
     } else {
         dialog->setAcceptMode(QFileDialog::AcceptSave);
         dialog->setFileMode(QFileDialog::AnyFile);
+        dialog->setNameFilter(kProjectFilter);
+        // "arrow" is saved as arrow.eap, which Load then lists, as desktop
+        // editors add their own extension.
+        dialog->setDefaultSuffix(QStringLiteral("eap"));
     }
     if (const QString offered = file.isEmpty() ? lastChosen_ : file; !offered.isEmpty())
         dialog->selectFile(offered);

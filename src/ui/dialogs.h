@@ -23,7 +23,7 @@ public:
     struct Message {
         QString Title;
         QString Text;            // line breaks as CR LF
-        QString InformativeText; // the reason below "File error"; empty if none
+        QString InformativeText; // below "File error": the file and the reason, a line each; empty if none
         Buttons Choice = Buttons::Ok;
     };
 

@@ -2,15 +2,19 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
 #include <QDropEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QTimer>
+#include <QToolTip>
 
 #include <utility>
 
@@ -49,7 +53,6 @@ frmTilewright::frmTilewright(Dialogs& dialogs, QWidget* parent)
       dialogs_(dialogs), document_(new document::ProjectDocument(this))
 {
     setObjectName(QStringLiteral("frmTilewright"));
-    setWindowTitle(QStringLiteral("Tilewright[*]"));
     setFont(WindowFont());
     setAcceptDrops(true);
 
@@ -205,6 +208,8 @@ void frmTilewright::mnuFileExit_Click() { close(); }
 void frmTilewright::mnuHelp_Click()
 {
     FinishTyping();
+    QWidget* focused = QApplication::focusWidget();
+    focusBeforeHelp_ = focused && isAncestorOf(focused) ? focused : nullptr;
     SetDesignEnabled(false);
     fmeHelp->ShowHelp();
 }
@@ -214,6 +219,9 @@ void frmTilewright::cmdCloseHelp_Click()
     fmeHelp->hide();
     fmeSpriteGen->raise();
     SetDesignEnabled(true);
+    // Where the keys were before the help, the first grid if nowhere: H or an
+    // arrow then acts at once.
+    (focusBeforeHelp_ ? focusBeforeHelp_.data() : fmeSprite[0]->Grid())->setFocus(Qt::OtherFocusReason);
 }
 
 void frmTilewright::SetDesignEnabled(bool enabled)
@@ -237,6 +245,16 @@ void frmTilewright::Form_Terminate()
 
 bool frmTilewright::eventFilter(QObject* watched, QEvent* event)
 {
+    // A menu bar shows no tips of its own; a title with a key names it in its tip.
+    if (watched == menuBar() && event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QAction* title = menuBar()->actionAt(help->pos());
+        if (title && !title->shortcut().isEmpty())
+            QToolTip::showText(help->globalPos(), title->toolTip(), menuBar());
+        else
+            QToolTip::hideText();
+        return true;
+    }
     // Not accepted here, the key goes on to the window's own shortcut.
     if (event->type() == QEvent::ShortcutOverride) {
         const QKeySequence key(static_cast<QKeyEvent*>(event)->keyCombination());
@@ -296,7 +314,7 @@ bool frmTilewright::ShowOutcome(const document::Outcome& outcome)
     case document::Outcome::Kind::Done:
         return true;
     case document::Outcome::Kind::FileError:
-        ShowFileError(outcome.Failure);
+        ShowFileError(outcome.Failure, outcome.File);
         return false;
     case document::Outcome::Kind::NoProjectFile:
         dialogs_.ShowMessage(this, {QStringLiteral("Project error"), QStringLiteral("No project file has been chosen!"),
@@ -306,15 +324,15 @@ bool frmTilewright::ShowOutcome(const document::Outcome& outcome)
     return false;
 }
 
-void frmTilewright::ShowFileError(const storage::Outcome& failure)
+void frmTilewright::ShowFileError(const storage::Outcome& failure, const QString& file)
 {
-    QString reason;
-    if (!failure.Ok) {
-        reason = failure.Reason;
-        if (failure.Line > 0)
-            reason = QStringLiteral("Line %1: %2").arg(failure.Line).arg(reason);
-    }
-    dialogs_.ShowMessage(this, {kFileErrorTitle, kFileErrorText, reason, Dialogs::Buttons::Ok});
+    // Below "File error": the file, then why.
+    QStringList details;
+    if (!file.isEmpty())
+        details << QDir::toNativeSeparators(file);
+    if (!failure.Ok)
+        details << (failure.Line > 0 ? QStringLiteral("Line %1: %2").arg(failure.Line).arg(failure.Reason) : failure.Reason);
+    dialogs_.ShowMessage(this, {kFileErrorTitle, kFileErrorText, details.join(u'\n'), Dialogs::Buttons::Ok});
 }
 
 void frmTilewright::ShowDocument(document::Parts parts)
@@ -329,7 +347,10 @@ void frmTilewright::ShowDocument(document::Parts parts)
         fmeColor->ShowSelected(project.SelectedColor);
     if (parts & document::Part::File) {
         const QString file = QString::fromStdString(project.ProjectFileTitle());
-        fmeSpriteGen->setTitle(QStringLiteral("Sprite Design [Project: %1]").arg(file.isEmpty() ? QStringLiteral("(None)") : file));
+        fmeSpriteGen->SetTitleFitting(QStringLiteral("Sprite Design [Project: "), file.isEmpty() ? QStringLiteral("(None)") : file, QStringLiteral("]"));
+        // Tells two windows apart; "[*]" in a file name is no placeholder.
+        setWindowTitle(file.isEmpty() ? QStringLiteral("Tilewright[*]")
+                                      : QString(file).replace(QLatin1String("[*]"), QLatin1String("[*][*]")) + QStringLiteral("[*] - Tilewright"));
     }
     if (parts & document::Part::Modified)
         setWindowModified(document_->IsModified());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 
@@ -11,7 +12,6 @@
 class QAction;
 class QActionGroup;
 class QMimeData;
-class QGroupBox;
 class QMenu;
 
 namespace tw::ui {
@@ -20,6 +20,7 @@ class ColorSelectFrame;
 class HelpPanel;
 class SpritePanel;
 class SpriteViewFrame;
+class TitledFrame;
 
 // The editor's one window, a view of its document: each handler has the
 // document carry out one user action and shows the outcome, and the controls
@@ -41,6 +42,9 @@ public:
 
     // Shows the window for the first time, centred on its screen.
     void ShowCentred();
+    // Where a window of that size goes in the screen's available area:
+    // centred, but never with its top-left corner outside the area.
+    static QPoint Placement(QSize window, const QRect& area);
 
     // Start-up: the welcome box (before the window is shown), then the design
     // frame in front of the hidden help panel.
@@ -108,7 +112,7 @@ private:
     // Shows what an action came to: nothing, a file error or the refusal to
     // build an image without a project file. True when it was done.
     bool ShowOutcome(const document::Outcome& outcome);
-    void ShowFileError(const storage::Outcome& failure);
+    void ShowFileError(const storage::Outcome& failure, const QString& file = QString());
 
     // The one place the controls follow the document.
     void ShowDocument(document::Parts parts);
@@ -123,11 +127,12 @@ private:
     QMenu* mnuFile = nullptr;
     QAction* mnuHelp = nullptr;
 
-    QGroupBox* fmeSpriteGen = nullptr;
+    TitledFrame* fmeSpriteGen = nullptr;
     std::array<SpritePanel*, kSprites> fmeSprite{};
     ColorSelectFrame* fmeColor = nullptr;
     SpriteViewFrame* fmeThumbNail = nullptr;
     HelpPanel* fmeHelp = nullptr;
+    QPointer<QWidget> focusBeforeHelp_; // given the focus back when the help closes
 };
 
 } // namespace tw::ui

@@ -8,6 +8,8 @@
 #include <QScreen>
 #include <QStyle>
 
+#include <algorithm>
+
 #include "ui/block_grid.h"
 #include "ui/color_select_frame.h"
 #include "ui/frm_tilewright.h"
@@ -32,8 +34,11 @@ void frmTilewright::BuildMenu()
     const auto item = [this](const char* name, const char* caption, void (frmTilewright::*handler)(), QKeyCombination key) {
         QAction* action = mnuFile->addAction(QString::fromLatin1(caption));
         action->setObjectName(QString::fromLatin1(name));
+        // The item's own key, so that the menu shows it; off with the other
+        // keys while the help is shown.
+        action->setShortcut(key);
+        keys_->addAction(action);
         connect(action, &QAction::triggered, this, handler);
-        connect(AddKey({key}), &QAction::triggered, action, &QAction::trigger);
     };
     const auto separator = [this](const char* name) { mnuFile->addSeparator()->setObjectName(QString::fromLatin1(name)); };
     item("mnuFileNewProject", "New Project", &frmTilewright::mnuFileNewProject_Click, Qt::CTRL | Qt::Key_N);
@@ -49,7 +54,10 @@ void frmTilewright::BuildMenu()
     mnuHelp = bar->addAction(QStringLiteral("Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
     connect(mnuHelp, &QAction::triggered, this, &frmTilewright::mnuHelp_Click);
-    connect(AddKey({Qt::Key_F1}), &QAction::triggered, mnuHelp, &QAction::trigger);
+    // A menu bar prints no key beside a title: its tip names it (eventFilter).
+    mnuHelp->setShortcut(Qt::Key_F1);
+    mnuHelp->setToolTip(QStringLiteral("Help (%1)").arg(mnuHelp->shortcut().toString(QKeySequence::NativeText)));
+    bar->installEventFilter(this);
 
     // The platform's undo and redo keys, and always Ctrl+Z, Ctrl+Shift+Z and Ctrl+Y.
     const auto standard = [](QKeySequence::StandardKey which, std::initializer_list<QKeyCombination> always) {
@@ -67,8 +75,7 @@ void frmTilewright::BuildMenu()
 
 QAction* frmTilewright::AddKey(const QList<QKeySequence>& keys)
 {
-    // An action of its own, kept off the menus: on a menu item the key would
-    // be printed beside it.
+    // An action of its own, for a key that no menu item stands for.
     auto* action = new QAction(this);
     action->setShortcuts(keys);
     addAction(action);
@@ -125,12 +132,28 @@ void frmTilewright::BuildHelpFrame()
     connect(fmeHelp, &HelpPanel::CloseClicked, this, &frmTilewright::cmdCloseHelp_Click);
 }
 
+QPoint frmTilewright::Placement(QSize window, const QRect& area)
+{
+    // A window larger than the area would be centred off its top and left
+    // edges, with its title bar and menus out of reach: its corner stays in.
+    const QRect centred = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window, area);
+    return {std::max(centred.left(), area.left()), std::max(centred.top(), area.top())};
+}
+
 void frmTilewright::ShowCentred()
 {
     ensurePolished();
     adjustSize();
-    if (const QScreen* target = screen())
-        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), target->availableGeometry()));
+    if (const QScreen* target = screen()) {
+        const QRect area = target->availableGeometry();
+        const QPoint at = Placement(size(), area);
+        // Centred by its client area; pushed into the area, by its frame (a
+        // move before the window is first shown), so that the title bar is in.
+        if (at == QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), area).topLeft())
+            setGeometry(QRect(at, size()));
+        else
+            move(at);
+    }
     show();
 }
 

@@ -2,6 +2,7 @@
 
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 
 #include <array>
 #include <string_view>
@@ -96,12 +97,29 @@ constexpr std::array<std::string_view, kHelpParagraphs> kParagraphs = {
     "any sprites...you can create a valid binary file containing blank sprites (and no "
     "sprites will appear!)",
     // 19
-    "Note#1: Tilewright will NOT PROMPT you to save your work.  If you exit the "
-    "program without performing a <Save Project>, your work will be lost.",
+    "Note#1: Tilewright will PROMPT you to save your work.  If you exit the "
+    "program, close its window, load a project or drop a file on the window while "
+    "the project has changes that have not been saved (a * in the window title), "
+    "Tilewright asks \"Save changes to the project?\".  Select <Save> to save them "
+    "first, <Discard> to drop them, or <Cancel> to return to the project.",
     // 20
     "Note#2: Tilewright will NOT CHECK for an existing file when performing a "
     "<Save Project>; the existing file will be overwritten.  This is consistent with "
     "the concept of an unfinished project needing to be updated.",
+    // 21
+    "Note#3: Most operations have a key.  <Ctrl+N>, <Ctrl+O>, <Ctrl+S>, <Ctrl+B> and "
+    "<Ctrl+Q> select the items of the File menu; <F1> shows this help and <Esc> closes it.  "
+    "Once the blocks of a sprite have been clicked, or reached with <Tab>, a frame "
+    "around them shows that they take the keys: the arrow keys shift the sprite one "
+    "block (what leaves one edge comes back at the other), <H> and <V> flip it, <R> "
+    "rotates it, <I> inverts it, <Ctrl+C> copies it and <Ctrl+V> pastes a copied "
+    "sprite onto it.  A right click on the blocks (or <Shift+F10>) opens a menu of "
+    "the same operations.  Any change to the project can be undone with <Ctrl+Z> and "
+    "redone with <Ctrl+Y>.  A row can also be typed into the box beside it as two "
+    "hexadecimal digits; <Enter> draws the row.  A project file dropped on the window "
+    "is loaded; a picture of four sprites (such as one drawn by tilewright-cli png), "
+    "dropped on the window or named when Tilewright is started, is imported into a "
+    "new project.",
 };
 
 } // namespace
@@ -131,6 +149,8 @@ HelpPanel::HelpPanel(QWidget* parent) : TitledFrame(QStringLiteral("Help"), pare
     cmdCloseHelp_->setObjectName(QStringLiteral("cmdCloseHelp"));
     cmdCloseHelp_->setGeometry(TwipsRect(4200, 7680, 1215, 255));
     connect(cmdCloseHelp_, &QPushButton::clicked, this, &HelpPanel::CloseClicked);
+    // Escape leaves the help as Close does; only while the panel is shown.
+    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this, &HelpPanel::CloseClicked);
 }
 
 void HelpPanel::ShowHelp()
@@ -138,6 +158,8 @@ void HelpPanel::ShowHelp()
     show();
     raise();
     rtbHelp_->setPlainText(BuildHelpText());
+    // The keys scroll the text; Tab goes on to Close.
+    rtbHelp_->setFocus();
 }
 
 } // namespace tw::ui

@@ -5,9 +5,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPainter>
 #include <QPushButton>
 #include <QValidator>
 
+#include <algorithm>
 #include <utility>
 
 #include "project/eap_format.h"
@@ -35,6 +37,19 @@ public:
         return input.size() > 2 ? Invalid : input.size() == 2 ? Acceptable : Intermediate;
     }
     void fixup(QString& input) const override { input = input.rightJustified(2, u'0'); }
+};
+
+// A name is written to the project file in ISO-8859-1, which has no other
+// characters: one beyond it is refused as it is typed or pasted, rather than
+// saved as "?".
+class NameValidator final : public QValidator {
+public:
+    using QValidator::QValidator;
+
+    State validate(QString& input, int&) const override
+    {
+        return std::all_of(input.cbegin(), input.cend(), [](QChar ch) { return ch.unicode() <= 0xFF; }) ? Acceptable : Invalid;
+    }
 };
 
 QString Indexed(const QString& name, int index) { return QStringLiteral("%1_%2").arg(name).arg(index); }
@@ -102,6 +117,7 @@ SpritePanel::SpritePanel(int spriteIndex, QWidget* parent)
     rtbSpriteName_->setGeometry(TwipsRect(600, 3360, 735, 255));
     rtbSpriteName_->setFont(textFont);
     rtbSpriteName_->setMaxLength(int(kMaxNameLength));
+    rtbSpriteName_->setValidator(new NameValidator(rtbSpriteName_));
     rtbSpriteName_->setAcceptDrops(false);
     connect(rtbSpriteName_, &QLineEdit::editingFinished, this, [this] { Q_EMIT NameFinished(index_); });
     // Every change of the box, typed or set, is the sprite's name.
@@ -158,7 +174,15 @@ bool SpritePanel::eventFilter(QObject* watched, QEvent* event)
                 RunGridCommand(command);
                 return true;
             }
+        // The menu key comes as a context menu event of its own.
+        if (pressed == QKeyCombination(Qt::SHIFT, Qt::Key_F10)) {
+            ShowGridMenu(grid_->rect().center());
+            return true;
+        }
     }
+    // The focus frame around the grid comes and goes with the focus.
+    if (watched == grid_ && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
+        update(FocusFrameRegion());
     // A menu or another window taking the focus for a while is no end of the
     // editing; the box keeps its cursor and selection then, as Qt does.
     if (watched == rtbSpriteName_ && event->type() == QEvent::FocusOut) {
@@ -188,11 +212,32 @@ void SpritePanel::ShowGridMenu(const QPoint& at)
             menu.addSeparator();
         QAction* action = menu.addAction(QString::fromLatin1(kGridCommands[i].Text));
         action->setData(int(i));
+        // Printed beside the item. A popup's items take no keys: the grid has them.
+        action->setShortcut(kGridCommands[i].Key);
         if (kGridCommands[i].Paste)
             action->setEnabled(SpriteOnClipboard().has_value());
     }
     if (const QAction* chosen = menu.exec(grid_->mapToGlobal(at)))
         RunGridCommand(kGridCommands.at(chosen->data().toUInt()));
+}
+
+QRegion SpritePanel::FocusFrameRegion() const
+{
+    const QRect blocks = grid_->geometry();
+    const int w = kFocusFrameWidth;
+    return QRegion(blocks.adjusted(-w, -w, w, w)).subtracted(blocks);
+}
+
+void SpritePanel::paintEvent(QPaintEvent* event)
+{
+    TitledFrame::paintEvent(event);
+    if (!grid_->hasFocus())
+        return;
+    // Drawn in the gap around the blocks, which leaves a pixel to the row
+    // boxes: it moves and hides nothing.
+    QPainter painter(this);
+    painter.setClipRegion(FocusFrameRegion());
+    painter.fillRect(rect(), palette().color(QPalette::Highlight));
 }
 
 void SpritePanel::Show(const SpriteState& sprite, ColorNumber color)

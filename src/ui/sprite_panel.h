@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QKeyCombination>
+#include <QRegion>
 
 #include <array>
 #include <optional>
@@ -22,7 +23,8 @@ class ColorSwatch;
 // buttons. It shows a sprite and reports the user's actions; the window has
 // the document carry them out and then shows the sprite again.
 //
-// The grid also takes the keys and the context menu of kGridCommands.
+// The grid also takes the keys and the context menu of kGridCommands, and
+// shows a frame around itself while it has the focus.
 class SpritePanel : public TitledFrame {
     Q_OBJECT
 
@@ -67,12 +69,16 @@ Q_SIGNALS:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void ShowNameFromStart();
     void FinishRow(int row);
     void RunGridCommand(const GridCommand& command);
     void ShowGridMenu(const QPoint& at);
+    // The focused grid's frame, this many pixels wide around the blocks.
+    static constexpr int kFocusFrameWidth = 2;
+    QRegion FocusFrameRegion() const;
 
     int index_;
     BlockGrid* grid_ = nullptr;

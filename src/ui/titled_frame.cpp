@@ -11,6 +11,18 @@ TitledFrame::TitledFrame(QWidget* parent) : QGroupBox(parent) {}
 
 TitledFrame::TitledFrame(const QString& title, QWidget* parent) : QGroupBox(title, parent) {}
 
+void TitledFrame::SetTitleFitting(const QString& start, const QString& name, const QString& end)
+{
+    QStyleOptionGroupBox option;
+    initStyleOption(&option);
+    // As much room right of the title as the style leaves left of it.
+    const int left = style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, this).left();
+    const QFontMetrics& metrics = option.fontMetrics;
+    const QString fitted = metrics.elidedText(name, Qt::ElideMiddle, width() - 2 * left - metrics.horizontalAdvance(start + end));
+    // A title shows "&" only doubled; a single one would mark a key.
+    setTitle(QString(start + fitted + end).replace(u'&', QLatin1String("&&")));
+}
+
 bool TitledFrame::Look::operator==(const Look& other) const
 {
     const QStyleOptionGroupBox& a = Option;

@@ -31,6 +31,10 @@ public:
     static constexpr int kMaxPiecePixels = 64 * 64;
     static constexpr int kMaxKeptPixels = 32 * 1024;
 
+    // Sets the title `start` + `name` + `end`, with letters of `name` taken
+    // out of its middle (for "…") as far as the title must lose to fit.
+    void SetTitleFitting(const QString& start, const QString& name, const QString& end);
+
     // Copies kept now (for tests).
     int KeptPieces() const { return int(pieces_.size()); }
 
