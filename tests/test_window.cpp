@@ -409,6 +409,7 @@ private Q_SLOTS:
         WhenModal([&](QWidget* w) {
             first = qobject_cast<QFileDialog*>(w);
             QVERIFY(first->fileMode() == QFileDialog::ExistingFile && first->acceptMode() == QFileDialog::AcceptOpen);
+            QCOMPARE(first->nameFilters(), (QStringList{"Emerson Arcadia Project (*.eap)", "Test cartridge image (*.bin)"}));
             first->selectFile(file);
             static_cast<QDialog*>(first)->accept();
         });

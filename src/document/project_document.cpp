@@ -12,6 +12,7 @@
 #include "project/eap_reader.h"
 #include "project/eap_writer.h"
 #include "sheet/picture_import.h"
+#include "storage/cartridge_file.h"
 
 namespace tw::document {
 namespace {
@@ -252,8 +253,9 @@ Outcome ProjectDocument::Open(const QString& path)
 {
     const QString file = AbsolutePath(path);
     SpriteProject next = project_;
-    if (sheet::IsPictureName(file)) {
-        const storage::ReadOutcome read = sheet::ImportPictureFile(file);
+    const bool image = IsCartridgeImageName(file.toStdString());
+    if (image || sheet::IsPictureName(file)) {
+        const storage::ReadOutcome read = image ? storage::ReadCartridgeFile(file) : sheet::ImportPictureFile(file);
         if (!read.Ok)
             return FileError(read);
         ApplyProjectRecord(next, read.Record, {});
@@ -262,7 +264,7 @@ Outcome ProjectDocument::Open(const QString& path)
     }
     const storage::Outcome loaded = storage::LoadProject(file, next);
     if (!loaded.Ok)
-        return FileError(loaded);
+        return FileError(storage::ExplainUnreadableProject(file, loaded));
     SpriteProject inFile = next;
     Replace(std::move(next), std::move(inFile));
     return {};
@@ -286,9 +288,13 @@ Outcome ProjectDocument::CreateBinary()
     EndTyping();
     if (project_.ProjectFileName.empty())
         return {Outcome::Kind::NoProjectFile, {}};
-    const QString image = QString::fromStdString(CartridgeImagePath(project_.ProjectFileName));
-    const storage::Outcome written = storage::WriteCartridgeImage(image, project_);
+    const storage::Outcome written = storage::WriteCartridgeImage(CartridgeImageFile(), project_);
     return written.Ok ? Outcome{} : FileError(written);
+}
+
+QString ProjectDocument::CartridgeImageFile() const
+{
+    return project_.ProjectFileName.empty() ? QString() : QString::fromStdString(CartridgeImagePath(project_.ProjectFileName));
 }
 
 } // namespace tw::document

@@ -64,6 +64,8 @@ QFileDialog* QtDialogs::ProjectDialog(QWidget* parent)
 std::optional<QString> QtDialogs::ChooseProjectFile(QWidget* parent, FileMode mode, const QString& file)
 {
     QFileDialog* dialog = ProjectDialog(parent);
+    dialog->setNameFilters(mode == FileMode::Load ? QStringList{kProjectFilter, QStringLiteral("Test cartridge image (*.bin)")}
+                                                  : QStringList{kProjectFilter});
     if (mode == FileMode::Load) {
         dialog->setAcceptMode(QFileDialog::AcceptOpen);
         dialog->setFileMode(QFileDialog::ExistingFile);

@@ -14,6 +14,7 @@
 
 #include <utility>
 
+#include "cartridge/cartridge.h"
 #include "sheet/picture_import.h"
 #include "ui/block_grid.h"
 #include "ui/color_select_frame.h"
@@ -272,13 +273,14 @@ void frmTilewright::dropEvent(QDropEvent* event)
 
 bool frmTilewright::TakeDrop(const QMimeData* data, bool open)
 {
-    // One local project file or picture, and only while the menus could load
-    // one too.
+    // One local project file, cartridge image or picture, and only while the
+    // menus could load one too.
     const QList<QUrl> urls = data->urls();
     if (!fmeHelp->isHidden() || urls.size() != 1 || !urls.first().isLocalFile())
         return false;
     const QString path = urls.first().toLocalFile();
-    if (!path.endsWith(QLatin1String(".eap"), Qt::CaseInsensitive) && !sheet::IsPictureName(path))
+    if (!path.endsWith(QLatin1String(".eap"), Qt::CaseInsensitive) && !IsCartridgeImageName(path.toStdString()) &&
+        !sheet::IsPictureName(path))
         return false;
     // Opened once the drop is over: the file manager waits for its end, and
     // the unsaved-changes question may come first.
