@@ -14,6 +14,7 @@
 
 #include "cartridge/cartridge.h"
 #include "cli_picture.h"
+#include "emulator/mame_launch.h"
 #include "lint/eap_lint.h"
 #include "reason.h"
 #include "storage/cartridge_file.h"
@@ -21,7 +22,7 @@
 
 namespace {
 
-enum ExitCode { kOk = 0, kFailed = 1, kUsage = 2 };
+enum ExitCode { kOk = 0, kFailed = 1, kUsage = 2, kNoMame = 3 };
 
 QTextStream& Err()
 {
@@ -124,6 +125,29 @@ int WriteImage(const QString& path, const std::optional<QString>& image)
 }
 
 int Bin(const Call& call) { return WriteImage(call.Files[0], call.Output); }
+
+// MAME on the image of a project file, written as bin writes it, or on an
+// image that is there, once it is seen to be a test cartridge image.
+int Run(const Call& call)
+{
+    const QString& file = call.Files[0];
+    const bool given = tw::IsCartridgeImageName(file.toStdString());
+    const QString image = given ? file : QString::fromStdString(tw::CartridgeImagePath(file.toStdString()));
+    if (given) {
+        if (const tw::storage::ReadOutcome read = tw::storage::ReadCartridgeFile(file); !read.Ok)
+            return Report(file, read);
+    } else if (const int written = WriteImage(file, std::nullopt); written != kOk) {
+        return written;
+    }
+    const tw::emulator::LaunchResult launched = tw::emulator::RunMame(image);
+    if (launched.Started)
+        return kOk;
+    Err() << "tilewright-cli: cannot run MAME: " << launched.Reason << "\n";
+    for (const QString& line : launched.Output.split(u'\n', Qt::SkipEmptyParts))
+        Err() << "  " << line << "\n";
+    Err().flush();
+    return kNoMame;
+}
 
 int Resave(const Call& call)
 {
@@ -235,6 +259,9 @@ const Command kCommands[] = {
      "read the sprites back from a cartridge image (.bin),\nor from a sheet png wrote, or from the four side by\n"
      "side (32 x 8) or stacked (8 x 32), or a whole\nmultiple; write them as a project (default: FILE\nwith .eap)",
      Import},
+    {"run", {"FILE.eap|FILE.bin", "one project file or image"},
+     "write the image as bin does (or take FILE.bin), then\nstart MAME's arcadia driver on it in a window",
+     Run},
 };
 
 const Command* FindCommand(const QString& name)
@@ -283,8 +310,11 @@ QString HelpText()
         text += left.size() < kIndent ? left.leftJustified(kIndent) : left + u'\n' + indent;
         text += QString::fromLatin1(command.Usage).replace(u'\n', u'\n' + indent) + u'\n';
     }
-    return text + QStringLiteral("\nExit status: 0 success, 1 the file cannot be loaded or written, 2 wrong arguments.\n"
-                                 "lint: 0 clean, 1 warnings, 2 the file cannot be loaded or wrong arguments.");
+    return text + QStringLiteral("\nExit status: 0 success, 1 the file cannot be loaded or written, 2 wrong arguments,\n"
+                                 "3 (run) MAME cannot be started. lint: 0 clean, 1 warnings, 2 the file cannot be\n"
+                                 "loaded or wrong arguments.\n"
+                                 "MAME is the program that %1 names, else mame on PATH.")
+                      .arg(QLatin1String(tw::emulator::kMameVariable));
 }
 
 int Usage(const QString& problem)

@@ -1,7 +1,8 @@
 // tilewright-cli, a case of tests/data/cli.txt at a time, in a scratch folder
 // holding ship.eap (the worked example) and bad.eap (a file that stops after
 // seven lines):
-//   $ ARGS        run it (a first word ending in tilewright-cli runs that copy)
+//   $ ARGS        run it (a first word ending in tilewright-cli runs that copy;
+//                 NAME=VALUE words before it set its environment)
 //   exit N        its exit status
 //   out / err T   the lines it printed, exactly; out~ / err~ T: text it printed
 //   sh CMD        a shell command that must succeed ($CLI is the program,
@@ -42,9 +43,13 @@ private Q_SLOTS:
             if (op == "$") {
                 printed();
                 QStringList args = QProcess::splitCommand(rest);
+                QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+                for (; !args.isEmpty() && args.first().contains('=') && !args.first().startsWith('-'); args.removeFirst())
+                    env.insert(args.first().section('=', 0, 0), args.first().section('=', 1));
                 const QString program = args.value(0).endsWith("tilewright-cli") ? dir.filePath(args.takeFirst()) : TILEWRIGHT_CLI;
                 QProcess cli;
                 cli.setWorkingDirectory(dir.path());
+                cli.setProcessEnvironment(env);
                 cli.start(program, args);
                 QVERIFY(cli.waitForFinished(60000) && cli.exitStatus() == QProcess::NormalExit);
                 exitCode = cli.exitCode();
