@@ -15,6 +15,7 @@
 #include <utility>
 
 #include "cartridge/cartridge.h"
+#include "emulator/mame_launch.h"
 #include "sheet/picture_import.h"
 #include "ui/block_grid.h"
 #include "ui/color_select_frame.h"
@@ -199,6 +200,22 @@ void frmTilewright::mnuFileCreateBinary_Click()
 {
     FinishTyping();
     ShowOutcome(document_->CreateBinary());
+}
+
+void frmTilewright::RunInMame()
+{
+    FinishTyping();
+    if (!ShowOutcome(document_->CreateBinary()))
+        return;
+    // Each F5 starts a MAME of its own; the editor goes on at once.
+    connect(emulator::MameLaunch::Start(document_->CartridgeImageFile()), &emulator::MameLaunch::Finished, this,
+            [this](const emulator::LaunchResult& launched) {
+                if (launched.Started)
+                    return;
+                const QString said = launched.Output.isEmpty() ? QString() : QStringLiteral("\n\n") + launched.Output;
+                dialogs_.ShowMessage(this, {QStringLiteral("MAME Error"), QStringLiteral("MAME could not be started"),
+                                            launched.Reason + said, Dialogs::Buttons::Ok});
+            });
 }
 
 void frmTilewright::mnuFileExit_Click() { close(); }

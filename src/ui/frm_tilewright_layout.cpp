@@ -50,6 +50,7 @@ void frmTilewright::BuildMenu()
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
     connect(mnuHelp, &QAction::triggered, this, &frmTilewright::mnuHelp_Click);
     connect(AddKey({Qt::Key_F1}), &QAction::triggered, mnuHelp, &QAction::trigger);
+    connect(AddKey({Qt::Key_F5}), &QAction::triggered, this, &frmTilewright::RunInMame);
 
     // The platform's undo and redo keys, and always Ctrl+Z, Ctrl+Shift+Z and Ctrl+Y.
     const auto standard = [](QKeySequence::StandardKey which, std::initializer_list<QKeyCombination> always) {
