@@ -8,6 +8,7 @@
 #include <QSocketNotifier>
 #include <QTimer>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -101,6 +102,15 @@ QString NotFound(const QString& named)
         ::dup2(errors, STDERR_FILENO);
         for (const int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO})
             ::fcntl(fd, F_SETFD, 0); // kept open across exec, even where dup2 had nothing to do
+        // Nothing else of the starting program's goes to MAME: a window system
+        // connection it held would outlive the program. The report stays
+        // open until exec closes it, or says why exec failed.
+        const unsigned lastBefore = unsigned(report) - 1, firstAfter = unsigned(report) + 1;
+        if ((report > STDERR_FILENO + 1 && ::close_range(STDERR_FILENO + 1, lastBefore, 0) != 0) ||
+            ::close_range(firstAfter, ~0U, 0) != 0)
+            for (int fd = STDERR_FILENO + 1; fd < 4096; ++fd)
+                if (fd != report)
+                    ::close(fd);
         ::execve(argv[0], argv, environ);
         said = {Report::ExecFailed, errno};
         (void)!::write(report, &said, sizeof said);
