@@ -4,7 +4,8 @@
 //
 // With a file, the editor opens it after the welcome box as Load Project
 // would; a cartridge image or a picture is imported as tilewright-cli import
-// reads it, into a new unsaved project. Qt's own options (-platform, -style, ...) are taken as usual.
+// reads it, into a new unsaved project. Qt's own options (-platform, -style,
+// ...) are taken as usual.
 #include <QApplication>
 #include <QByteArray>
 #include <QCommandLineParser>
