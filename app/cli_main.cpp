@@ -311,9 +311,9 @@ QString HelpText()
         text += QString::fromLatin1(command.Usage).replace(u'\n', u'\n' + indent) + u'\n';
     }
     return text + QStringLiteral("\nExit status: 0 success, 1 the file cannot be loaded or written, 2 wrong arguments,\n"
-                                 "3 (run) MAME cannot be started. lint: 0 clean, 1 warnings, 2 the file cannot be\n"
-                                 "loaded or wrong arguments.\n"
-                                 "MAME is the program that %1 names, else mame on PATH.")
+                                 "3 MAME cannot be started (run only).\n"
+                                 "lint: 0 clean, 1 warnings, 2 the file cannot be loaded or wrong arguments.\n"
+                                 "run starts the program that %1 names, else the mame on PATH.")
                       .arg(QLatin1String(tw::emulator::kMameVariable));
 }
 
