@@ -17,13 +17,15 @@
 
 #include "cartridge/cartridge.h"
 #include "cli_picture.h"
+#include "emulator/mame_launch.h"
 #include "lint/eap_lint.h"
 #include "reason.h"
+#include "storage/cartridge_file.h"
 #include "storage/storage.h"
 
 namespace {
 
-enum ExitCode { kOk = 0, kFailed = 1, kUsage = 2 };
+enum ExitCode { kOk = 0, kFailed = 1, kUsage = 2, kNoMame = 3 };
 
 QTextStream& Err()
 {
@@ -53,7 +55,7 @@ int Report(const QString& path, const tw::storage::Outcome& outcome)
 // Loads a file the way the editor's Load Project does, or says why it cannot.
 bool Load(const QString& path, tw::SpriteProject& project)
 {
-    const tw::storage::Outcome loaded = tw::storage::LoadProject(path, project);
+    const tw::storage::Outcome loaded = tw::storage::ExplainUnreadableProject(path, tw::storage::LoadProject(path, project));
     if (!loaded.Ok)
         Report(path, loaded);
     return loaded.Ok;
@@ -113,14 +115,41 @@ int Check(const Call& call)
     return kOk;
 }
 
-int Bin(const Call& call)
+// Writes the cartridge image of a project file, as the editor's Create Binary
+// does, to `image` or beside the file.
+int WriteImage(const QString& path, const std::optional<QString>& image)
 {
     tw::SpriteProject project;
-    if (!Load(call.Files[0], project))
+    if (!Load(path, project))
         return kFailed;
-    const QString image = call.Output.value_or(QString::fromStdString(tw::CartridgeImagePath(call.Files[0].toStdString())));
-    const tw::storage::Outcome written = tw::storage::WriteCartridgeImage(image, project);
-    return written.Ok ? kOk : Report(image, written);
+    const QString target = image.value_or(QString::fromStdString(tw::CartridgeImagePath(path.toStdString())));
+    const tw::storage::Outcome written = tw::storage::WriteCartridgeImage(target, project);
+    return written.Ok ? kOk : Report(target, written);
+}
+
+int Bin(const Call& call) { return WriteImage(call.Files[0], call.Output); }
+
+// MAME on the image of a project file, written as bin writes it, or on an
+// image that is there, once it is seen to be a test cartridge image.
+int Run(const Call& call)
+{
+    const QString& file = call.Files[0];
+    const bool given = tw::IsCartridgeImageName(file.toStdString());
+    const QString image = given ? file : QString::fromStdString(tw::CartridgeImagePath(file.toStdString()));
+    if (given) {
+        if (const tw::storage::ReadOutcome read = tw::storage::ReadCartridgeFile(file); !read.Ok)
+            return Report(file, read);
+    } else if (const int written = WriteImage(file, std::nullopt); written != kOk) {
+        return written;
+    }
+    const tw::emulator::LaunchResult launched = tw::emulator::RunMame(image);
+    if (launched.Started)
+        return kOk;
+    Err() << "tilewright-cli: cannot run MAME: " << launched.Reason << "\n";
+    for (const QString& line : launched.Output.split(u'\n', Qt::SkipEmptyParts))
+        Err() << "  " << line << "\n";
+    Err().flush();
+    return kNoMame;
 }
 
 int Resave(const Call& call)
@@ -173,21 +202,23 @@ int Png(const Call& call)
     return written.Ok ? kOk : Report(*call.Output, written);
 }
 
+// A cartridge image needs no picture module.
 int Import(const Call& call)
 {
-    const QString& picture = call.Files[0];
-    const tw::cli::PictureModule* module = OpenPictureModule();
-    if (!module)
+    const QString& input = call.Files[0];
+    const bool image = tw::IsCartridgeImageName(input.toStdString());
+    const tw::cli::PictureModule* module = image ? nullptr : OpenPictureModule();
+    if (!image && !module)
         return kFailed;
     const QString output =
-        call.Output.value_or(QString::fromStdString(std::filesystem::path(picture.toStdString()).replace_extension(".eap").string()));
-    const tw::storage::ReadOutcome read = module->Import(picture);
+        call.Output.value_or(QString::fromStdString(std::filesystem::path(input.toStdString()).replace_extension(".eap").string()));
+    const tw::storage::ReadOutcome read = image ? tw::storage::ReadCartridgeFile(input) : module->Import(input);
     if (!read.Ok)
-        return Report(picture, read);
+        return Report(input, read);
     tw::SpriteProject project;
     tw::ApplyProjectRecord(project, read.Record, {});
-    const tw::storage::Outcome saved =
-        tw::storage::SaveProject(output, project, {picture, QStringLiteral("project"), QStringLiteral("picture")});
+    const tw::storage::Outcome saved = tw::storage::SaveProject(
+        output, project, {input, QStringLiteral("project"), image ? QStringLiteral("image") : QStringLiteral("picture")});
     return saved.Ok ? kOk : Report(output, saved);
 }
 
@@ -227,10 +258,13 @@ const Command kCommands[] = {
      "draw the four sprites side by side on the screen\ncolour, one block of gap around and between them:\n"
      "(4*8+5)*N x (8+2)*N pixels, N = 1..64, default 8",
      Png},
-    {"import", {"PICTURE [-o OUT.eap]", "one picture"},
-     "read the sprites from a sheet png wrote, or from the\nfour side by side (32 x 8) or stacked (8 x 32), or a\n"
-     "whole multiple; write them as a project (default:\nPICTURE with .eap)",
+    {"import", {"FILE [-o OUT.eap]", "one image or picture"},
+     "read the sprites back from a cartridge image (.bin),\nor from a sheet png wrote, or from the four side by\n"
+     "side (32 x 8) or stacked (8 x 32), or a whole\nmultiple; write them as a project (default: FILE\nwith .eap)",
      Import},
+    {"run", {"FILE.eap|FILE.bin", "one project file or image"},
+     "write the image as bin does (or take FILE.bin), then\nstart MAME's arcadia driver on it in a window",
+     Run},
 };
 
 const Command* FindCommand(const QString& name)
@@ -279,8 +313,11 @@ QString HelpText()
         text += left.size() < kIndent ? left.leftJustified(kIndent) : left + u'\n' + indent;
         text += QString::fromLatin1(command.Usage).replace(u'\n', u'\n' + indent) + u'\n';
     }
-    return text + QStringLiteral("\nExit status: 0 success, 1 the file cannot be loaded or written, 2 wrong arguments.\n"
-                                 "lint: 0 clean, 1 warnings, 2 the file cannot be loaded or wrong arguments.");
+    return text + QStringLiteral("\nExit status: 0 success, 1 the file cannot be loaded or written, 2 wrong arguments,\n"
+                                 "3 MAME cannot be started (run only).\n"
+                                 "lint: 0 clean, 1 warnings, 2 the file cannot be loaded or wrong arguments.\n"
+                                 "run starts the program that %1 names, else the mame on PATH.")
+                      .arg(QLatin1String(tw::emulator::kMameVariable));
 }
 
 int Usage(const QString& problem)

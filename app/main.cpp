@@ -1,10 +1,11 @@
 // tilewright: the sprite editor for the Emerson Arcadia 2001.
 //
-//   tilewright [FILE.eap | PICTURE.png]
+//   tilewright [FILE.eap | IMAGE.bin | PICTURE.png]
 //
 // With a file, the editor opens it after the welcome box as Load Project
-// would; a picture is imported as tilewright-cli import reads it, into a new
-// unsaved project. Qt's own options (-platform, -style, ...) are taken as usual.
+// would; a cartridge image or a picture is imported as tilewright-cli import
+// reads it, into a new unsaved project. Qt's own options (-platform, -style,
+// ...) are taken as usual.
 #include <QApplication>
 #include <QByteArray>
 #include <QCommandLineParser>
@@ -29,11 +30,12 @@ const QString kDesktopId = QStringLiteral("io.github.tilewright.Tilewright");
 void DescribeArguments(QCommandLineParser& parser)
 {
     parser.setApplicationDescription(QStringLiteral("Sprite editor for the Emerson Arcadia 2001.\n"
-                                                    "Opens FILE.eap, or the sprites of PICTURE.png, when given, after the welcome box."));
+                                                    "Opens FILE.eap, or the sprites of IMAGE.bin or PICTURE.png, when given,\n"
+                                                    "after the welcome box."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("Project file, or picture, to open."),
-                                 QStringLiteral("[FILE.eap | PICTURE.png]"));
+    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("Project file, cartridge image or picture, to open."),
+                                 QStringLiteral("[FILE.eap | IMAGE.bin | PICTURE.png]"));
 }
 
 // Wrong arguments end the editor as they end tilewright-cli: with the reason

@@ -87,8 +87,12 @@ private Q_SLOTS:
                 QFile::copy(binNamed ? project : Source("tests/data/worked-example.bin"), dir.filePath("sub/p.bin")));
 
         Editor e;
-        e.Script.Files << dir.filePath(binNamed ? "sub/p.bin" : "sub/p.eap");
+        e.Script.Files << dir.filePath("sub/p.eap");
         e.Menu("mnuFileLoadProject");
+        if (binNamed) { // saved there: the editor opens a .bin as an image
+            e.Script.Files << dir.filePath("sub/p.bin");
+            e.Menu("mnuFileSaveProject");
+        }
         const SpriteProject before = e.Project();
         const QString caption = e.Find<QGroupBox>(QStringLiteral("fmeSpriteGen"))->title();
         const int setup = Sh(dir.path(), QString::fromUtf8(f[2]));

@@ -330,6 +330,57 @@ private Q_SLOTS:
         QCOMPARE(ui::frmTilewright::Placement(QSize(675, 567), area), at);
     }
 
+    // F5: Create Binary, then MAME (a stand-in) on the image. The editor does
+    // not wait for it: it takes the next click while MAME runs, a second F5
+    // starts a second MAME, and both run on once the editor is closed. A MAME
+    // that cannot be started is told in a box.
+    void runInMame()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QFile::copy(Source("fuzz/corpus/ok-worked-example.eap"), dir.filePath("ship.eap")));
+        const QString args = dir.filePath("mame%1.args"), go = dir.filePath("go%1");
+        qputenv("TILEWRIGHT_MAME", Data("mame/stand-in.sh").toUtf8());
+        const auto undo = qScopeGuard([&] {
+            for (const QString& name : {go.arg(0), go.arg(1)})
+                QFile(name).open(QIODevice::WriteOnly); // the stand-ins end
+            for (const char* name : {"TILEWRIGHT_MAME", "STAND_IN", "STAND_IN_ARGS"})
+                qunsetenv(name);
+        });
+        {
+            Editor e;
+            e.Window.OpenProjectFile(dir.filePath("ship.eap"));
+            for (int run = 0; run < 2; ++run) {
+                qputenv("STAND_IN", "wait " + go.arg(run).toUtf8());
+                qputenv("STAND_IN_ARGS", args.arg(run).toUtf8());
+                QTest::keyClick(&e.Window, Qt::Key_F5);
+                QTRY_VERIFY_WITH_TIMEOUT(ReadAll(args.arg(run)).endsWith(".bin\n"), 30000);
+            }
+            QCOMPARE(ReadAll(dir.filePath("ship.bin")), ReadAll(Data("worked-example.bin")));
+            QCOMPARE(ReadAll(args.arg(0)).split('\n').mid(1).join(' '), "arcadia -window -skip_gameinfo -cart " + dir.filePath("ship.bin").toUtf8() + ' ');
+            QTest::mouseClick(e.Find("picSpriteBlock0"), Qt::LeftButton, {}, BlockCentre(0));
+            QCOMPARE(e.Project().Sprites[0].HexRows[0], std::string("98"));
+            QCOMPARE(e.Script.Messages.size(), 1); // the welcome box alone
+        }
+        for (int run = 0; run < 2; ++run) {
+            QFile(go.arg(run)).open(QIODevice::WriteOnly);
+            QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(go.arg(run) + ".seen"), 30000);
+        }
+
+        Editor e;
+        e.Window.OpenProjectFile(dir.filePath("ship.eap"));
+        qputenv("STAND_IN", "fail 4 Unknown system 'arcadia'");
+        QTest::keyClick(&e.Window, Qt::Key_F5);
+        QTRY_COMPARE_WITH_TIMEOUT(e.Script.Messages.size(), 2, 30000);
+        QVERIFY2(e.Script.Last().startsWith("MAME Error: MAME could not be started (") && e.Script.Last().contains("Unknown system 'arcadia'") &&
+                     e.Script.Last().contains("ended at once with status 4; MAME comes in the Debian package mame"),
+                 qPrintable(e.Script.Last()));
+        qputenv("TILEWRIGHT_MAME", dir.filePath("missing").toUtf8());
+        QTest::keyClick(&e.Window, Qt::Key_F5);
+        QTRY_COMPARE_WITH_TIMEOUT(e.Script.Messages.size(), 3, 30000);
+        QVERIFY2(e.Script.Last().contains("missing cannot be started: no such file or directory; MAME comes in the Debian package mame"),
+                 qPrintable(e.Script.Last()));
+    }
+
     // What typing, stray clicks and cancelled dialogs must not change.
     void refusedInput()
     {
@@ -434,7 +485,7 @@ private Q_SLOTS:
         });
         QWidget parent;
         QCOMPARE(dialogs.ChooseProjectFile(&parent, Dialogs::FileMode::Load, QString()), std::optional(file));
-        QCOMPARE(first->nameFilters(), QStringList({"Emerson Arcadia Project (*.eap)", "All files (*)"}));
+        QCOMPARE(first->nameFilters(), QStringList({"Emerson Arcadia Project (*.eap)", "Test cartridge image (*.bin)", "All files (*)"}));
         WhenModal([&](QWidget* w) {
             auto* d = qobject_cast<QFileDialog*>(w);
             QVERIFY(d == first && d->acceptMode() == QFileDialog::AcceptSave && d->fileMode() == QFileDialog::AnyFile);

@@ -1,5 +1,7 @@
 #include "cartridge/cartridge.h"
 
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
 
 #include "model/row_encoding.h"
@@ -9,6 +11,30 @@ namespace tw {
 static_assert(CartridgeTemplate.size() == 2 * kTemplateBytes);
 static_assert(kRowDataOffset == kTemplateBytes);
 static_assert(kRowDataOffset + kSprites * kRows == kImageBytes);
+
+namespace {
+
+std::uint8_t TemplateByte(std::size_t offset)
+{
+    return static_cast<std::uint8_t>(HexToDec(CartridgeTemplate.substr(2 * offset, 1)) * 16 +
+                                     HexToDec(CartridgeTemplate.substr(2 * offset + 1, 1)));
+}
+
+// "0x5F": how a reason names an offset, as the program's listing does.
+std::string Offset(std::size_t offset) { return "0x" + RowText(static_cast<std::uint8_t>(offset)); }
+
+// The largest byte a project can give `offset` of its image; the template's
+// own byte is the only one for the program's other bytes.
+std::optional<std::uint8_t> LargestColorByte(std::size_t offset)
+{
+    if (offset == kSprite12ColorOffset || offset == kSprite34ColorOffset)
+        return kMaxPairColorByte;
+    if (offset == kScreenColorOffset)
+        return kMaxScreenColorByte;
+    return std::nullopt;
+}
+
+} // namespace
 
 CartridgeImage BuildCartridgeImage(const SpriteProject& project)
 {
@@ -23,8 +49,7 @@ CartridgeImage BuildCartridgeImage(const SpriteProject& project)
         else if (offset == kScreenColorOffset)
             byte = project.ScreenBGndColor;
         else
-            byte = static_cast<std::uint8_t>(HexToDec(CartridgeTemplate.substr(2 * offset, 1)) * 16 +
-                                             HexToDec(CartridgeTemplate.substr(2 * offset + 1, 1)));
+            byte = TemplateByte(offset);
         image[offset] = byte;
     }
     std::size_t offset = kRowDataOffset;
@@ -32,6 +57,53 @@ CartridgeImage BuildCartridgeImage(const SpriteProject& project)
         for (int r = 0; r < kRows; ++r)
             image[offset++] = RowTextValue(project.Sprites[k].HexRows[r]);
     return image;
+}
+
+ImageReadResult ReadCartridgeImage(std::string_view bytes)
+{
+    const auto fail = [](std::string reason) { return ImageReadResult{std::nullopt, std::move(reason)}; };
+    if (bytes.empty())
+        return fail("the file is empty");
+    const auto at = [&](std::size_t offset) { return static_cast<std::uint8_t>(bytes[offset]); };
+    // The first wrong byte is named, wherever it is, before a wrong size:
+    // a file that is no image at all says so at its start.
+    for (std::size_t offset = 0; offset < std::min(bytes.size(), kTemplateBytes); ++offset) {
+        const std::optional<std::uint8_t> largest = LargestColorByte(offset);
+        if (largest && at(offset) > *largest)
+            return fail("the color byte at offset " + Offset(offset) + " is " + RowText(at(offset)) + ", more than the " +
+                        RowText(*largest) + " that color codes 0 to 7 give");
+        if (!largest && at(offset) != TemplateByte(offset))
+            return fail("the byte at offset " + Offset(offset) + " is " + RowText(at(offset)) + ", not " +
+                        RowText(TemplateByte(offset)) + " as in the test cartridge program");
+    }
+    if (bytes.size() < kImageBytes)
+        return fail("the file ends at offset " + Offset(bytes.size()) + ", before the " + std::to_string(kImageBytes) +
+                    " bytes of a test cartridge image");
+    if (bytes.size() > kImageBytes)
+        return fail("the byte at offset " + Offset(kImageBytes) + " is past the " + std::to_string(kImageBytes) +
+                    " bytes of a test cartridge image");
+
+    ProjectRecord record;
+    record.ScreenBGndColor = at(kScreenColorOffset);
+    const std::uint8_t pairs[] = {at(kSprite12ColorOffset), at(kSprite34ColorOffset)};
+    for (int k = 0; k < kSprites; ++k) {
+        SpriteRecord& sprite = record.Sprites[k];
+        sprite.Name = SpriteProject::DefaultName(k);
+        sprite.FGndColor = static_cast<std::uint8_t>(k % 2 ? pairs[k / 2] & 7 : pairs[k / 2] >> 3);
+        for (int r = 0; r < kRows; ++r)
+            sprite.HexRows[r] = RowText(at(kRowDataOffset + kRows * k + r));
+    }
+    return {record, {}};
+}
+
+bool IsCartridgeImageName(std::string_view path)
+{
+    constexpr std::string_view kSuffix = ".bin";
+    if (path.size() < kSuffix.size())
+        return false;
+    const std::string_view suffix = path.substr(path.size() - kSuffix.size());
+    return std::equal(suffix.begin(), suffix.end(), kSuffix.begin(),
+                      [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
 }
 
 std::string CartridgeImagePath(const std::string& projectFileName)

@@ -2,10 +2,12 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "model/sprite_project.h"
+#include "project/eap_reader.h"
 
 namespace tw {
 
@@ -27,6 +29,27 @@ using CartridgeImage = std::array<std::uint8_t, kImageBytes>;
 // The test cartridge for the project as shown: template, the three colour
 // bytes, then the 32 row bytes taken from the row texts (not the blocks).
 CartridgeImage BuildCartridgeImage(const SpriteProject& project);
+
+// The largest colour byte of two sprites (two codes of 0 to 7) and of the
+// screen: what a project can put at the three colour offsets.
+inline constexpr std::uint8_t kMaxPairColorByte = 0x3F;
+inline constexpr std::uint8_t kMaxScreenColorByte = 7;
+
+struct ImageReadResult {
+    std::optional<ProjectRecord> Record;
+    std::string Error; // names the offset of the first byte that is wrong, when no record
+};
+
+// Reads a test cartridge image back into the project it shows: the screen
+// colour, the four sprites' colours and row bytes, and the names of a new
+// project. Only what BuildCartridgeImage can write is taken, so that the
+// record builds the same bytes again: 133 bytes, the template's program, and
+// colour bytes that codes 0 to 7 give.
+ImageReadResult ReadCartridgeImage(std::string_view bytes);
+
+// Whether a file is to be read as a cartridge image, by its name: it ends in
+// ".bin", in any case.
+bool IsCartridgeImageName(std::string_view path);
 
 // Where the image of a project file goes: the project path with its extension
 // (if any) replaced by ".bin", in the same folder.

@@ -13,6 +13,7 @@
 #include "project/eap_writer.h"
 #include "project/latin1.h"
 #include "sheet/picture_import.h"
+#include "storage/cartridge_file.h"
 
 namespace tw::document {
 namespace {
@@ -254,8 +255,9 @@ Outcome ProjectDocument::Open(const QString& path)
 {
     const QString file = AbsolutePath(path);
     SpriteProject next = project_;
-    if (sheet::IsPictureName(file)) {
-        const storage::ReadOutcome read = sheet::ImportPictureFile(file);
+    const bool image = IsCartridgeImageName(file.toStdString());
+    if (image || sheet::IsPictureName(file)) {
+        const storage::ReadOutcome read = image ? storage::ReadCartridgeFile(file) : sheet::ImportPictureFile(file);
         if (!read.Ok)
             return FileError(read, file);
         ApplyProjectRecord(next, read.Record, {});
@@ -264,7 +266,7 @@ Outcome ProjectDocument::Open(const QString& path)
     }
     const storage::Outcome loaded = storage::LoadProject(file, next);
     if (!loaded.Ok)
-        return FileError(loaded, file);
+        return FileError(storage::ExplainUnreadableProject(file, loaded), file);
     SpriteProject inFile = next;
     Replace(std::move(next), std::move(inFile));
     return {};
@@ -288,9 +290,14 @@ Outcome ProjectDocument::CreateBinary()
     EndTyping();
     if (project_.ProjectFileName.empty())
         return {Outcome::Kind::NoProjectFile, {}, {}};
-    const QString image = QString::fromStdString(CartridgeImagePath(project_.ProjectFileName));
+    const QString image = CartridgeImageFile();
     const storage::Outcome written = storage::WriteCartridgeImage(image, project_);
     return written.Ok ? Outcome{} : FileError(written, image);
+}
+
+QString ProjectDocument::CartridgeImageFile() const
+{
+    return project_.ProjectFileName.empty() ? QString() : QString::fromStdString(CartridgeImagePath(project_.ProjectFileName));
 }
 
 } // namespace tw::document

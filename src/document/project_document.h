@@ -87,15 +87,17 @@ public:
     // The file actions. New Project and Open are steps that undo to the
     // project before them, with its file; Save and Create Binary are none.
     void NewProject();
-    // A project file, or a picture (sheet::IsPictureName) whose sprites
-    // become a new project saved nowhere yet. Read in full first: on failure
-    // nothing changes.
+    // A project file, or a cartridge image (IsCartridgeImageName) or a
+    // picture (sheet::IsPictureName) whose sprites become a new project saved
+    // nowhere yet. Read in full first: on failure nothing changes.
     Outcome Open(const QString& path);
     // Writes the project to `path`, which then becomes its file. On failure
     // the file keeps its old bytes and the project its old file.
     Outcome Save(const QString& path);
     // The test cartridge image beside the project file.
     Outcome CreateBinary();
+    // Where CreateBinary writes; empty while there is no project file.
+    QString CartridgeImageFile() const;
 
 Q_SIGNALS:
     void Changed(tw::document::Parts parts);

@@ -33,14 +33,16 @@ constexpr WordGroup kVacsWords[] = {
     {WordClass::BuiltInValue, "$PASS $USR1 $USR2 $USR3 $USR4 $USR5 $USR6 $USR7 $USR8 $USR9 $MSUM"},
 };
 
-// asl with CPU 2650: the symbols it predefines that a label cannot take. Its
-// manual lists more (MOMFILE MOMLINE MOMPASS MOMSECTION MOMSEGMENT NAN
-// PADDING), but asl takes those as labels. Instructions, registers and
-// directives are no trouble to it: the colon marks a label.
+// asl with CPU 2650: the symbols it predefines that a label cannot take.
+// RELAXED and NESTMAX it sets at the start of every pass, so a label of that
+// name fails there ("variables cannot be redefined as constants"). Its manual
+// lists more (MOMFILE MOMLINE MOMPASS MOMSECTION MOMSEGMENT NAN PADDING), but
+// asl takes those as labels. Instructions, registers and directives are no
+// trouble to it: the colon marks a label.
 constexpr WordGroup kAslWords[] = {
     {WordClass::PredefinedSymbol,
      "TRUE FALSE CONSTPI FLOATMAX VERSION ARCHITECTURE DATE TIME INF MOMCPU MOMCPUNAME "
-     "CASESENSITIVE BIGENDIAN LISTON MACEXP HAS64"},
+     "CASESENSITIVE BIGENDIAN LISTON MACEXP HAS64 RELAXED NESTMAX"},
 };
 
 constexpr char Upper(char ch) { return ch >= 'a' && ch <= 'z' ? static_cast<char>(ch - 'a' + 'A') : ch; }

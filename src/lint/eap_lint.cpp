@@ -45,10 +45,16 @@ std::string ShownText(std::string_view latin1)
     return "'" + shown + (cut ? "...'" : "'");
 }
 
-std::string_view TrimBlanks(std::string_view text)
+std::string_view SkipBlanks(std::string_view text)
 {
     while (!text.empty() && IsBlank(text.front()))
         text.remove_prefix(1);
+    return text;
+}
+
+std::string_view TrimBlanks(std::string_view text)
+{
+    text = SkipBlanks(text);
     while (!text.empty() && IsBlank(text.back()))
         text.remove_suffix(1);
     return text;
@@ -113,8 +119,10 @@ private:
             Warn(line, "the label line ends in " + ShownByte(text.back()) + ", not ':'");
 
         // Judged as the assembler sees it: the whole text before the last
-        // character, not the editor's 8-character cut.
-        const std::string_view name = text.substr(0, text.size() - 1);
+        // character, not the editor's 8-character cut, and without the blanks
+        // and tabs before it, which both assemblers skip.
+        const std::string_view written = text.substr(0, text.size() - 1);
+        const std::string_view name = SkipBlanks(written);
         if (name.empty()) {
             Warn(line, "sprite " + std::to_string(k + 1) + " has no name, so its db line has no label");
             return;
@@ -133,22 +141,27 @@ private:
                            ", which the VACS assembler does not take in a label (ASCII letters, digits and '_' only)");
         if (vacs != WordClass::Free || asl != WordClass::Free)
             Warn(line, shown + " is " + std::string(ReservedMeaning(vacs, asl)));
-        if (name.size() > kMaxNameLength)
-            Warn(line, shown + " is longer than " + std::to_string(kMaxNameLength) + " characters; the editor keeps " +
-                           ShownText(name.substr(0, kMaxNameLength)) + ", so saving it again renames the label");
+        if (written.size() > kMaxNameLength)
+            Warn(line, "sprite name " + ShownText(written) + " is longer than " + std::to_string(kMaxNameLength) +
+                           " characters; the editor keeps " + ShownText(written.substr(0, kMaxNameLength)) +
+                           ", so saving it again renames the label");
 
         // VACS makes names that differ only in case one symbol ("Double
         // Definition"); asl folds case as well, as its own reserved words show.
-        const std::string folded = FoldCase(name);
-
-        for (const auto& [otherLine, otherFolded] : seenNames_)
-            if (otherFolded == folded) {
-                const std::string_view other = Text(otherLine).substr(0, Text(otherLine).size() - 1);
-                Warn(line, shown + " repeats " + ShownText(other) + " of line " + std::to_string(otherLine) +
+        // Names the editor cuts can become one label only once saved.
+        const Label label{line, name, FoldCase(name), FoldCase(SkipBlanks(written.substr(0, kMaxNameLength)))};
+        for (const Label& other : labels_)
+            if (other.Folded == label.Folded) {
+                Warn(line, shown + " repeats " + ShownText(other.Name) + " of line " + std::to_string(other.Line) +
                                " (assemblers ignore case)");
                 break;
+            } else if (other.Saved == label.Saved) {
+                Warn(line, shown + " and " + ShownText(other.Name) + " of line " + std::to_string(other.Line) +
+                               " are both saved as the label " + ShownText(SkipBlanks(written.substr(0, kMaxNameLength))) +
+                               ", which assemblers then reject as defined twice");
+                break;
             }
-        seenNames_.emplace_back(line, folded);
+        labels_.push_back(label);
     }
 
     void CheckDataLine(int k)
@@ -177,16 +190,19 @@ private:
 
     // A row item must be a number an assembler reads as hexadecimal: a
     // decimal digit first (a letter first makes it a symbol), hexadecimal
-    // digits, and the suffix h. Blanks around it are harmless to both sides.
+    // digits, and the suffix h; or decimal digits alone, which both read as a
+    // decimal number (00 is 0, as the editor reads it too). Blanks around it
+    // are harmless to both sides.
     void CheckItem(int line, int r, std::string_view item, unsigned editorValue)
     {
         const std::string what = "item " + std::to_string(r + 1) + " " + ShownText(item);
         const std::string_view number = TrimBlanks(item);
         const bool suffixed = !number.empty() && (number.back() == 'h' || number.back() == 'H');
-        const std::string_view digits = suffixed ? number.substr(0, number.size() - 1) : std::string_view();
+        const std::string_view digits = suffixed ? number.substr(0, number.size() - 1) : number;
         const bool allHex = std::all_of(digits.begin(), digits.end(), [](char ch) { return IsHexDigit(static_cast<unsigned char>(ch)); });
+        const bool decimal = !suffixed && std::all_of(digits.begin(), digits.end(), [](char ch) { return IsDigit(static_cast<unsigned char>(ch)); });
 
-        if (number.empty() || (suffixed && digits.empty())) {
+        if (digits.empty()) {
             Warn(line, what + " has no digits");
             return;
         }
@@ -195,19 +211,20 @@ private:
                            std::string(number) + "'");
             return;
         }
-        if (!suffixed || !allHex) {
+        if (!decimal && !(suffixed && allHex)) {
             Warn(line, what + " is not a hexadecimal number an assembler accepts (a digit, hex digits, then 'h')");
             return;
         }
 
+        const unsigned base = decimal ? 10 : 16;
         const std::string_view significant = digits.substr(std::min(digits.find_first_not_of('0'), digits.size()));
-        if (significant.size() > 2) {
+        unsigned value = 0;
+        for (const char ch : significant.substr(0, 4)) // more digits than a byte has, in either base
+            value = value * base + static_cast<unsigned>(IsDigit(static_cast<unsigned char>(ch)) ? ch - '0' : (ch | 0x20) - 'a' + 10);
+        if (value > 0xFF) {
             Warn(line, what + " is more than a byte");
             return;
         }
-        unsigned value = 0;
-        for (const char ch : significant)
-            value = value * 16 + static_cast<unsigned>(IsDigit(static_cast<unsigned char>(ch)) ? ch - '0' : (ch | 0x20) - 'a' + 10);
         // The editor decodes a row from the first and last character of the
         // item's text, so a valid number can still be drawn as another byte.
         if (value != editorValue)
@@ -232,7 +249,14 @@ private:
 
     std::vector<TextLine> lines_;
     const ProjectRecord& record_;
-    std::vector<std::pair<int, std::string>> seenNames_; // label line, folded name
+    // A name as a label, now and once the editor has saved it (cut to
+    // kMaxNameLength), folded to lower case.
+    struct Label {
+        int Line;
+        std::string_view Name;
+        std::string Folded, Saved;
+    };
+    std::vector<Label> labels_;
     std::vector<LintWarning> warnings_;
 };
 

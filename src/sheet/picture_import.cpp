@@ -73,6 +73,19 @@ QString NoLayoutFor(QSize size)
         .arg(size.height());
 }
 
+// The screen colour of a sheet: the colour of most pixels of its border and
+// of the gaps between the sprites, which a sheet draws in the screen colour
+// whatever its sprites hold; the lower code on a tie.
+int SheetScreenCode(const QImage& picture, int scale)
+{
+    std::array<int, kColorCodes> count{};
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if (const int row = y / scale, column = x / scale; row == 0 || row == kSheetBlocksHigh - 1 || column % 9 == 0)
+                ++count[NearestCode(picture.pixel(x, y))];
+    return int(std::max_element(count.begin(), count.end()) - count.begin());
+}
+
 QString Block(int i) { return QStringLiteral("row %1, column %2").arg(i / 8 + 1).arg(i % 8 + 1); }
 
 storage::ReadOutcome Failure(const QString& reason)
@@ -188,9 +201,14 @@ storage::ReadOutcome ImportPicture(const QImage& source)
         }
 
     ProjectRecord& record = outcome.Record;
-    for (int code = 0; code < kColorCodes; ++code)
-        if (count[code] > count[record.ScreenBGndColor])
-            record.ScreenBGndColor = std::uint8_t(code);
+    // A sheet's screen colour is in its border and gaps, even when its
+    // sprites are mostly set; pictures without them have only the blocks.
+    if (layout->Arrangement == Layout::Sheet)
+        record.ScreenBGndColor = std::uint8_t(SheetScreenCode(picture, layout->Scale));
+    else
+        for (int code = 0; code < kColorCodes; ++code)
+            if (count[code] > count[record.ScreenBGndColor])
+                record.ScreenBGndColor = std::uint8_t(code);
     const auto name = [](int code) { return QString::fromStdString(Palette()[code].ColorName); };
     for (int k = 0; k < kSprites; ++k) {
         SpriteRecord& sprite = record.Sprites[k];

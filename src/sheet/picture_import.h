@@ -15,8 +15,9 @@ inline constexpr qint64 kMaxPictureFileBytes = qint64(128) << 20;
 // Reads the four sprites from a picture: a sheet that WriteSpriteSheet wrote,
 // at any scale, or the four sprites side by side (32 x 8 blocks) or stacked
 // (8 x 32), each block a solid square of N x N pixels. Colours are matched to
-// the nearest console colour as the editor shows it; the screen colour is the
-// colour of most blocks, each sprite's colour its one other colour (White,
+// the nearest console colour as the editor shows it; the screen colour is a
+// sheet's border and gaps, or in the other layouts the colour of most blocks,
+// each sprite's colour its one other colour (White,
 // or what the sheet's text says, when it has none), and the names come from
 // the sheet's text, else Sprite1 to Sprite4. A sheet whose pixels are exactly
 // those its text draws gives back that project as it was saved.

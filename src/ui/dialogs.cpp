@@ -15,6 +15,7 @@ namespace {
 // What Load Project offers, the project files first and chosen at start.
 const QStringList kLoadFilters = {
     QtDialogs::kProjectFilter,
+    QStringLiteral("Test cartridge image (*.bin)"),
     QStringLiteral("All files (*)"),
 };
 

@@ -18,6 +18,8 @@
 
 #include <utility>
 
+#include "cartridge/cartridge.h"
+#include "emulator/mame_launch.h"
 #include "sheet/picture_import.h"
 #include "ui/block_grid.h"
 #include "ui/color_select_frame.h"
@@ -203,6 +205,22 @@ void frmTilewright::mnuFileCreateBinary_Click()
     ShowOutcome(document_->CreateBinary());
 }
 
+void frmTilewright::RunInMame()
+{
+    FinishTyping();
+    if (!ShowOutcome(document_->CreateBinary()))
+        return;
+    // Each F5 starts a MAME of its own; the editor goes on at once.
+    connect(emulator::MameLaunch::Start(document_->CartridgeImageFile()), &emulator::MameLaunch::Finished, this,
+            [this](const emulator::LaunchResult& launched) {
+                if (launched.Started)
+                    return;
+                const QString said = launched.Output.isEmpty() ? QString() : QStringLiteral("\n\n") + launched.Output;
+                dialogs_.ShowMessage(this, {QStringLiteral("MAME Error"), QStringLiteral("MAME could not be started"),
+                                            launched.Reason + said, Dialogs::Buttons::Ok});
+            });
+}
+
 void frmTilewright::mnuFileExit_Click() { close(); }
 
 void frmTilewright::mnuHelp_Click()
@@ -290,13 +308,14 @@ void frmTilewright::dropEvent(QDropEvent* event)
 
 bool frmTilewright::TakeDrop(const QMimeData* data, bool open)
 {
-    // One local project file or picture, and only while the menus could load
-    // one too.
+    // One local project file, cartridge image or picture, and only while the
+    // menus could load one too.
     const QList<QUrl> urls = data->urls();
     if (!fmeHelp->isHidden() || urls.size() != 1 || !urls.first().isLocalFile())
         return false;
     const QString path = urls.first().toLocalFile();
-    if (!path.endsWith(QLatin1String(".eap"), Qt::CaseInsensitive) && !sheet::IsPictureName(path))
+    if (!path.endsWith(QLatin1String(".eap"), Qt::CaseInsensitive) && !IsCartridgeImageName(path.toStdString()) &&
+        !sheet::IsPictureName(path))
         return false;
     // Opened once the drop is over: the file manager waits for its end, and
     // the unsaved-changes question may come first.

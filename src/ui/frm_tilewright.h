@@ -73,6 +73,9 @@ public:
     void OpenProjectFile(const QString& path);
     void mnuFileSaveProject_Click();
     void mnuFileCreateBinary_Click();
+    // F5: Create Binary, then MAME on the image, which runs on its own; a
+    // MAME that cannot be started is told in a box once that is known.
+    void RunInMame();
     void mnuFileExit_Click();
     void mnuHelp_Click();
     void cmdCloseHelp_Click();

@@ -58,6 +58,7 @@ void frmTilewright::BuildMenu()
     mnuHelp->setShortcut(Qt::Key_F1);
     mnuHelp->setToolTip(QStringLiteral("Help (%1)").arg(mnuHelp->shortcut().toString(QKeySequence::NativeText)));
     bar->installEventFilter(this);
+    connect(AddKey({Qt::Key_F5}), &QAction::triggered, this, &frmTilewright::RunInMame);
 
     // The platform's undo and redo keys, and always Ctrl+Z, Ctrl+Shift+Z and Ctrl+Y.
     const auto standard = [](QKeySequence::StandardKey which, std::initializer_list<QKeyCombination> always) {

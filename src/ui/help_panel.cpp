@@ -109,6 +109,9 @@ constexpr std::array<std::string_view, kHelpParagraphs> kParagraphs = {
     // 21
     "Note#3: Most operations have a key.  <Ctrl+N>, <Ctrl+O>, <Ctrl+S>, <Ctrl+B> and "
     "<Ctrl+Q> select the items of the File menu; <F1> shows this help and <Esc> closes it.  "
+    "<F5> performs <Create Binary> and then runs the binary file in the MAME emulator "
+    "(Debian package mame), where each color shows as its complement (Blue as yellow, "
+    "White as black).  "
     "Once the blocks of a sprite have been clicked, or reached with <Tab>, a frame "
     "around them shows that they take the keys: the arrow keys shift the sprite one "
     "block (what leaves one edge comes back at the other), <H> and <V> flip it, <R> "
@@ -117,9 +120,9 @@ constexpr std::array<std::string_view, kHelpParagraphs> kParagraphs = {
     "the same operations.  Any change to the project can be undone with <Ctrl+Z> and "
     "redone with <Ctrl+Y>.  A row can also be typed into the box beside it as two "
     "hexadecimal digits; <Enter> draws the row.  A project file dropped on the window "
-    "is loaded; a picture of four sprites (such as one drawn by tilewright-cli png), "
-    "dropped on the window or named when Tilewright is started, is imported into a "
-    "new project.",
+    "is loaded; a binary file, or a picture of four sprites (such as one drawn by "
+    "tilewright-cli png), loaded, dropped on the window or named when Tilewright is "
+    "started, is imported into a new project.",
 };
 
 } // namespace
