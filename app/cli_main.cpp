@@ -215,6 +215,10 @@ int Import(const Call& call)
     const tw::storage::ReadOutcome read = image ? tw::storage::ReadCartridgeFile(input) : module->Import(input);
     if (!read.Ok)
         return Report(input, read);
+    // The name was not asked for: ship.eap beside ship.bin is most likely the
+    // project the image was made from, with the names an import cannot know.
+    if (!call.Output && QFileInfo::exists(output))
+        return Report(output, {false, QStringLiteral("the file is there already; give -o to write over it"), 0});
     tw::SpriteProject project;
     tw::ApplyProjectRecord(project, read.Record, {});
     const tw::storage::Outcome saved = tw::storage::SaveProject(
