@@ -149,6 +149,18 @@ private Q_SLOTS:
         QVERIFY(d.Project() == first);
     }
 
+    // Saves, images and loads leave no file open behind them.
+    void noFileLeftOpen()
+    {
+        QTemporaryDir dir;
+        document::ProjectDocument d;
+        const auto open = [] { return QDir(QStringLiteral("/proc/self/fd")).count(); };
+        const auto before = open();
+        for (int i = 0; i < 3; ++i)
+            QVERIFY(d.Save(dir.filePath("a.eap")).Ok() && d.CreateBinary().Ok() && d.Open(dir.filePath("a.eap")).Ok());
+        QCOMPARE(open(), before);
+    }
+
     // Projects made by random editing save, load and save again to the same
     // bytes, build images that read back into the same image, and whatever
     // row bytes they hold, lint finds nothing to say.
