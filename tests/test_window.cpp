@@ -238,6 +238,8 @@ private Q_SLOTS:
             if (caption.isValid())
                 QCOMPARE(caption.toString(), QString::fromUtf8(f.value(6)));
         }
+        for (int code = 0; code < 8; ++code) // the options' captions: white on the four dark colours, black on the rest
+            QCOMPARE(e.Find(Indexed("optColor", code))->palette().color(QPalette::WindowText), QColor(code <= 3 ? Qt::white : Qt::black));
         // Fixed: the client area under the menu bar, no resizing, only a close box.
         QCOMPARE(e.Window.centralWidget()->geometry(), QRect(0, e.Window.menuBar()->height(), 675, 549));
         e.Window.resize(900, 700);

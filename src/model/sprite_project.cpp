@@ -101,7 +101,7 @@ RowBytes TransformRows(const RowBytes& rows, SpriteTransform transform)
     const auto bit = [&](int r, int c) { return (rows[r] >> (7 - c)) & 1; };
     RowBytes out{};
     for (int r = 0; r < kRows; ++r)
-        for (int c = 0; c < 8; ++c) {
+        for (int c = 0; c < kRowWidth; ++c) {
             int from = 0;
             switch (transform) {
             case SpriteTransform::ShiftUp: from = bit((r + 1) % 8, c); break;
