@@ -37,20 +37,38 @@ constexpr uid_t kNobody = 65534;
 // The condition of a row that is not a property of the files: a lowered file
 // size limit (with SIGXFSZ as it comes: the programs must not die of it), an
 // address space of 300,000 KiB (the window, in this far bigger process, gets
-// 64 MiB more than it holds), and reading as nobody when root.
-void Limit(const QList<QByteArray>& flags, bool window)
+// 64 MiB more than it holds), and reading as nobody when root. This one sets
+// them in this process, for the window.
+void Limit(const QList<QByteArray>& flags)
 {
     const rlimit size{100, RLIM_INFINITY};
     if (flags.contains("limit"))
         setrlimit(RLIMIT_FSIZE, &size);
-    const rlim_t held = window ? ReadAll("/proc/self/statm").split(' ')[0].toULongLong() * getpagesize() : 0;
-    const rlimit space{window ? held + (64 << 20) : 300000 << 10, RLIM_INFINITY};
+    const rlim_t held = ReadAll("/proc/self/statm").split(' ')[0].toULongLong() * getpagesize();
+    const rlimit space{held + (64 << 20), RLIM_INFINITY};
     if (flags.contains("as"))
         setrlimit(RLIMIT_AS, &space);
-    if (flags.contains("nobody") && geteuid() == 0 && window)
+    if (flags.contains("nobody") && geteuid() == 0)
         setfsuid(kNobody), setfsgid(kNobody);
-    else if (flags.contains("nobody") && geteuid() == 0)
-        setgid(kNobody), setuid(kNobody);
+}
+
+// The command that runs the command line tool under the same conditions. Not
+// a child process modifier: QProcess starts children with vfork semantics, and
+// an instrumented modifier running on this process's stack can clobber it.
+QStringList Limited(const QList<QByteArray>& flags)
+{
+    QStringList command;
+    if (flags.contains("nobody") && geteuid() == 0)
+        command << "setpriv" << QStringLiteral("--reuid=%1").arg(kNobody) << QStringLiteral("--regid=%1").arg(kNobody) << "--clear-groups" << "--";
+    if (flags.contains("limit") || flags.contains("as")) {
+        command << "prlimit";
+        if (flags.contains("limit"))
+            command << "--fsize=100";
+        if (flags.contains("as"))
+            command << QStringLiteral("--as=%1").arg(300000 << 10);
+        command << "--";
+    }
+    return command << QStringLiteral(TILEWRIGHT_CLI);
 }
 
 } // namespace
@@ -112,7 +130,7 @@ private Q_SLOTS:
             rlimit oldSize{}, oldSpace{};
             getrlimit(RLIMIT_FSIZE, &oldSize), getrlimit(RLIMIT_AS, &oldSpace);
             const qsizetype boxes = e.Script.Messages.size();
-            Limit(ops, true);
+            Limit(ops);
             e.Menu(op == "save" ? "mnuFileSaveProject" : op == "image" ? "mnuFileCreateBinary" : "mnuFileLoadProject");
             setrlimit(RLIMIT_FSIZE, &oldSize), setrlimit(RLIMIT_AS, &oldSpace);
             setfsuid(0), setfsgid(0);
@@ -128,13 +146,13 @@ private Q_SLOTS:
 
             // The command line tool, in a process of its own with the same limits.
             QProcess cli;
-            cli.setChildProcessModifier([ops] { Limit(ops, false); });
-            const QStringList args = op == "load"     ? QStringList{"check", target}
-                                     : op == "save"   ? QStringList{"resave", dir.filePath("good.eap"), target}
-                                     : op == "import" ? QStringList{"import", target, "-o", dir.filePath("sub/new.eap")}
-                                     : binNamed       ? QStringList{"bin", target}
-                                                      : QStringList{"bin", dir.filePath("good.eap"), "-o", target};
-            cli.start(QStringLiteral(TILEWRIGHT_CLI), args);
+            QStringList args = Limited(ops);
+            args += op == "load"     ? QStringList{"check", target}
+                    : op == "save"   ? QStringList{"resave", dir.filePath("good.eap"), target}
+                    : op == "import" ? QStringList{"import", target, "-o", dir.filePath("sub/new.eap")}
+                    : binNamed       ? QStringList{"bin", target}
+                                     : QStringList{"bin", dir.filePath("good.eap"), "-o", target};
+            cli.start(args.takeFirst(), args);
             QVERIFY(cli.waitForFinished(60000));
             const QString err = QString::fromUtf8(cli.readAllStandardError());
             if (!works.isEmpty()) {
