@@ -81,7 +81,7 @@ int SheetScreenCode(const QImage& picture, int scale)
     std::array<int, kColorCodes> count{};
     for (int y = 0; y < picture.height(); ++y)
         for (int x = 0; x < picture.width(); ++x)
-            if (const int row = y / scale, column = x / scale; row == 0 || row == kSheetBlocksHigh - 1 || column % 9 == 0)
+            if (const int row = y / scale, column = x / scale; row == 0 || row == kSheetBlocksHigh - 1 || column % kSheetSpritePitch == 0)
                 ++count[NearestCode(picture.pixel(x, y))];
     return int(std::max_element(count.begin(), count.end()) - count.begin());
 }

@@ -29,7 +29,7 @@ QSize SheetSize(int scale) { return {kSheetBlocksWide * scale, kSheetBlocksHigh 
 
 QPoint BlockOrigin(int k, int i, int scale)
 {
-    return {(1 + 9 * k + i % 8) * scale, (1 + i / 8) * scale};
+    return {(1 + kSheetSpritePitch * k + i % kRowWidth) * scale, (1 + i / kRowWidth) * scale};
 }
 
 QImage RenderSpriteSheet(const SpriteProject& project, int scale)

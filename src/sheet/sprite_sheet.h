@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QString>
 
+#include "model/row_encoding.h"
 #include "model/sprite_project.h"
 #include "storage/storage.h"
 
@@ -14,9 +15,11 @@ inline constexpr int kMinScale = 1;
 inline constexpr int kMaxScale = 64;
 
 // The sheet in blocks: four 8 x 8 sprites in a row, one block of screen
-// colour around them and between them.
-inline constexpr int kSheetBlocksWide = kSprites * 8 + kSprites + 1; // 37
-inline constexpr int kSheetBlocksHigh = 8 + 2;                      // 10
+// colour around them and between them. A sprite's left edge is a pitch from
+// the one before; column 0 and every pitch after it are gap.
+inline constexpr int kSheetSpritePitch = kRowWidth + 1;                // 9
+inline constexpr int kSheetBlocksWide = kSprites * kSheetSpritePitch + 1; // 37
+inline constexpr int kSheetBlocksHigh = kRows + 2;                     // 10
 
 // The PNG text that carries the project file a sheet was drawn from, so that
 // import can give back the names, the colours of empty sprites and, for an
