@@ -139,7 +139,7 @@ int Run(const Call& call)
     if (given) {
         if (const tw::storage::ReadOutcome read = tw::storage::ReadCartridgeFile(file); !read.Ok)
             return Report(file, read);
-    } else if (const int written = WriteImage(file, std::nullopt); written != kOk) {
+    } else if (const int written = WriteImage(file, image); written != kOk) {
         return written;
     }
     const tw::emulator::LaunchResult launched = tw::emulator::RunMame(image);
