@@ -9,10 +9,10 @@
 #include <QPushButton>
 #include <QValidator>
 
-#include <algorithm>
 #include <utility>
 
 #include "project/eap_format.h"
+#include "project/latin1.h"
 #include "ui/block_grid.h"
 #include "ui/color_swatch.h"
 #include "ui/fonts.h"
@@ -48,7 +48,8 @@ public:
 
     State validate(QString& input, int&) const override
     {
-        return std::all_of(input.cbegin(), input.cend(), [](QChar ch) { return ch.unicode() <= 0xFF; }) ? Acceptable : Invalid;
+        const std::string name = input.toStdString();
+        return KeepLatin1(name) == name ? Acceptable : Invalid;
     }
 };
 
