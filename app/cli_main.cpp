@@ -12,20 +12,22 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <optional>
+#include <vector>
 
-#include "cartridge/cartridge.h"
 #include "cli_picture.h"
+#include "document/file_kinds.h"
 #include "emulator/mame_launch.h"
+#include "exit_status.h"
 #include "lint/eap_lint.h"
 #include "reason.h"
-#include "storage/cartridge_file.h"
+#include "sheet/sheet_layout.h"
 #include "storage/storage.h"
 
 namespace {
 
-enum ExitCode { kOk = 0, kFailed = 1, kUsage = 2, kNoMame = 3 };
+using namespace tw::app;
+using tw::document::FileKind;
 
 QTextStream& Err()
 {
@@ -52,19 +54,21 @@ int Report(const QString& path, const tw::storage::Outcome& outcome)
     return kFailed;
 }
 
-// Loads a file the way the editor's Load Project does, or says why it cannot.
+// Loads a project file the way the editor's Load Project does, or says why
+// it cannot.
 bool Load(const QString& path, tw::SpriteProject& project)
 {
-    const tw::storage::Outcome loaded = tw::storage::ExplainUnreadableProject(path, tw::storage::LoadProject(path, project));
-    if (!loaded.Ok)
-        Report(path, loaded);
-    return loaded.Ok;
+    const tw::storage::ReadOutcome read = tw::document::Read(path, FileKind::Project);
+    if (!read.Ok)
+        return Report(path, read), false;
+    tw::ApplyProjectRecord(project, read.Record, path.toStdString());
+    return true;
 }
 
 // The png and import commands' picture code, from its module: beside the
 // program (a build folder), else where it is installed. Null, after saying
 // why, if it cannot be loaded.
-const tw::cli::PictureModule* OpenPictureModule()
+const tw::sheet::PictureCode* OpenPictureModule()
 {
     const QDir programFolder(QCoreApplication::applicationDirPath());
     const QString name = QString::fromLatin1(tw::cli::kPictureModuleName);
@@ -122,8 +126,8 @@ int WriteImage(const QString& path, const std::optional<QString>& image)
     tw::SpriteProject project;
     if (!Load(path, project))
         return kFailed;
-    const QString target = image.value_or(QString::fromStdString(tw::CartridgeImagePath(path.toStdString())));
-    const tw::storage::Outcome written = tw::storage::WriteCartridgeImage(target, project);
+    const QString target = image.value_or(tw::document::Beside(path, FileKind::CartridgeImage));
+    const tw::storage::Outcome written = tw::document::Write(target, FileKind::CartridgeImage, project, {path, FileKind::Project});
     return written.Ok ? kOk : Report(target, written);
 }
 
@@ -134,10 +138,10 @@ int Bin(const Call& call) { return WriteImage(call.Files[0], call.Output); }
 int Run(const Call& call)
 {
     const QString& file = call.Files[0];
-    const bool given = tw::IsCartridgeImageName(file.toStdString());
-    const QString image = given ? file : QString::fromStdString(tw::CartridgeImagePath(file.toStdString()));
+    const bool given = tw::document::KindOf(file) == FileKind::CartridgeImage;
+    const QString image = given ? file : tw::document::Beside(file, FileKind::CartridgeImage);
     if (given) {
-        if (const tw::storage::ReadOutcome read = tw::storage::ReadCartridgeFile(file); !read.Ok)
+        if (const tw::storage::ReadOutcome read = tw::document::Read(file, FileKind::CartridgeImage); !read.Ok)
             return Report(file, read);
     } else if (const int written = WriteImage(file, image); written != kOk) {
         return written;
@@ -157,7 +161,7 @@ int Resave(const Call& call)
     tw::SpriteProject project;
     if (!Load(call.Files[0], project))
         return kFailed;
-    const tw::storage::Outcome saved = tw::storage::SaveProject(call.Files[1], project);
+    const tw::storage::Outcome saved = tw::document::Write(call.Files[1], FileKind::Project, project);
     return saved.Ok ? kOk : Report(call.Files[1], saved);
 }
 
@@ -185,34 +189,35 @@ int Png(const Call& call)
 {
     if (!call.Output)
         return Usage(QStringLiteral("png needs -o SHEET.png"));
-    const tw::cli::PictureModule* module = OpenPictureModule();
+    const tw::sheet::PictureCode* module = OpenPictureModule();
     if (!module)
         return kFailed;
-    int scale = module->DefaultScale;
+    int scale = tw::sheet::kDefaultScale;
     if (call.Scale) {
         bool ok = false;
         scale = call.Scale->toInt(&ok);
-        if (!ok || scale < module->MinScale || scale > module->MaxScale)
-            return Usage(QStringLiteral("--scale must be a whole number from %1 to %2").arg(module->MinScale).arg(module->MaxScale));
+        if (!ok || scale < tw::sheet::kMinScale || scale > tw::sheet::kMaxScale)
+            return Usage(QStringLiteral("--scale must be a whole number from %1 to %2").arg(tw::sheet::kMinScale).arg(tw::sheet::kMaxScale));
     }
     tw::SpriteProject project;
     if (!Load(call.Files[0], project))
         return kFailed;
-    const tw::storage::Outcome written = module->Write(*call.Output, project, scale);
+    const tw::storage::Outcome written =
+        tw::document::Write(*call.Output, FileKind::Picture, project, {call.Files[0], FileKind::Project}, module, scale);
     return written.Ok ? kOk : Report(*call.Output, written);
 }
 
-// A cartridge image needs no picture module.
+// Anything but a cartridge image is read as a picture; an image needs no
+// picture module.
 int Import(const Call& call)
 {
     const QString& input = call.Files[0];
-    const bool image = tw::IsCartridgeImageName(input.toStdString());
-    const tw::cli::PictureModule* module = image ? nullptr : OpenPictureModule();
-    if (!image && !module)
+    const FileKind kind = tw::document::KindOf(input) == FileKind::CartridgeImage ? FileKind::CartridgeImage : FileKind::Picture;
+    const tw::sheet::PictureCode* module = kind == FileKind::Picture ? OpenPictureModule() : nullptr;
+    if (kind == FileKind::Picture && !module)
         return kFailed;
-    const QString output =
-        call.Output.value_or(QString::fromStdString(std::filesystem::path(input.toStdString()).replace_extension(".eap").string()));
-    const tw::storage::ReadOutcome read = image ? tw::storage::ReadCartridgeFile(input) : module->Import(input);
+    const QString output = call.Output.value_or(tw::document::Beside(input, FileKind::Project));
+    const tw::storage::ReadOutcome read = tw::document::Read(input, kind, module);
     if (!read.Ok)
         return Report(input, read);
     // The name was not asked for: ship.eap beside ship.bin is most likely the
@@ -221,8 +226,7 @@ int Import(const Call& call)
         return Report(output, {false, QStringLiteral("the file is there already; give -o to write over it"), 0});
     tw::SpriteProject project;
     tw::ApplyProjectRecord(project, read.Record, {});
-    const tw::storage::Outcome saved = tw::storage::SaveProject(
-        output, project, {input, QStringLiteral("project"), image ? QStringLiteral("image") : QStringLiteral("picture")});
+    const tw::storage::Outcome saved = tw::document::Write(output, FileKind::Project, project, {input, kind});
     return saved.Ok ? kOk : Report(output, saved);
 }
 
@@ -237,7 +241,7 @@ struct CommandArguments {
 struct Command {
     const char* Name;
     CommandArguments Arguments;
-    const char* Usage; // for --help; its lines after the first are indented there
+    QString Usage; // for --help; its lines after the first are indented there
     int (*Handler)(const Call&);
 
     // Read off the synopsis, so that the usage cannot say other than what is
@@ -253,22 +257,32 @@ struct Command {
 };
 
 const Command kCommands[] = {
-    {"check", {"FILE.eap", "one file"}, "load the file; print a summary, or FILE:LINE: reason", Check},
-    {"bin", {"FILE.eap [-o IMAGE.bin]", "one project file"}, "write the 133-byte cartridge image (default: FILE.bin)", Bin},
-    {"resave", {"IN.eap OUT.eap", "an input and an output file"}, "load IN and save it as the editor would to OUT", Resave},
-    {"lint", {"FILE.eap", "one file"}, "report, as FILE:LINE: warning: text, what a 2650\nassembler would reject or read differently",
-     Lint},
+    {"check", {"FILE.eap", "one file"}, QStringLiteral("load the file; print a summary, or FILE:LINE: reason"), Check},
+    {"bin", {"FILE.eap [-o IMAGE.bin]", "one project file"}, QStringLiteral("write the 133-byte cartridge image (default: FILE.bin)"), Bin},
+    {"resave", {"IN.eap OUT.eap", "an input and an output file"}, QStringLiteral("load IN and save it as the editor would to OUT"), Resave},
+    {"lint", {"FILE.eap", "one file"},
+     QStringLiteral("report, as FILE:LINE: warning: text, what a 2650\nassembler would reject or read differently"), Lint},
     {"png", {"FILE.eap -o SHEET.png [--scale N]", "one project file"},
-     "draw the four sprites side by side on the screen\ncolour, one block of gap around and between them:\n"
-     "(4*8+5)*N x (8+2)*N pixels, N = 1..64, default 8",
+     QStringLiteral("draw the four sprites side by side on the screen\ncolour, one block of gap around and between them:\n"
+                    "(%1*%2+%3)*N x (%4+2)*N pixels, N = %5..%6, default %7")
+         .arg(tw::kSprites)
+         .arg(tw::kRowWidth)
+         .arg(tw::sheet::kSheetBlocksWide - tw::kSprites * tw::kRowWidth)
+         .arg(tw::kRows)
+         .arg(tw::sheet::kMinScale)
+         .arg(tw::sheet::kMaxScale)
+         .arg(tw::sheet::kDefaultScale),
      Png},
     {"import", {"FILE [-o OUT.eap]", "one image or picture"},
-     "read the sprites back from a cartridge image (.bin),\nor from a sheet png wrote, or from the four side by\n"
-     "side (32 x 8) or stacked (8 x 32), or a whole\nmultiple; write them as a project (default: FILE\nwith .eap)",
+     QStringLiteral("read the sprites back from a cartridge image (.bin),\nor from a sheet png wrote, or from the four side by\n"
+                    "side (%1 x %2) or stacked (%3 x %4), or a whole\nmultiple; write them as a project (default: FILE\nwith .eap)")
+         .arg(tw::sheet::kSideBySideWide)
+         .arg(tw::sheet::kSideBySideHigh)
+         .arg(tw::sheet::kStackedWide)
+         .arg(tw::sheet::kStackedHigh),
      Import},
     {"run", {"FILE.eap|FILE.bin", "one project file or image"},
-     "write the image as bin does (or take FILE.bin), then\nstart MAME's arcadia driver on it in a window",
-     Run},
+     QStringLiteral("write the image as bin does (or take FILE.bin), then\nstart MAME's arcadia driver on it in a window"), Run},
 };
 
 const Command* FindCommand(const QString& name)
@@ -315,7 +329,7 @@ QString HelpText()
     for (const Command& command : kCommands) {
         const QString left = QStringLiteral("  %1 %2").arg(QLatin1String(command.Name), QLatin1String(command.Arguments.Synopsis));
         text += left.size() < kIndent ? left.leftJustified(kIndent) : left + u'\n' + indent;
-        text += QString::fromLatin1(command.Usage).replace(u'\n', u'\n' + indent) + u'\n';
+        text += QString(command.Usage).replace(u'\n', u'\n' + indent) + u'\n';
     }
     return text + QStringLiteral("\nExit status: 0 success, 1 the file cannot be loaded or written, 2 wrong arguments,\n"
                                  "3 MAME cannot be started (run only).\n"
@@ -383,7 +397,11 @@ int main(int argc, char* argv[])
     const QCommandLineOption versionOption = parser.addVersionOption();
     const QCommandLineOption outputOption({QStringLiteral("o"), QStringLiteral("output")},
                                           QStringLiteral("Image path for bin, sheet path for png, project path for import."), QStringLiteral("FILE"));
-    const QCommandLineOption scaleOption(QStringLiteral("scale"), QStringLiteral("Pixels per block for png (1 to 64, default 8)."),
+    const QCommandLineOption scaleOption(QStringLiteral("scale"),
+                                         QStringLiteral("Pixels per block for png (%1 to %2, default %3).")
+                                             .arg(tw::sheet::kMinScale)
+                                             .arg(tw::sheet::kMaxScale)
+                                             .arg(tw::sheet::kDefaultScale),
                                          QStringLiteral("N"));
     parser.addOptions({outputOption, scaleOption});
     parser.addPositionalArgument(QStringLiteral("command"), CommandNames(QStringLiteral(" or ")));

@@ -18,6 +18,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "exit_status.h"
 #include "reason.h"
 #include "ui/dialogs.h"
 #include "ui/editor_startup.h"
@@ -43,7 +44,7 @@ void DescribeArguments(QCommandLineParser& parser)
 int RefuseArguments(const QString& problem)
 {
     std::fprintf(stderr, "tilewright: %s\n", qPrintable(tw::app::AsReason(problem)));
-    return 2;
+    return tw::app::kUsage;
 }
 
 // True when the arguments ask for --help or --version. Those are answered

@@ -1,8 +1,6 @@
 #include "cartridge/cartridge.h"
 
 #include <algorithm>
-#include <cctype>
-#include <filesystem>
 
 #include "model/row_encoding.h"
 
@@ -94,23 +92,6 @@ ImageReadResult ReadCartridgeImage(std::string_view bytes)
             sprite.HexRows[r] = RowText(at(kRowDataOffset + kRows * k + r));
     }
     return {record, {}};
-}
-
-bool IsCartridgeImageName(std::string_view path)
-{
-    constexpr std::string_view kSuffix = ".bin";
-    if (path.size() < kSuffix.size())
-        return false;
-    const std::string_view suffix = path.substr(path.size() - kSuffix.size());
-    return std::equal(suffix.begin(), suffix.end(), kSuffix.begin(),
-                      [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
-}
-
-std::string CartridgeImagePath(const std::string& projectFileName)
-{
-    std::filesystem::path path(projectFileName);
-    path.replace_extension(".bin");
-    return path.string();
 }
 
 } // namespace tw

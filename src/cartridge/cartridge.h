@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "model/sprite_project.h"
-#include "project/eap_reader.h"
+#include "model/project_record.h"
 
 namespace tw {
 
@@ -46,13 +46,5 @@ struct ImageReadResult {
 // record builds the same bytes again: 133 bytes, the template's program, and
 // colour bytes that codes 0 to 7 give.
 ImageReadResult ReadCartridgeImage(std::string_view bytes);
-
-// Whether a file is to be read as a cartridge image, by its name: it ends in
-// ".bin", in any case.
-bool IsCartridgeImageName(std::string_view path);
-
-// Where the image of a project file goes: the project path with its extension
-// (if any) replaced by ".bin", in the same folder.
-std::string CartridgeImagePath(const std::string& projectFileName);
 
 } // namespace tw

@@ -8,12 +8,12 @@
 #include <optional>
 #include <utility>
 
-#include "cartridge/cartridge.h"
-#include "project/eap_reader.h"
+#include "document/file_kinds.h"
+#include "model/project_record.h"
+#include "model/row_encoding.h"
 #include "project/eap_writer.h"
 #include "project/latin1.h"
-#include "sheet/picture_import.h"
-#include "storage/cartridge_file.h"
+#include "sheet/sprite_sheet.h"
 
 namespace tw::document {
 namespace {
@@ -129,12 +129,15 @@ ProjectDocument::~ProjectDocument()
 template <typename Edit>
 void ProjectDocument::EditSprite(int k, Edit edit, int typingKey)
 {
+    // An edit that does not go on with the typing under way ends it first:
+    // the typed row is drawn before anything else happens.
+    if (typingKey < 0 || typingKey != typingKey_)
+        EndTyping();
     Slice before = Slice::Of(project_, k);
     edit(project_);
     if (before.IsIn(project_))
         return;
-    if (typingKey < 0)
-        EndTyping();
+    typingKey_ = typingKey;
     history_->push(new Step(*this, std::move(before), typingKey));
     Announce(SpritePart(k));
 }
@@ -209,18 +212,40 @@ void ProjectDocument::ViewSprite(int k)
     EditProject([&](SpriteProject& p) { p.ViewSprite(k); });
 }
 
+// The keys typed into one box merge into one step: a name box's own, and one
+// for each row box after them.
+constexpr int NameTypingKey(int k) { return k; }
+constexpr int RowTypingKey(int k, int row) { return kSprites + k * kRows + row; }
+
 void ProjectDocument::SetRowText(int k, int row, const std::string& text)
 {
-    EditSprite(k, [&](SpriteProject& p) { p.SetRowText(k, row, text); });
+    // Typing is kept as typed (the rule allowing); the row is drawn when the
+    // typing ends.
+    const std::optional<std::string> typed = TypedRowText(text);
+    if (!typed)
+        return;
+    EditSprite(k, [&](SpriteProject& p) { p.Sprites.at(k).HexRows.at(row) = *typed; }, RowTypingKey(k, row));
+    typedRow_ = {k, row};
 }
 
 void ProjectDocument::RenameSprite(int k, const std::string& name)
 {
     // Only what the project file can hold, so that nothing is saved as "?".
-    EditSprite(k, [&](SpriteProject& p) { p.RenameSprite(k, KeepLatin1(name)); }, k);
+    EditSprite(k, [&](SpriteProject& p) { p.RenameSprite(k, KeepLatin1(name)); }, NameTypingKey(k));
 }
 
-void ProjectDocument::EndTyping() { ++typing_; }
+void ProjectDocument::EndTyping()
+{
+    if (typedRow_) {
+        const auto [k, row] = *std::exchange(typedRow_, std::nullopt);
+        // The last step of the typing, merged into it: the text filled to two
+        // digits and the row drawn from it.
+        EditSprite(k, [&](SpriteProject& p) { p.SetRowText(k, row, FinishedRowText(p.Sprites.at(k).HexRows.at(row))); },
+                   RowTypingKey(k, row));
+    }
+    typingKey_ = -1;
+    ++typing_;
+}
 
 void ProjectDocument::TransformSprite(int k, SpriteTransform transform)
 {
@@ -253,21 +278,17 @@ void ProjectDocument::NewProject()
 
 Outcome ProjectDocument::Open(const QString& path)
 {
+    EndTyping();
     const QString file = AbsolutePath(path);
+    const FileKind kind = KindOf(file);
+    const storage::ReadOutcome read = Read(file, kind, &sheet::LinkedPictureCode());
+    if (!read.Ok)
+        return FileError(read, file);
+    // An image's or a picture's sprites are a new project, saved nowhere yet.
+    const bool project = kind == FileKind::Project;
     SpriteProject next = project_;
-    const bool image = IsCartridgeImageName(file.toStdString());
-    if (image || sheet::IsPictureName(file)) {
-        const storage::ReadOutcome read = image ? storage::ReadCartridgeFile(file) : sheet::ImportPictureFile(file);
-        if (!read.Ok)
-            return FileError(read, file);
-        ApplyProjectRecord(next, read.Record, {});
-        Replace(std::move(next), EmptyProject());
-        return {};
-    }
-    const storage::Outcome loaded = storage::LoadProject(file, next);
-    if (!loaded.Ok)
-        return FileError(storage::ExplainUnreadableProject(file, loaded), file);
-    SpriteProject inFile = next;
+    ApplyProjectRecord(next, read.Record, project ? file.toStdString() : std::string());
+    SpriteProject inFile = project ? next : EmptyProject();
     Replace(std::move(next), std::move(inFile));
     return {};
 }
@@ -276,7 +297,7 @@ Outcome ProjectDocument::Save(const QString& path)
 {
     EndTyping();
     const QString file = AbsolutePath(path);
-    const storage::Outcome saved = storage::SaveProject(file, project_);
+    const storage::Outcome saved = Write(file, FileKind::Project, project_);
     if (!saved.Ok)
         return FileError(saved, file);
     project_.ProjectFileName = file.toStdString();
@@ -291,13 +312,13 @@ Outcome ProjectDocument::CreateBinary()
     if (project_.ProjectFileName.empty())
         return {Outcome::Kind::NoProjectFile, {}, {}};
     const QString image = CartridgeImageFile();
-    const storage::Outcome written = storage::WriteCartridgeImage(image, project_);
+    const storage::Outcome written = Write(image, FileKind::CartridgeImage, project_, {FileName(), FileKind::Project});
     return written.Ok ? Outcome{} : FileError(written, image);
 }
 
 QString ProjectDocument::CartridgeImageFile() const
 {
-    return project_.ProjectFileName.empty() ? QString() : QString::fromStdString(CartridgeImagePath(project_.ProjectFileName));
+    return project_.ProjectFileName.empty() ? QString() : Beside(FileName(), FileKind::CartridgeImage);
 }
 
 } // namespace tw::document

@@ -3,6 +3,9 @@
 #include <QObject>
 #include <QString>
 
+#include <optional>
+#include <utility>
+
 #include "model/sprite_project.h"
 #include "storage/storage.h"
 
@@ -73,10 +76,15 @@ public:
     void ApplyScreenColor();
     void ClearSprite(int k);
     void ViewSprite(int k);
+    // What a box holds after each key the user types in it. The keys of one
+    // edit of a box make one step, until the typing ends: at EndTyping() (the
+    // box is left, Return), or at any other action, each of which ends it
+    // first.
+    //
+    // A row box's text, as the row-text rule takes it (TypedRowText); the row
+    // is drawn when the typing ends, its text filled to two digits.
     void SetRowText(int k, int row, const std::string& text);
-    // A name box's text after a key, without the characters a project file
-    // cannot hold. The keys of one edit of a box make one step, until
-    // EndTyping().
+    // A name box's text, without the characters a project file cannot hold.
     void RenameSprite(int k, const std::string& name);
     void EndTyping();
     void TransformSprite(int k, SpriteTransform transform);
@@ -87,9 +95,9 @@ public:
     // The file actions. New Project and Open are steps that undo to the
     // project before them, with its file; Save and Create Binary are none.
     void NewProject();
-    // A project file, or a cartridge image (IsCartridgeImageName) or a
-    // picture (sheet::IsPictureName) whose sprites become a new project saved
-    // nowhere yet. Read in full first: on failure nothing changes.
+    // A file of any kind (KindOf): a project file, or a cartridge image or a
+    // picture whose sprites become a new project saved nowhere yet. Read in
+    // full first: on failure nothing changes.
     Outcome Open(const QString& path);
     // Writes the project to `path`, which then becomes its file. On failure
     // the file keeps its old bytes and the project its old file.
@@ -131,7 +139,9 @@ private:
     SpriteProject saved_;
     bool modified_ = false;
     QUndoStack* history_;
-    int typing_ = 0; // bumped to end the merging of typed keys
+    int typing_ = 0;     // bumped to end the merging of typed keys
+    int typingKey_ = -1; // the box typed in, while the typing goes on
+    std::optional<std::pair<int, int>> typedRow_; // the row box typed in, to be drawn when the typing ends
 };
 
 } // namespace tw::document

@@ -1,7 +1,5 @@
 #include "model/row_encoding.h"
 
-#include "project/eap_format.h"
-
 namespace tw {
 
 int HexToDec(std::string_view HexDigit)
@@ -35,6 +33,25 @@ std::uint8_t EncodeRowByte(const ColorNumber* rowBlocks, ColorNumber foreground)
 std::string RowText(std::uint8_t rowByte)
 {
     return {kHexDigits[rowByte >> 4], kHexDigits[rowByte & 0xF]};
+}
+
+std::optional<std::string> TypedRowText(std::string_view typed)
+{
+    if (typed.size() > 2)
+        return std::nullopt;
+    std::string text(typed);
+    for (char& ch : text) {
+        if (ch >= 'a' && ch <= 'f')
+            ch = static_cast<char>(ch - 'a' + 'A');
+        if (kHexDigits.find(ch) == std::string_view::npos)
+            return std::nullopt;
+    }
+    return text;
+}
+
+std::string FinishedRowText(std::string_view typed)
+{
+    return std::string(typed.size() < 2 ? 2 - typed.size() : 0, '0') + std::string(typed);
 }
 
 } // namespace tw

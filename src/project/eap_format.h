@@ -29,8 +29,4 @@ static_assert(kDataLinePrefixLength == 18);
 // label; longer names are cut, not refused.
 inline constexpr std::size_t kMaxNameLength = 8;
 
-// The digits of row texts and row items: upper case only, since a lower-case
-// letter reads as 0 (HexToDec).
-inline constexpr std::string_view kHexDigits = "0123456789ABCDEF";
-
 } // namespace tw

@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include "model/row_encoding.h"
+#include "project/eap_reader.h"
 #include "sheet/sprite_sheet.h"
 
 namespace tw::sheet {
@@ -25,13 +26,13 @@ struct Layout {
 
     QPoint Origin(int k, int i) const
     {
-        const int row = i / 8, column = i % 8;
+        const int row = i / kRowWidth, column = i % kRowWidth;
         switch (Arrangement) {
         case Sheet: return BlockOrigin(k, i, Scale);
-        case SideBySide: return QPoint(8 * k + column, row) * Scale;
+        case SideBySide: return QPoint(kRowWidth * k + column, row) * Scale;
         case Stacked: break;
         }
-        return QPoint(column, 8 * k + row) * Scale;
+        return QPoint(column, kRows * k + row) * Scale;
     }
 };
 
@@ -40,7 +41,9 @@ std::optional<Layout> FindLayout(QSize size)
     const struct {
         Layout::Kind Kind;
         int Wide, High;
-    } kLayouts[] = {{Layout::Sheet, kSheetBlocksWide, kSheetBlocksHigh}, {Layout::SideBySide, 32, 8}, {Layout::Stacked, 8, 32}};
+    } kLayouts[] = {{Layout::Sheet, kSheetBlocksWide, kSheetBlocksHigh},
+                    {Layout::SideBySide, kSideBySideWide, kSideBySideHigh},
+                    {Layout::Stacked, kStackedWide, kStackedHigh}};
     for (const auto& layout : kLayouts) {
         const int scale = size.width() / layout.Wide;
         if (scale > 0 && size == QSize(layout.Wide, layout.High) * scale)
@@ -66,11 +69,17 @@ int NearestCode(QRgb pixel)
 
 QString NoLayoutFor(QSize size)
 {
-    return QStringLiteral("the picture is %1 x %2 pixels; import takes the four sprites side by side (32 x 8 pixels) "
-                          "or stacked (8 x 32), or a whole multiple of either, or a sheet that png wrote (37 x 10 "
+    return QStringLiteral("the picture is %1 x %2 pixels; import takes the four sprites side by side (%3 x %4 pixels) "
+                          "or stacked (%5 x %6), or a whole multiple of either, or a sheet that png wrote (%7 x %8 "
                           "pixels times its scale)")
         .arg(size.width())
-        .arg(size.height());
+        .arg(size.height())
+        .arg(kSideBySideWide)
+        .arg(kSideBySideHigh)
+        .arg(kStackedWide)
+        .arg(kStackedHigh)
+        .arg(kSheetBlocksWide)
+        .arg(kSheetBlocksHigh);
 }
 
 // The screen colour of a sheet: the colour of most pixels of its border and
@@ -86,7 +95,7 @@ int SheetScreenCode(const QImage& picture, int scale)
     return int(std::max_element(count.begin(), count.end()) - count.begin());
 }
 
-QString Block(int i) { return QStringLiteral("row %1, column %2").arg(i / 8 + 1).arg(i % 8 + 1); }
+QString Block(int i) { return QStringLiteral("row %1, column %2").arg(i / kRowWidth + 1).arg(i % kRowWidth + 1); }
 
 storage::ReadOutcome Failure(const QString& reason)
 {
@@ -235,12 +244,6 @@ storage::ReadOutcome ImportPicture(const QImage& source)
         }
     }
     return outcome;
-}
-
-bool IsPictureName(const QString& path)
-{
-    const QByteArray suffix = QFileInfo(path).suffix().toLower().toLatin1();
-    return suffix != "eap" && QImageReader::supportedImageFormats().contains(suffix);
 }
 
 storage::ReadOutcome ImportPictureFile(const QString& path)

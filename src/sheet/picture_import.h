@@ -23,11 +23,6 @@ inline constexpr qint64 kMaxPictureFileBytes = qint64(128) << 20;
 // those its text draws gives back that project as it was saved.
 storage::ReadOutcome ImportPicture(const QImage& picture);
 
-// Whether a file is to be read as a picture, by its name: not a project file
-// (.eap) and named like a picture format Qt reads (.png, .bmp, ...). The
-// contents are not looked at, so that a FIFO cannot hold the caller up.
-bool IsPictureName(const QString& path);
-
 // The same for a picture file, read as ImportPictureBytes reads its bytes.
 storage::ReadOutcome ImportPictureFile(const QString& path);
 

@@ -3,6 +3,7 @@
 #include <QBuffer>
 
 #include "project/eap_writer.h"
+#include "sheet/picture_import.h"
 
 #include <algorithm>
 
@@ -48,7 +49,7 @@ QImage RenderSpriteSheet(const SpriteProject& project, int scale)
     return image;
 }
 
-storage::Outcome WriteSpriteSheet(const QString& path, const SpriteProject& project, int scale)
+storage::Outcome WriteSpriteSheet(const QString& path, const SpriteProject& project, int scale, const storage::MadeFrom& from)
 {
     QImage image = RenderSpriteSheet(project, scale);
     if (image.isNull())
@@ -60,8 +61,13 @@ storage::Outcome WriteSpriteSheet(const QString& path, const SpriteProject& proj
     QBuffer buffer(&png);
     if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG"))
         return {false, QStringLiteral("cannot write PNG data"), 0};
-    return storage::WriteFileAtomically(
-        path, png, {QString::fromStdString(project.ProjectFileName), QStringLiteral("sheet"), QStringLiteral("project")});
+    return storage::WriteFileAtomically(path, png, from);
+}
+
+const PictureCode& LinkedPictureCode()
+{
+    static const PictureCode code{&WriteSpriteSheet, &ImportPictureFile};
+    return code;
 }
 
 } // namespace tw::sheet

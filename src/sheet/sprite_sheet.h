@@ -3,23 +3,12 @@
 #include <QImage>
 #include <QString>
 
-#include "model/row_encoding.h"
 #include "model/sprite_project.h"
+#include "sheet/picture_code.h"
+#include "sheet/sheet_layout.h"
 #include "storage/storage.h"
 
 namespace tw::sheet {
-
-// Pixels per block side.
-inline constexpr int kDefaultScale = 8;
-inline constexpr int kMinScale = 1;
-inline constexpr int kMaxScale = 64;
-
-// The sheet in blocks: four 8 x 8 sprites in a row, one block of screen
-// colour around them and between them. A sprite's left edge is a pitch from
-// the one before; column 0 and every pitch after it are gap.
-inline constexpr int kSheetSpritePitch = kRowWidth + 1;                // 9
-inline constexpr int kSheetBlocksWide = kSprites * kSheetSpritePitch + 1; // 37
-inline constexpr int kSheetBlocksHigh = kRows + 2;                     // 10
 
 // The PNG text that carries the project file a sheet was drawn from, so that
 // import can give back the names, the colours of empty sprites and, for an
@@ -39,7 +28,11 @@ QImage RenderSpriteSheet(const SpriteProject& project, int scale);
 
 // Renders and writes the sheet as PNG, with the project in its text; `path` is
 // replaced only once the whole image is written, and never when it is the
-// project's own file.
-storage::Outcome WriteSpriteSheet(const QString& path, const SpriteProject& project, int scale);
+// file the sheet is made from.
+storage::Outcome WriteSpriteSheet(const QString& path, const SpriteProject& project, int scale, const storage::MadeFrom& from);
+
+// The picture code as this library has it linked: WriteSpriteSheet and
+// ImportPictureFile.
+const PictureCode& LinkedPictureCode();
 
 } // namespace tw::sheet

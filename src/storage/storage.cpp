@@ -16,6 +16,7 @@
 
 #include "cartridge/cartridge.h"
 #include "project/eap_lines.h"
+#include "project/eap_reader.h"
 #include "project/eap_writer.h"
 
 namespace tw::storage {
@@ -305,14 +306,6 @@ ReadOutcome ReadProject(const BytesOutcome& read)
     return outcome;
 }
 
-Outcome LoadProject(const QString& path, SpriteProject& project)
-{
-    const ReadOutcome read = ReadProject(path);
-    if (read.Ok)
-        ApplyProjectRecord(project, read.Record, path.toStdString());
-    return read;
-}
-
 Outcome SaveProject(const QString& path, const SpriteProject& project, const MadeFrom& from)
 {
     const std::string bytes = ProjectFileBytes(project);
@@ -333,11 +326,10 @@ Outcome CheckNotItsSource(const QString& target, const MadeFrom& from)
     return {};
 }
 
-Outcome WriteCartridgeImage(const QString& path, const SpriteProject& project)
+Outcome WriteCartridgeImage(const QString& path, const SpriteProject& project, const MadeFrom& from)
 {
     const CartridgeImage image = BuildCartridgeImage(project);
-    return WriteAtomically(path, reinterpret_cast<const char*>(image.data()), static_cast<qint64>(image.size()),
-                           {QString::fromStdString(project.ProjectFileName), QStringLiteral("image"), QStringLiteral("project")});
+    return WriteAtomically(path, reinterpret_cast<const char*>(image.data()), static_cast<qint64>(image.size()), from);
 }
 
 Outcome WriteFileAtomically(const QString& path, const QByteArray& bytes, const MadeFrom& from)
@@ -346,7 +338,5 @@ Outcome WriteFileAtomically(const QString& path, const QByteArray& bytes, const 
 }
 
 bool IsUtf8FileName(const QByteArray& name) { return QFile::encodeName(QFile::decodeName(name)) == name; }
-
-QString FileTitle(const QString& path) { return QFileInfo(path).fileName(); }
 
 } // namespace tw::storage

@@ -3,7 +3,7 @@
 #include <QString>
 
 #include "model/sprite_project.h"
-#include "project/eap_reader.h"
+#include "model/project_record.h"
 
 namespace tw::storage {
 
@@ -36,10 +36,6 @@ ReadOutcome ReadProject(const QString& path);
 // The same for a file already read, up to kMaxProjectFileBytes.
 ReadOutcome ReadProject(const BytesOutcome& read);
 
-// Reads a project file and, only when all of it could be read, puts it into
-// `project` as the current project file. On failure `project` is untouched.
-Outcome LoadProject(const QString& path, SpriteProject& project);
-
 // What an output is made from: a file written from another must never take
 // that file's place. `Output` and `Input` name the two in the reason.
 struct MadeFrom {
@@ -61,9 +57,8 @@ Outcome SaveProject(const QString& path, const SpriteProject& project, const Mad
 // absolute path.
 Outcome CheckNotItsSource(const QString& target, const MadeFrom& from);
 
-// Writes the 133-byte cartridge image, with the same all-or-nothing rule and
-// never over the project file it is made from.
-Outcome WriteCartridgeImage(const QString& path, const SpriteProject& project);
+// Writes the 133-byte cartridge image, with the same rules.
+Outcome WriteCartridgeImage(const QString& path, const SpriteProject& project, const MadeFrom& from = {});
 
 // Writes `bytes` to `path` with the same rules as SaveProject, after
 // CheckNotItsSource.
@@ -74,8 +69,5 @@ Outcome WriteFileAtomically(const QString& path, const QByteArray& bytes, const 
 // reason rather than reported missing or written under another name.
 inline const QString kNameNotUtf8 = QStringLiteral("the file name is not valid UTF-8");
 bool IsUtf8FileName(const QByteArray& name);
-
-// The file name without its folder.
-QString FileTitle(const QString& path);
 
 } // namespace tw::storage

@@ -10,22 +10,17 @@
 namespace tw::ui {
 namespace {
 
-struct ColorOption {
-    const char* Caption;
-    int Top; // twips
-};
+// The options' tops in twips, by colour code; the list runs from code 7 at
+// the top down to 0, not quite evenly.
+constexpr std::array<int, kColorCodes> kOptionTops = {2760, 2415, 2040, 1680, 1320, 960, 600, 240};
 
-// Indexed by colour code; the list runs from code 7 at the top down to 0.
-constexpr std::array<ColorOption, kColorCodes> kColorOptions = {{
-    {"Black = 0", 2760},
-    {"Blue = 1", 2415},
-    {"Red = 2 ", 2040},
-    {"Majenta = 3", 1680},
-    {"Green = 4", 1320},
-    {"Cyan = 5", 960},
-    {"Yellow = 6", 600},
-    {"White = 7", 240},
-}};
+// "Yellow = 6": the palette's name and code. Red's caption has always ended
+// in a blank.
+QString OptionCaption(const ColorScheme& color)
+{
+    const QString caption = QStringLiteral("%1 = %2").arg(QString::fromStdString(color.ColorName)).arg(color.ColorCode);
+    return color.ColorCode == 2 ? caption + u' ' : caption;
+}
 
 } // namespace
 
@@ -36,9 +31,9 @@ ColorSelectFrame::ColorSelectFrame(const ColorSchemeTable& palette, QWidget* par
     optColorGroup_->setExclusive(true);
     // Created top to bottom, so that the tab order follows the list.
     for (int code = kColorCodes - 1; code >= 0; --code) {
-        auto* option = new QRadioButton(QString::fromLatin1(kColorOptions[code].Caption), this);
+        auto* option = new QRadioButton(OptionCaption(palette.at(code)), this);
         option->setObjectName(QStringLiteral("optColor_%1").arg(code));
-        option->setGeometry(TwipsRect(210, kColorOptions[code].Top, 1185, 240));
+        option->setGeometry(TwipsRect(210, kOptionTops[code], 1185, 240));
         QPalette colors = option->palette();
         // A button fills itself from its Button role.
         colors.setColor(QPalette::Button, DisplayColor(ToColorNumber(palette.at(code).ColorValue)));
@@ -49,13 +44,13 @@ ColorSelectFrame::ColorSelectFrame(const ColorSchemeTable& palette, QWidget* par
         optColorGroup_->addButton(option, code);
         optColor_[code] = option;
     }
-    connect(optColorGroup_, &QButtonGroup::idToggled, this, [this](int code, bool checked) {
-        // Tab lands on the checked option, and the arrow keys then select as
-        // they move (from an unchecked one they only move the focus).
-        optColor_[code]->setFocusPolicy(checked ? Qt::StrongFocus : Qt::ClickFocus);
-        if (checked)
-            Q_EMIT ColorPicked(code);
-    });
+    // Tab lands on the checked option, and the arrow keys then select as they
+    // move (from an unchecked one they only move the focus). The look only:
+    // a check made by ShowSelected is no pick.
+    connect(optColorGroup_, &QButtonGroup::idToggled, this,
+            [this](int code, bool checked) { optColor_[code]->setFocusPolicy(checked ? Qt::StrongFocus : Qt::ClickFocus); });
+    // A click, or an arrow key (which clicks the option it moves to).
+    connect(optColorGroup_, &QButtonGroup::idClicked, this, &ColorSelectFrame::ColorPicked);
 
     cmdSetBGnd_ = new QPushButton(QStringLiteral("Screen Color"), this);
     cmdSetBGnd_->setObjectName(QStringLiteral("cmdSetBGnd"));

@@ -19,8 +19,8 @@ class ColorSelectFrame : public TitledFrame {
 public:
     ColorSelectFrame(const ColorSchemeTable& palette, QWidget* parent);
 
-    // Checks the option of `code` unless it is checked already; a check made
-    // here is reported as a pick, as one made by a click is.
+    // Checks the option of `code` unless it is checked already. Only the
+    // user's clicks are reported as picks.
     void ShowSelected(int code);
 
 Q_SIGNALS:

@@ -9,15 +9,10 @@
 
 #include <utility>
 
+#include "document/file_kinds.h"
+
 namespace tw::ui {
 namespace {
-
-// What Load Project offers, the project files first and chosen at start.
-const QStringList kLoadFilters = {
-    QtDialogs::kProjectFilter,
-    QStringLiteral("Test cartridge image (*.bin)"),
-    QStringLiteral("All files (*)"),
-};
 
 // A box is sized to its text, and the window manager cuts its title where
 // the title bar runs out beside its icon and buttons: a box is made wide
@@ -93,15 +88,16 @@ std::optional<QString> QtDialogs::ChooseProjectFile(QWidget* parent, FileMode mo
     if (mode == FileMode::Load) {
         dialog->setAcceptMode(QFileDialog::AcceptOpen);
         dialog->setFileMode(QFileDialog::ExistingFile);
-        dialog->setNameFilters(kLoadFilters);
+        dialog->setNameFilters(document::LoadFilters()); // the project files first, chosen at start
         dialog->setDefaultSuffix(QString()); // a file is opened by the name it has
     } else {
         dialog->setAcceptMode(QFileDialog::AcceptSave);
         dialog->setFileMode(QFileDialog::AnyFile);
-        dialog->setNameFilter(kProjectFilter);
+        const document::FileKindInfo& project = document::InfoOf(document::FileKind::Project);
+        dialog->setNameFilter(project.Filter);
         // "arrow" is saved as arrow.eap, which Load then lists, as desktop
         // editors add their own extension.
-        dialog->setDefaultSuffix(QStringLiteral("eap"));
+        dialog->setDefaultSuffix(project.Suffixes.first());
     }
     if (const QString offered = file.isEmpty() ? lastChosen_ : file; !offered.isEmpty())
         dialog->selectFile(offered);

@@ -49,8 +49,6 @@ public:
     Answer ShowMessage(QWidget* parent, const Message& message) override;
     std::optional<QString> ChooseProjectFile(QWidget* parent, FileMode mode, const QString& file) override;
 
-    static inline const QString kProjectFilter = QStringLiteral("Emerson Arcadia Project (*.eap)");
-
 private:
     // The one dialog serving Load and Save, created on first use.
     QFileDialog* ProjectDialog(QWidget* parent);

@@ -18,9 +18,8 @@
 
 #include <utility>
 
-#include "cartridge/cartridge.h"
+#include "document/file_kinds.h"
 #include "emulator/mame_launch.h"
-#include "sheet/picture_import.h"
 #include "ui/block_grid.h"
 #include "ui/color_select_frame.h"
 #include "ui/fonts.h"
@@ -85,7 +84,7 @@ void frmTilewright::Form_Load()
 {
     // The model starts with the palette filled, every sprite White and the
     // screen and the selected colour Black.
-    userResponse_ = dialogs_.ShowMessage(this, {QStringLiteral("Welcome"), kWelcomeText, QString(), Dialogs::Buttons::Ok});
+    dialogs_.ShowMessage(this, {QStringLiteral("Welcome"), kWelcomeText, QString(), Dialogs::Buttons::Ok});
     fmeHelp->hide();
     fmeSpriteGen->raise();
 }
@@ -102,17 +101,14 @@ void frmTilewright::cmdSpriteClear_Click(int Index) { document_->ClearSprite(Ind
 
 void frmTilewright::cmdThumbNail_Click(int Index) { document_->ViewSprite(Index); }
 
+// Every key typed in a box goes to the project, so that Save writes what the
+// box shows; the document keeps one step for the whole edit of the box.
 void frmTilewright::rtbSpriteHex_Change(int Index, int row, const QString& text)
 {
     document_->SetRowText(Index, row, text.toStdString());
 }
 
-void frmTilewright::rtbSpriteName_Change(int Index, const QString& text)
-{
-    // Every key goes to the project, so that Save writes what the box shows;
-    // the document keeps one step for the whole edit of the box.
-    document_->RenameSprite(Index, text.toStdString());
-}
+void frmTilewright::rtbSpriteName_Change(int Index, const QString& text) { document_->RenameSprite(Index, text.toStdString()); }
 
 void frmTilewright::picSpriteBlock_Transform(int Index, SpriteTransform transform)
 {
@@ -127,28 +123,14 @@ void frmTilewright::picSpriteBlock_Paste(int Index)
         document_->PasteSprite(Index, *clip);
 }
 
-void frmTilewright::EditUndo()
-{
-    FinishTyping();
-    document_->Undo();
-}
+void frmTilewright::EditUndo() { document_->Undo(); }
 
-void frmTilewright::EditRedo()
-{
-    FinishTyping();
-    document_->Redo();
-}
-
-void frmTilewright::FinishTyping()
-{
-    for (SpritePanel* panel : fmeSprite)
-        panel->FinishTyping();
-    document_->EndTyping();
-}
+void frmTilewright::EditRedo() { document_->Redo(); }
 
 bool frmTilewright::ConfirmUnsavedChanges()
 {
-    FinishTyping();
+    // Typing not yet finished is judged as it will be saved.
+    document_->EndTyping();
     if (!document_->IsModified())
         return true;
     switch (dialogs_.ShowMessage(this, {QStringLiteral("Tilewright"), kUnsavedQuestion, QString(),
@@ -164,7 +146,6 @@ bool frmTilewright::ConfirmUnsavedChanges()
 
 void frmTilewright::mnuFileNewProject_Click()
 {
-    FinishTyping();
     const Dialogs::Answer answer = dialogs_.ShowMessage(
         this, {QStringLiteral("New Project Creation"), kNewProjectQuestion, QString(), Dialogs::Buttons::OkCancel});
     if (answer == Dialogs::Answer::Ok)
@@ -189,7 +170,6 @@ void frmTilewright::mnuFileSaveProject_Click() { SaveProjectFile(SaveAsked::ByMe
 
 bool frmTilewright::SaveProjectFile(SaveAsked asked)
 {
-    FinishTyping();
     const std::optional<QString> path = dialogs_.ChooseProjectFile(this, Dialogs::FileMode::Save, document_->FileName());
     if (!path) {
         if (asked == SaveAsked::ByMenu)
@@ -199,15 +179,10 @@ bool frmTilewright::SaveProjectFile(SaveAsked asked)
     return ShowOutcome(document_->Save(*path));
 }
 
-void frmTilewright::mnuFileCreateBinary_Click()
-{
-    FinishTyping();
-    ShowOutcome(document_->CreateBinary());
-}
+void frmTilewright::mnuFileCreateBinary_Click() { ShowOutcome(document_->CreateBinary()); }
 
 void frmTilewright::RunInMame()
 {
-    FinishTyping();
     if (!ShowOutcome(document_->CreateBinary()))
         return;
     // Each F5 starts a MAME of its own; the editor goes on at once.
@@ -225,7 +200,6 @@ void frmTilewright::mnuFileExit_Click() { close(); }
 
 void frmTilewright::mnuHelp_Click()
 {
-    FinishTyping();
     QWidget* focused = QApplication::focusWidget();
     focusBeforeHelp_ = focused && isAncestorOf(focused) ? focused : nullptr;
     SetDesignEnabled(false);
@@ -314,8 +288,7 @@ bool frmTilewright::TakeDrop(const QMimeData* data, bool open)
     if (!fmeHelp->isHidden() || urls.size() != 1 || !urls.first().isLocalFile())
         return false;
     const QString path = urls.first().toLocalFile();
-    if (!path.endsWith(QLatin1String(".eap"), Qt::CaseInsensitive) && !IsCartridgeImageName(path.toStdString()) &&
-        !sheet::IsPictureName(path))
+    if (!document::NamedKind(path))
         return false;
     // Opened once the drop is over: the file manager waits for its end, and
     // the unsaved-changes question may come first.

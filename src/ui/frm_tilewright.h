@@ -37,8 +37,6 @@ public:
     ~frmTilewright() override;
 
     const document::ProjectDocument& Document() const { return *document_; }
-    // The answer to the welcome box; kept, never looked at.
-    Dialogs::Answer UserResponse() const { return userResponse_; }
 
     // Shows the window for the first time, centred on its screen.
     void ShowCentred();
@@ -98,8 +96,6 @@ private:
     // A key of the window that no menu shows.
     QAction* AddKey(const QList<QKeySequence>& keys);
 
-    // Hands on unfinished typing, so that what is saved is what is shown.
-    void FinishTyping();
     // Save Project: true once the file is written. Cancel in the dialog is a
     // file error, except when the save was offered by the unsaved-changes
     // question: then it only cancels what the question came before.
@@ -122,7 +118,6 @@ private:
 
     Dialogs& dialogs_;
     document::ProjectDocument* document_;
-    Dialogs::Answer userResponse_ = Dialogs::Answer::Ok;
     QActionGroup* keys_ = nullptr;
     QAction* undo_ = nullptr;
     QAction* redo_ = nullptr;

@@ -96,8 +96,8 @@ void frmTilewright::BuildDesignFrame()
         panel->setGeometry(TwipsRect(kPanelCorners[k].x(), kPanelCorners[k].y(), 3525, 3735));
         connect(panel, &SpritePanel::BlockClicked, this, &frmTilewright::picSpriteBlock_Click);
         connect(panel, &SpritePanel::RowEdited, this, &frmTilewright::rtbSpriteHex_Change);
-        connect(panel, &SpritePanel::NameChanged, this, &frmTilewright::rtbSpriteName_Change);
-        connect(panel, &SpritePanel::NameFinished, document_, &document::ProjectDocument::EndTyping);
+        connect(panel, &SpritePanel::NameEdited, this, &frmTilewright::rtbSpriteName_Change);
+        connect(panel, &SpritePanel::TypingFinished, document_, &document::ProjectDocument::EndTyping);
         connect(panel, &SpritePanel::TransformChosen, this, &frmTilewright::picSpriteBlock_Transform);
         connect(panel, &SpritePanel::CopyChosen, this, &frmTilewright::picSpriteBlock_Copy);
         connect(panel, &SpritePanel::PasteChosen, this, &frmTilewright::picSpriteBlock_Paste);

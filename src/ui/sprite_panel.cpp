@@ -9,8 +9,7 @@
 #include <QPushButton>
 #include <QValidator>
 
-#include <utility>
-
+#include "model/row_encoding.h"
 #include "project/eap_format.h"
 #include "project/latin1.h"
 #include "ui/block_grid.h"
@@ -22,21 +21,22 @@
 namespace tw::ui {
 namespace {
 
-// A row box takes at most two hexadecimal digits, turned upper case as they
-// are typed; a box left with fewer is filled with leading zeros.
+// Keys a row box cannot hold are refused as they are typed, by the rule the
+// document keeps; a box left with fewer than two digits is shown filled, as
+// the document fills it.
 class RowTextValidator final : public QValidator {
 public:
     using QValidator::QValidator;
 
     State validate(QString& input, int&) const override
     {
-        input = input.toUpper();
-        for (const QChar ch : input)
-            if (kHexDigits.find(ch.toLatin1()) == std::string_view::npos)
-                return Invalid;
-        return input.size() > 2 ? Invalid : input.size() == 2 ? Acceptable : Intermediate;
+        const std::optional<std::string> typed = TypedRowText(input.toStdString());
+        if (!typed)
+            return Invalid;
+        input = QString::fromStdString(*typed);
+        return input.size() == 2 ? Acceptable : Intermediate;
     }
-    void fixup(QString& input) const override { input = input.rightJustified(2, u'0'); }
+    void fixup(QString& input) const override { input = QString::fromStdString(FinishedRowText(input.toStdString())); }
 };
 
 // A name is written to the project file in ISO-8859-1, which has no other
@@ -103,9 +103,8 @@ SpritePanel::SpritePanel(int spriteIndex, QWidget* parent)
         box->setValidator(rowRules);
         // A file dropped anywhere on the window opens it, text boxes included.
         box->setAcceptDrops(false);
-        // Not isModified(): a validator that changes the text clears that.
-        connect(box, &QLineEdit::textEdited, this, [this, r] { typed_[r] = true; });
-        connect(box, &QLineEdit::editingFinished, this, [this, r] { FinishRow(r); });
+        connect(box, &QLineEdit::textEdited, this, [this, r](const QString& text) { Q_EMIT RowEdited(index_, r, text); });
+        connect(box, &QLineEdit::editingFinished, this, [this] { Q_EMIT TypingFinished(); });
         rows_[r] = box;
     }
 
@@ -120,12 +119,8 @@ SpritePanel::SpritePanel(int spriteIndex, QWidget* parent)
     rtbSpriteName_->setMaxLength(int(kMaxNameLength));
     rtbSpriteName_->setValidator(new NameValidator(rtbSpriteName_));
     rtbSpriteName_->setAcceptDrops(false);
-    connect(rtbSpriteName_, &QLineEdit::editingFinished, this, [this] { Q_EMIT NameFinished(index_); });
-    // Every change of the box, typed or set, is the sprite's name.
-    connect(rtbSpriteName_, &QLineEdit::textChanged, this, [this](const QString& text) {
-        shownName_ = text.toStdString();
-        Q_EMIT NameChanged(index_, text);
-    });
+    connect(rtbSpriteName_, &QLineEdit::editingFinished, this, [this] { Q_EMIT TypingFinished(); });
+    connect(rtbSpriteName_, &QLineEdit::textEdited, this, [this](const QString& text) { Q_EMIT NameEdited(index_, text); });
     rtbSpriteName_->installEventFilter(this);
 
     picSpriteFGColor_ = new ColorSwatch(this);
@@ -138,31 +133,6 @@ SpritePanel::SpritePanel(int spriteIndex, QWidget* parent)
     connect(cmdThumbNail_, &QPushButton::clicked, this, [this] { Q_EMIT ViewClicked(index_); });
     connect(cmdSpriteColor_, &QPushButton::clicked, this, [this] { Q_EMIT ColorClicked(index_); });
     connect(cmdSpriteClear_, &QPushButton::clicked, this, [this] { Q_EMIT ClearClicked(index_); });
-}
-
-void SpritePanel::FinishTyping()
-{
-    for (int r = 0; r < kRows; ++r)
-        FinishRow(r);
-}
-
-void SpritePanel::FinishRow(int row)
-{
-    QLineEdit* box = rows_.at(row);
-    if (!std::exchange(typed_.at(row), false))
-        return; // only typing changes a row; focus passing through does not
-    QString text = box->text();
-    int at = 0;
-    const QValidator::State state = box->validator()->validate(text, at);
-    if (state == QValidator::Invalid)
-        return;
-    if (state == QValidator::Intermediate)
-        box->validator()->fixup(text);
-    // Shown as it is kept also when the row's text does not change ("0" over "00").
-    if (box->text() != text)
-        box->setText(text);
-    shownRows_[row] = text.toStdString();
-    Q_EMIT RowEdited(index_, row, text);
 }
 
 bool SpritePanel::eventFilter(QObject* watched, QEvent* event)
@@ -244,13 +214,13 @@ void SpritePanel::paintEvent(QPaintEvent* event)
 void SpritePanel::Show(const SpriteState& sprite, ColorNumber color)
 {
     grid_->ShowCells(sprite.Blocks);
+    // A box that shows the text already is left alone: its cursor and
+    // selection stay where the typing left them.
     for (int r = 0; r < kRows; ++r)
-        if (!typed_[r] && shownRows_[r] != sprite.HexRows[r]) {
-            shownRows_[r] = sprite.HexRows[r];
-            rows_[r]->setText(QString::fromStdString(shownRows_[r]));
-        }
-    if (shownName_ != sprite.Name) {
-        rtbSpriteName_->setText(QString::fromStdString(sprite.Name));
+        if (const QString row = QString::fromStdString(sprite.HexRows[r]); rows_[r]->text() != row)
+            rows_[r]->setText(row);
+    if (const QString name = QString::fromStdString(sprite.Name); rtbSpriteName_->text() != name) {
+        rtbSpriteName_->setText(name);
         ShowNameFromStart();
     }
     picSpriteFGColor_->ShowColor(color);

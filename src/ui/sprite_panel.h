@@ -31,10 +31,8 @@ class SpritePanel : public TitledFrame {
 public:
     SpritePanel(int spriteIndex, QWidget* parent);
 
-    int SpriteIndex() const { return index_; }
-
     // Brings every control up to date with the sprite, changing only what
-    // differs; a row box with unfinished typing keeps it.
+    // differs. Nothing it does is reported as the user's.
     void Show(const SpriteState& sprite, ColorNumber color);
 
     BlockGrid* Grid() const { return grid_; }
@@ -49,17 +47,13 @@ public:
     };
     static const std::array<GridCommand, 10> kGridCommands;
 
-    // Hands on what is typed in a row box and not yet finished (the window
-    // calls it before a command that reads or replaces the project).
-    void FinishTyping();
-
 Q_SIGNALS:
     void BlockClicked(int spriteIndex, int block);
-    // A row box edit finished (Return or leaving the box): two upper-case
-    // hexadecimal digits.
+    // What a row box or the name box holds after a key the user typed.
     void RowEdited(int spriteIndex, int row, const QString& text);
-    void NameChanged(int spriteIndex, const QString& text);
-    void NameFinished(int spriteIndex);
+    void NameEdited(int spriteIndex, const QString& text);
+    // A box's editing is over: Return, or the box left.
+    void TypingFinished();
     void TransformChosen(int spriteIndex, SpriteTransform transform);
     void CopyChosen(int spriteIndex);
     void PasteChosen(int spriteIndex);
@@ -73,7 +67,6 @@ protected:
 
 private:
     void ShowNameFromStart();
-    void FinishRow(int row);
     void RunGridCommand(const GridCommand& command);
     void ShowGridMenu(const QPoint& at);
     // The focused grid's frame, this many pixels wide around the blocks.
@@ -83,10 +76,6 @@ private:
     int index_;
     BlockGrid* grid_ = nullptr;
     std::array<QLineEdit*, kRows> rows_{};
-    std::array<bool, kRows> typed_{}; // typed in since the row was last shown or handed on
-    // What each row box shows while it is not being typed in, and the name box.
-    std::array<std::string, kRows> shownRows_;
-    std::string shownName_;
     QLabel* lblName_ = nullptr;
     QLineEdit* rtbSpriteName_ = nullptr;
     ColorSwatch* picSpriteFGColor_ = nullptr;

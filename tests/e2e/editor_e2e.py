@@ -3,7 +3,7 @@
 # xdotool clicks and types, and the files written and screenshots (ImageMagick import, P6 pixels) are checked.
 # Positions come from the window geometry and the layout in twips. No window manager runs: windows stay where
 # they are shown, the keyboard goes where we put it, and the close box is imitated with the WM_DELETE_WINDOW
-# message a window manager sends. Usage: editor_e2e.py --editor EXE --cli EXE --failures DIR; it works in a temporary folder.
+# message a window manager sends. Usage: editor_e2e.py --editor EXE --failures DIR; it works in a temporary folder.
 # Exit status 0 passed, 1 failed (a screenshot and the logs are kept in the --failures folder), 77 skipped
 # (Xvfb, xdotool or import missing, and CI not set).
 import ctypes, os, re, shutil, subprocess, sys, tempfile, time
@@ -105,7 +105,7 @@ class Editor:
         wait_until(what, lambda: not (bad := wrong(screen())) or f"{len(bad)} wrong, first {bad[0]}")
 
 
-ARGS = dict(zip(sys.argv[1::2], sys.argv[2::2]))  # --editor, --cli (not used) and --failures
+ARGS = dict(zip(sys.argv[1::2], sys.argv[2::2]))  # --editor and --failures
 FAILURES, EDITORS = ARGS["--failures"], []
 if missing := [tool for tool in ("Xvfb", "xdotool", "import") if not shutil.which(tool)]:
     print(f"missing {missing}: install xvfb, xdotool and imagemagick (scripts/deps does)")

@@ -1,0 +1,22 @@
+#pragma once
+
+// What the picture kind of file needs of QtGui, as two functions: the editor
+// links them (sheet::LinkedPictureCode), tilewright-cli loads them from a
+// module of its own only for the commands that read or write pictures.
+
+#include <QString>
+
+#include "model/sprite_project.h"
+#include "storage/storage.h"
+
+namespace tw::sheet {
+
+struct PictureCode {
+    // Renders the sheet at `scale` and writes it as PNG to `path`, never over
+    // the file it is made from.
+    storage::Outcome (*Write)(const QString& path, const SpriteProject& project, int scale, const storage::MadeFrom& from);
+    // Reads the four sprites from a picture file.
+    storage::ReadOutcome (*Read)(const QString& path);
+};
+
+} // namespace tw::sheet

@@ -1,0 +1,29 @@
+#pragma once
+
+// The shapes of the pictures that png draws and import reads, as numbers
+// alone: tilewright-cli names them in its help without loading the picture
+// code (and with it QtGui).
+
+#include "model/row_encoding.h"
+#include "model/sprite_project.h"
+
+namespace tw::sheet {
+
+// Pixels per block side of a sheet png draws.
+inline constexpr int kDefaultScale = 8;
+inline constexpr int kMinScale = 1;
+inline constexpr int kMaxScale = 64;
+
+// The sheet in blocks: four 8 x 8 sprites in a row, one block of screen
+// colour around them and between them. A sprite's left edge is a pitch from
+// the one before; column 0 and every pitch after it are gap.
+inline constexpr int kSheetSpritePitch = kRowWidth + 1;                   // 9
+inline constexpr int kSheetBlocksWide = kSprites * kSheetSpritePitch + 1; // 37
+inline constexpr int kSheetBlocksHigh = kRows + 2;                       // 10
+
+// The plain layouts import also takes, in blocks: the four sprites side by
+// side, or stacked.
+inline constexpr int kSideBySideWide = kSprites * kRowWidth, kSideBySideHigh = kRows; // 32 x 8
+inline constexpr int kStackedWide = kRowWidth, kStackedHigh = kSprites * kRows;     // 8 x 32
+
+} // namespace tw::sheet
