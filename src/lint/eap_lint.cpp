@@ -3,6 +3,7 @@
 #include "lint/assembler_words.h"
 
 #include <algorithm>
+#include <charconv>
 #include <utility>
 
 #include "model/row_encoding.h"
@@ -216,12 +217,8 @@ private:
             return;
         }
 
-        const unsigned base = decimal ? 10 : 16;
-        const std::string_view significant = digits.substr(std::min(digits.find_first_not_of('0'), digits.size()));
         unsigned value = 0;
-        for (const char ch : significant.substr(0, 4)) // more digits than a byte has, in either base
-            value = value * base + static_cast<unsigned>(IsDigit(static_cast<unsigned char>(ch)) ? ch - '0' : (ch | 0x20) - 'a' + 10);
-        if (value > 0xFF) {
+        if (std::from_chars(digits.data(), digits.data() + digits.size(), value, decimal ? 10 : 16).ec != std::errc() || value > 0xFF) {
             Warn(line, what + " is more than a byte");
             return;
         }
