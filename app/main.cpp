@@ -61,6 +61,28 @@ bool AsksForHelpOrVersion(int argc, char* argv[])
     return false;
 }
 
+// The arguments as the editor reads them once QApplication has taken out
+// its own (-platform xcb, -style=fusion, --reverse ...), so that wrong
+// arguments are told before anything needs a display.
+QStringList WithoutQtOptions(int argc, char* argv[])
+{
+    static const QStringList withValue{"style", "stylesheet", "qmljsdebugger", "platform", "platformpluginpath", "platformtheme",
+                                       "plugin", "qwindowgeometry", "qwindowicon", "qwindowtitle", "session", "display",
+                                       "geometry", "dialogs", "fontengine", "name", "title", "visual"};
+    static const QStringList flags{"widgetcount", "reverse", "nograb", "dograb", "sync"};
+    QStringList arguments{QString::fromLocal8Bit(argv[0])};
+    for (int i = 1; i < argc; ++i) {
+        const QString arg = QString::fromLocal8Bit(argv[i]);
+        const QString option = arg.startsWith(QLatin1String("--")) ? arg.mid(2) : arg.startsWith(u'-') ? arg.mid(1) : QString();
+        const QString name = option.section(u'=', 0, 0);
+        if (arg == QLatin1String("--") || option.isEmpty() || !(withValue.contains(name) || flags.contains(name)))
+            arguments << arg;
+        else if (withValue.contains(name) && !option.contains(u'='))
+            ++i; // its value
+    }
+    return arguments;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -95,16 +117,16 @@ int main(int argc, char* argv[])
         return 0;
     }
 
-    QApplication app(argc, argv);
-    QApplication::setDesktopFileName(kDesktopId);
-    QApplication::setWindowIcon(QIcon::fromTheme(kDesktopId));
-    // QApplication has taken its own options out of the arguments by now.
-    if (!parser.parse(QCoreApplication::arguments()))
+    if (!parser.parse(WithoutQtOptions(argc, argv)))
         return RefuseArguments(parser.errorText());
-    parser.process(app); // answers --help or --version in a form AsksForHelpOrVersion misses (-hv)
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1)
         return RefuseArguments(QStringLiteral("give at most one project file"));
+
+    QApplication app(argc, argv);
+    QApplication::setDesktopFileName(kDesktopId);
+    QApplication::setWindowIcon(QIcon::fromTheme(kDesktopId));
+    parser.process(app); // answers --help or --version in a form AsksForHelpOrVersion misses (-hv)
 
     tw::ui::QtDialogs dialogs;
     const auto window = tw::ui::StartEditor(dialogs, files.value(0));

@@ -12,7 +12,11 @@
 //   LETTER (model only) | press KEY | answer Save|Discard|Cancel [NAME] (the
 //   next unsaved-changes question) | file FILE|= (the next file chosen; =: the
 //   one the dialog offers) | open FILE (as the command line does) | focus
-//   CONTROL | exit | close | drop FILE... (window only)
+//   CONTROL | exit | close | drop FILE... | reply Replace|Cancel|Reload|Keep
+//   (the next answer to Save's question before it replaces a file, or to the
+//   question about a change on disk) | outside FILE SOURCE (another program
+//   writes SOURCE over FILE; waits for the question about it) | drag K I J
+//   (pressed on block I of sprite K, dragged to J, released) (window only)
 //   expect, then the 13 lines of what the project shows
 //
 // K is the sprite number 1 to 4, I a block 0 to 63; FILE is relative to the
@@ -79,7 +83,7 @@ struct Shown {
 // no control can do.
 inline const QByteArrayList kCommands{"pick", "color", "screen", "clear", "view", "click", "name", "draw", "new", "load",
                                       "save", "image", "row", "key", "menu", "rows", "paint", "press", "answer", "file",
-                                      "open", "focus", "exit", "close", "drop", "expect"};
+                                      "open", "focus", "exit", "close", "drop", "reply", "outside", "drag", "expect"};
 
 class Driver {
 public:
@@ -127,12 +131,15 @@ inline void RunScript(Driver& driver, const Case& script, const std::function<vo
             if (w[2 + r / 8].toInt(nullptr, 16) & (0x80 >> r % 8))
                 QVERIFY(driver.Do({"click", w[1], QByteArray::number(r)}, {}));
         const QString scratch = driver.Dir.filePath(QFileInfo(QString::fromUtf8(w.value(1))).fileName());
+        if (w[0] == "outside") // as another program writes it: a new file renamed over the old
+            QVERIFY(QFile::copy(Source(QString::fromUtf8(w[2])), scratch + ".new") && QFile::remove(scratch) &&
+                    QFile::rename(scratch + ".new", scratch));
         const bool copied = (w[0] == "load" || w[0] == "open" || w[0] == "drop" || w[0] == "file") && w[1] != "=";
         if (copied) {
             QFile::remove(scratch);
             QVERIFY(QFile::copy(Source(QString::fromUtf8(w[1])), scratch) || w[0] == "file");
         }
-        if (copied || w[0] == "save")
+        if (copied || w[0] == "save" || w[0] == "outside")
             w[1] = scratch.toUtf8();
         if (w[0] != "draw" && !driver.Do(w, QString::fromUtf8(Unescape(line.mid(line.indexOf(' ', w[0].size() + 1) + 1)))))
             QFAIL(at + "this runner has no way to " + line + (driver.RunsModelOnly() ? "; the case is for the window only" : ""));

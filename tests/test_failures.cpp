@@ -109,6 +109,7 @@ private Q_SLOTS:
         e.Menu("mnuFileLoadProject");
         if (binNamed) { // saved there: the editor opens a .bin as an image
             e.Script.Files << dir.filePath("sub/p.bin");
+            e.Script.Replies << Dialogs::Answer::Replace;
             e.Menu("mnuFileSaveProject");
         }
         const SpriteProject before = e.Project();
@@ -127,6 +128,7 @@ private Q_SLOTS:
             // The window, its limits set around the one command.
             if (op != "image") // Create Binary asks for no file
                 e.Script.Files << target;
+            e.Script.Replies = {Dialogs::Answer::Replace}; // a save over another file asks first
             rlimit oldSize{}, oldSpace{};
             getrlimit(RLIMIT_FSIZE, &oldSize), getrlimit(RLIMIT_AS, &oldSpace);
             const qsizetype boxes = e.Script.Messages.size();
@@ -140,7 +142,10 @@ private Q_SLOTS:
                 QCOMPARE(e.Find<QGroupBox>(QStringLiteral("fmeSpriteGen"))->title(), caption);
                 QCOMPARE(Contents(dir.path()), files);
             } else {
-                QVERIFY2(e.Script.Messages.size() == boxes, qPrintable(e.Script.Last()));
+                // No box but the question before a file is replaced.
+                QVERIFY2(std::all_of(e.Script.Messages.begin() + boxes, e.Script.Messages.end(),
+                                     [](const Dialogs::Message& m) { return m.Choice == Dialogs::Buttons::ReplaceCancel; }),
+                         qPrintable(e.Script.Last()));
                 QVERIFY2(Sh(dir.path(), works) == 0, qPrintable(works));
             }
 

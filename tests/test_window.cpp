@@ -107,6 +107,19 @@ public:
             if (QApplication::sendEvent(&E.Window, &enter), enter.isAccepted())
                 QApplication::sendEvent(&E.Window, &drop);
             QCoreApplication::processEvents();
+        } else if (c == "reply") {
+            static const QHash<QByteArray, Dialogs::Answer> kReplies{{"Replace", Dialogs::Answer::Replace}, {"Cancel", Dialogs::Answer::Cancel},
+                                                                     {"Reload", Dialogs::Answer::Reload}, {"Keep", Dialogs::Answer::Keep}};
+            E.Script.Replies << kReplies.value(w[1]);
+        } else if (c == "outside") { // the file is written by now: the editor is to notice it
+            const auto asked = [&] { return !E.Script.Messages.isEmpty() && E.Script.Messages.last().Choice == Dialogs::Buttons::ReloadKeep; };
+            QTest::qWaitFor(asked, 10000); // the next line says whether it was
+        } else if (c == "drag") {
+            QWidget* grid = E.Find(QStringLiteral("picSpriteBlock%1").arg(k));
+            const QPoint from = BlockCentre(w[2].toInt()), to = BlockCentre(w[3].toInt());
+            QTest::mousePress(grid, Qt::LeftButton, {}, from);
+            QTest::mouseMove(grid, to); // one move: the blocks between are crossed all the same
+            QTest::mouseRelease(grid, Qt::LeftButton, {}, to);
         } else if (c == "new" || c == "new-cancel") {
             E.Script.Answers << (c == "new" ? Dialogs::Answer::Ok : Dialogs::Answer::Cancel);
             E.Menu("mnuFileNewProject");
@@ -271,6 +284,14 @@ private Q_SLOTS:
         QCOMPARE(menus.join(' '), QStringLiteral("=File[] mnuFileNewProject=New Project[Ctrl+N] mnuFileSep1=- mnuFileLoadProject=Load Project[Ctrl+O] "
                                                  "mnuFileSaveProject=Save Project[Ctrl+S] mnuFileSep2=- mnuFileCreateBinary=Create Binary[Ctrl+B] "
                                                  "mnuFileSep3=- mnuFileExit=Exit[Ctrl+Q] mnuHelp=Help[F1]"));
+        // F10 and Alt+F open File; the arrows then walk on to Help.
+        for (const QKeyCombination key : {QKeyCombination(Qt::Key_F10), Qt::ALT | Qt::Key_F}) {
+            QTest::keyClick(&e.Window, key.key(), key.keyboardModifiers());
+            QTRY_COMPARE(QApplication::activePopupWidget(), e.Find<QMenu>(QStringLiteral("mnuFile")));
+            QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Right);
+            QTRY_COMPARE(e.Window.menuBar()->activeAction(), e.Find<QAction>(QStringLiteral("mnuHelp")));
+            QTest::keyClick(e.Window.menuBar(), Qt::Key_Escape);
+        }
     }
 
     // The welcome box comes before the window; the window then opens centred
@@ -313,7 +334,7 @@ private Q_SLOTS:
         QWidget* help = e.Find(QStringLiteral("fmeHelp"));
         QAction* file = e.Find<QMenu>(QStringLiteral("mnuFile"))->menuAction();
         for (int round = 0; round < 2; ++round) {
-            e.Menu("mnuHelp");
+            round == 0 ? QTest::keyClick(&e.Window, Qt::Key_H, Qt::AltModifier) : e.Menu("mnuHelp");
             QVERIFY(help->isVisible() && !file->isEnabled() && !e.Find<QAction>(QStringLiteral("mnuHelp"))->isEnabled());
             QVERIFY(help->isAncestorOf(e.Window.childAt(e.Window.centralWidget()->mapTo(&e.Window, QPoint(100, 100)))));
             const auto* text = e.Find<QPlainTextEdit>(QStringLiteral("rtbHelp"));
@@ -340,6 +361,26 @@ private Q_SLOTS:
         QFETCH(QRect, area);
         QFETCH(QPoint, at);
         QCOMPARE(ui::frmTilewright::Placement(QSize(675, 567), area), at);
+    }
+
+    // The window is shown whole where it fits, frame and all, and else takes
+    // what the screen leaves it, its client area scrolled.
+    void fitted_data()
+    {
+        QTest::addColumn<QRect>("area");
+        QTest::addColumn<QMargins>("frame");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("fits (scale 1 on 1280 x 1024)") << QRect(0, 0, 1280, 1024) << QMargins(1, 22, 1, 1) << QSize(675, 567);
+        QTest::newRow("just fits") << QRect(0, 0, 677, 590) << QMargins(1, 22, 1, 1) << QSize(675, 567);
+        QTest::newRow("scale 2 on 1280 x 1024") << QRect(0, 0, 640, 512) << QMargins(1, 22, 1, 1) << QSize(638, 489);
+        QTest::newRow("too high only") << QRect(100, 24, 1280, 500) << QMargins(0, 0, 0, 0) << QSize(675, 500);
+    }
+    void fitted()
+    {
+        QFETCH(QRect, area);
+        QFETCH(QMargins, frame);
+        QFETCH(QSize, size);
+        QCOMPARE(ui::frmTilewright::Fitted(QSize(675, 567), area, frame), size);
     }
 
     // F5: Create Binary, then MAME (a stand-in) on the image. The editor does
@@ -403,7 +444,8 @@ private Q_SLOTS:
         QWidget* grid = e.Find(QStringLiteral("picSpriteBlock0"));
         QTest::mouseClick(grid, Qt::LeftButton, {}, {22, 10}); // between two blocks
         QTest::mouseClick(grid, Qt::RightButton, {}, BlockCentre(0));
-        QTest::mousePress(grid, Qt::LeftButton, {}, BlockCentre(1));
+        QTest::mousePress(grid, Qt::LeftButton, {}, {22, 10}); // a stroke begun in a gap paints nothing
+        QTest::mouseMove(grid, BlockCentre(2));
         QTest::mouseRelease(grid, Qt::LeftButton, {}, BlockCentre(2));
         const SpriteProject before = e.Project();
         QVERIFY(before.Sprites[0] == SpriteProject().Sprites[0] && before.Sprites[2] == SpriteProject().Sprites[2]);

@@ -14,12 +14,14 @@ namespace tw::test {
 using ui::Dialogs;
 
 // Records every box; answers OK/Cancel boxes from Answers, the unsaved-changes
-// question from Unsaved (Cancel when none is left) and the file dialog from
-// Files (Cancel when none is left, or ""; "=" takes the file it offers).
+// question from Unsaved, Save's question before it replaces a file and the
+// question about a change on disk from Replies (Cancel, or Keep, when none is
+// left) and the file dialog from Files (Cancel when none is left, or ""; "="
+// takes the file it offers, or else the one chosen last).
 class ScriptedDialogs final : public Dialogs {
 public:
     QList<Message> Messages;
-    QList<Answer> Answers, Unsaved;
+    QList<Answer> Answers, Unsaved, Replies;
     QStringList Files;
     bool WindowShownAtFirstMessage = true;
 
@@ -30,17 +32,23 @@ public:
         Messages << message;
         if (message.Choice == Buttons::Ok)
             return Answer::Ok;
-        QList<Answer>& answers = message.Choice == Buttons::OkCancel ? Answers : Unsaved;
-        return answers.isEmpty() ? Answer::Cancel : answers.takeFirst();
+        QList<Answer>& answers = message.Choice == Buttons::OkCancel ? Answers : message.Choice == Buttons::SaveDiscardCancel ? Unsaved : Replies;
+        if (!answers.isEmpty())
+            return answers.takeFirst();
+        return message.Choice == Buttons::ReloadKeep ? Answer::Keep : Answer::Cancel;
     }
 
+    // As the dialog does: "=" takes the file offered, or the one chosen last.
     std::optional<QString> ChooseProjectFile(QWidget*, FileMode, const QString& offered) override
     {
         QString file = Files.isEmpty() ? QString() : Files.takeFirst();
         if (file == "=")
-            file = offered;
-        return file.isEmpty() ? std::nullopt : std::optional(file);
+            file = offered.isEmpty() ? LastChosen : offered;
+        if (file.isEmpty())
+            return std::nullopt;
+        return LastChosen = file;
     }
+    QString LastChosen;
 
     // "Title: Text (reason)" of the last box.
     QString Last() const

@@ -59,9 +59,12 @@ CartridgeImage BuildCartridgeImage(const SpriteProject& project)
 
 ImageReadResult ReadCartridgeImage(std::string_view bytes)
 {
-    const auto fail = [](std::string reason) { return ImageReadResult{std::nullopt, std::move(reason)}; };
     if (bytes.empty())
-        return fail("the file is empty");
+        return {std::nullopt, "the file is empty"};
+    // What the file is not, first; then where it differs.
+    const auto fail = [](std::string reason) {
+        return ImageReadResult{std::nullopt, "not a test cartridge image made by Tilewright: " + std::move(reason)};
+    };
     const auto at = [&](std::size_t offset) { return static_cast<std::uint8_t>(bytes[offset]); };
     // The first wrong byte is named, wherever it is, before a wrong size:
     // a file that is no image at all says so at its start.

@@ -70,8 +70,10 @@ storage::ReadOutcome Read(const QString& path, FileKind kind, const sheet::Pictu
 {
     switch (kind) {
     case FileKind::Project: {
-        storage::ReadOutcome read = storage::ReadProject(path);
+        const storage::BytesOutcome file = storage::ReadRegularFile(path, storage::kMaxProjectFileBytes);
+        storage::ReadOutcome read = storage::ReadProject(file);
         static_cast<storage::Outcome&>(read) = storage::ExplainUnreadableProject(path, read);
+        read.FileBytes = file.Bytes;
         return read;
     }
     case FileKind::CartridgeImage:

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QUndoStack>
 
 #include <memory>
@@ -48,6 +49,7 @@ QString AbsolutePath(const QString& path) { return QDir::cleanPath(QFileInfo(pat
 struct ProjectDocument::Saved {
     SpriteProject Project;
     SpriteProject InFile;
+    QByteArray FileBytes;
     // New Project and Open give back the project before them whole: its
     // file, what the file held and the colour picked. An edit's step leaves
     // those as they are now (a Save in between stays in force).
@@ -59,11 +61,11 @@ struct ProjectDocument::Saved {
 class ProjectDocument::Step final : public QUndoCommand {
 public:
     Step(ProjectDocument& document, Slice before, int typingKey)
-        : document_(document), slice_(std::move(before)), key_(typingKey), typing_(document.typing_)
+        : document_(document), slice_(std::move(before)), key_(typingKey), run_(document.run_)
     {
     }
     Step(ProjectDocument& document, Saved before)
-        : document_(document), whole_(std::make_unique<Saved>(std::move(before))), typing_(document.typing_)
+        : document_(document), whole_(std::make_unique<Saved>(std::move(before))), run_(document.run_)
     {
     }
 
@@ -79,7 +81,7 @@ public:
     int id() const override { return key_; }
     bool mergeWith(const QUndoCommand* next) override
     {
-        if (static_cast<const Step*>(next)->typing_ != typing_)
+        if (static_cast<const Step*>(next)->run_ != run_)
             return false;
         // Typed back to where it began: the step goes.
         setObsolete(slice_->IsIn(document_.project_));
@@ -98,11 +100,14 @@ private:
         }
         if (whole_->WithFile) {
             std::swap(document_.saved_, whole_->InFile);
+            std::swap(document_.fileBytes_, whole_->FileBytes);
         } else {
             whole_->Project.ProjectFileName = project.ProjectFileName;
+            whole_->Project.ImportedFileName = project.ImportedFileName;
             whole_->Project.SelectedColor = project.SelectedColor;
         }
         std::swap(project, whole_->Project);
+        document_.WatchFile();
         document_.Announce(kAllProject);
     }
 
@@ -110,14 +115,15 @@ private:
     std::optional<Slice> slice_;
     std::unique_ptr<Saved> whole_;
     int key_ = -1;
-    int typing_;
+    int run_;
     bool done_ = false;
 };
 
 ProjectDocument::ProjectDocument(QObject* parent)
-    : QObject(parent), saved_(EmptyProject()), history_(new QUndoStack(this))
+    : QObject(parent), saved_(EmptyProject()), history_(new QUndoStack(this)), watcher_(new QFileSystemWatcher(this))
 {
     history_->setUndoLimit(kUndoSteps);
+    connect(watcher_, &QFileSystemWatcher::fileChanged, this, &ProjectDocument::FileEvent);
 }
 
 ProjectDocument::~ProjectDocument()
@@ -129,15 +135,15 @@ ProjectDocument::~ProjectDocument()
 template <typename Edit>
 void ProjectDocument::EditSprite(int k, Edit edit, int typingKey)
 {
-    // An edit that does not go on with the typing under way ends it first:
-    // the typed row is drawn before anything else happens.
-    if (typingKey < 0 || typingKey != typingKey_)
-        EndTyping();
+    // An edit that does not go on with the run under way ends it first: a
+    // typed row is drawn before anything else happens.
+    if (typingKey < 0 || typingKey != runKey_)
+        EndRun();
     Slice before = Slice::Of(project_, k);
     edit(project_);
     if (before.IsIn(project_))
         return;
-    typingKey_ = typingKey;
+    runKey_ = typingKey;
     history_->push(new Step(*this, std::move(before), typingKey));
     Announce(SpritePart(k));
 }
@@ -145,22 +151,24 @@ void ProjectDocument::EditSprite(int k, Edit edit, int typingKey)
 template <typename Edit>
 void ProjectDocument::EditProject(Edit edit)
 {
-    Saved before{project_, {}, false};
+    EndRun();
+    Saved before{project_, {}, {}, false};
     edit(project_);
     if (project_ == before.Project)
         return;
-    EndTyping();
     history_->push(new Step(*this, std::move(before)));
     Announce(kAllProject);
 }
 
-void ProjectDocument::Replace(SpriteProject next, SpriteProject inFile)
+void ProjectDocument::Replace(SpriteProject next, SpriteProject inFile, QByteArray fileBytes)
 {
-    EndTyping();
-    if (next == project_ && inFile == saved_)
+    EndRun();
+    if (next == project_ && inFile == saved_ && fileBytes == fileBytes_)
         return;
-    Saved before{std::exchange(project_, std::move(next)), std::exchange(saved_, std::move(inFile)), true};
+    Saved before{std::exchange(project_, std::move(next)), std::exchange(saved_, std::move(inFile)),
+                 std::exchange(fileBytes_, std::move(fileBytes)), true};
     history_->push(new Step(*this, std::move(before)));
+    WatchFile();
     Announce(kAllProject);
 }
 
@@ -212,10 +220,27 @@ void ProjectDocument::ViewSprite(int k)
     EditProject([&](SpriteProject& p) { p.ViewSprite(k); });
 }
 
-// The keys typed into one box merge into one step: a name box's own, and one
-// for each row box after them.
+// The keys typed into one box merge into one step, as do the blocks of one
+// stroke: a name box's own key, one for each row box, one for each grid.
 constexpr int NameTypingKey(int k) { return k; }
 constexpr int RowTypingKey(int k, int row) { return kSprites + k * kRows + row; }
+constexpr int StrokeKey(int k) { return kSprites + kSprites * kRows + k; }
+
+void ProjectDocument::StrokeStart(int k, int block)
+{
+    EndRun(); // a stroke never goes on with another
+    EditSprite(k, [&](SpriteProject& p) { p.ClickBlock(k, block); }, StrokeKey(k));
+    runKey_ = StrokeKey(k); // also when the click changed nothing
+    strokeColor_ = project_.Sprites.at(k).Blocks.at(block);
+}
+
+void ProjectDocument::StrokeOver(int k, int block)
+{
+    if (runKey_ == StrokeKey(k))
+        EditSprite(k, [&](SpriteProject& p) { p.PaintBlock(k, block, strokeColor_); }, StrokeKey(k));
+}
+
+void ProjectDocument::EndStroke() { EndRun(); }
 
 void ProjectDocument::SetRowText(int k, int row, const std::string& text)
 {
@@ -234,7 +259,9 @@ void ProjectDocument::RenameSprite(int k, const std::string& name)
     EditSprite(k, [&](SpriteProject& p) { p.RenameSprite(k, KeepLatin1(name)); }, NameTypingKey(k));
 }
 
-void ProjectDocument::EndTyping()
+void ProjectDocument::EndTyping() { EndRun(); }
+
+void ProjectDocument::EndRun()
 {
     if (typedRow_) {
         const auto [k, row] = *std::exchange(typedRow_, std::nullopt);
@@ -243,8 +270,8 @@ void ProjectDocument::EndTyping()
         EditSprite(k, [&](SpriteProject& p) { p.SetRowText(k, row, FinishedRowText(p.Sprites.at(k).HexRows.at(row))); },
                    RowTypingKey(k, row));
     }
-    typingKey_ = -1;
-    ++typing_;
+    runKey_ = -1;
+    ++run_;
 }
 
 void ProjectDocument::TransformSprite(int k, SpriteTransform transform)
@@ -259,13 +286,13 @@ void ProjectDocument::PasteSprite(int k, const SpriteClip& clip)
 
 void ProjectDocument::Undo()
 {
-    EndTyping();
+    EndRun();
     history_->undo();
 }
 
 void ProjectDocument::Redo()
 {
-    EndTyping();
+    EndRun();
     history_->redo();
 }
 
@@ -273,42 +300,106 @@ void ProjectDocument::NewProject()
 {
     SpriteProject next = project_;
     next.NewProject();
-    Replace(std::move(next), EmptyProject());
+    Replace(std::move(next), EmptyProject(), {});
 }
 
 Outcome ProjectDocument::Open(const QString& path)
 {
-    EndTyping();
+    EndRun();
     const QString file = AbsolutePath(path);
     const FileKind kind = KindOf(file);
     const storage::ReadOutcome read = Read(file, kind, &sheet::LinkedPictureCode());
     if (!read.Ok)
         return FileError(read, file);
-    // An image's or a picture's sprites are a new project, saved nowhere yet.
-    const bool project = kind == FileKind::Project;
     SpriteProject next = project_;
-    ApplyProjectRecord(next, read.Record, project ? file.toStdString() : std::string());
-    SpriteProject inFile = project ? next : EmptyProject();
-    Replace(std::move(next), std::move(inFile));
+    if (kind != FileKind::Project) {
+        // An image's or a picture's sprites are a new project, saved nowhere
+        // yet; Save offers the project file beside what they were read from.
+        ApplyProjectRecord(next, read.Record, {});
+        next.ImportedFileName = file.toStdString();
+        Replace(std::move(next), EmptyProject(), {});
+        return {};
+    }
+    ApplyProjectRecord(next, read.Record, file.toStdString());
+    next.ImportedFileName.clear();
+    SpriteProject inFile = next;
+    Replace(std::move(next), std::move(inFile), read.FileBytes);
     return {};
 }
 
-Outcome ProjectDocument::Save(const QString& path)
+Outcome ProjectDocument::Reload() { return Open(FileName()); }
+
+QString ProjectDocument::OfferedFileName() const
 {
-    EndTyping();
+    if (!project_.ProjectFileName.empty())
+        return FileName();
+    return project_.ImportedFileName.empty() ? QString() : ProjectFileFor(QString::fromStdString(project_.ImportedFileName));
+}
+
+bool ProjectDocument::IsProjectFile(const QString& file) const
+{
+    if (project_.ProjectFileName.empty())
+        return false;
+    const QFileInfo own(FileName()), other(file);
+    return own.exists() && other.exists() ? own.canonicalFilePath() == other.canonicalFilePath()
+                                          : AbsolutePath(FileName()) == AbsolutePath(file);
+}
+
+bool ProjectDocument::FileChanged() const
+{
+    // Gone, or unreadable, it holds nothing a save would lose.
+    const storage::BytesOutcome now = storage::ReadRegularFile(FileName(), storage::kMaxProjectFileBytes);
+    return now.Ok && (now.Truncated || now.Bytes != fileBytes_);
+}
+
+Outcome ProjectDocument::Save(const QString& path, Replacing replacing)
+{
+    EndRun();
     const QString file = AbsolutePath(path);
+    if (replacing == Replacing::AskFirst) {
+        if (!IsProjectFile(file) && (QFileInfo::exists(file) || QFileInfo(file).isSymLink()))
+            return {Outcome::Kind::AskReplace, {}, file};
+        if (IsProjectFile(file) && FileChanged())
+            return {Outcome::Kind::AskReplaceChanged, {}, file};
+    }
+    const std::string bytes = ProjectFileBytes(project_);
     const storage::Outcome saved = Write(file, FileKind::Project, project_);
     if (!saved.Ok)
         return FileError(saved, file);
     project_.ProjectFileName = file.toStdString();
     saved_ = project_;
+    fileBytes_ = QByteArray::fromStdString(bytes);
+    WatchFile();
     Announce(Part::File);
     return {};
 }
 
+void ProjectDocument::WatchFile()
+{
+    if (!watcher_->files().isEmpty())
+        watcher_->removePaths(watcher_->files());
+    toldBytes_.clear();
+    if (!project_.ProjectFileName.empty())
+        watcher_->addPath(FileName());
+}
+
+void ProjectDocument::FileEvent(const QString& file)
+{
+    // A file replaced by a rename is watched no more: the new one is.
+    watcher_->removePath(file);
+    if (file != FileName())
+        return;
+    watcher_->addPath(file);
+    const storage::BytesOutcome now = storage::ReadRegularFile(file, storage::kMaxProjectFileBytes);
+    if (!now.Ok || (!now.Truncated && now.Bytes == fileBytes_) || now.Bytes == toldBytes_)
+        return;
+    toldBytes_ = now.Bytes;
+    Q_EMIT FileChangedOnDisk(file);
+}
+
 Outcome ProjectDocument::CreateBinary()
 {
-    EndTyping();
+    EndRun();
     if (project_.ProjectFileName.empty())
         return {Outcome::Kind::NoProjectFile, {}, {}};
     const QString image = CartridgeImageFile();

@@ -9,6 +9,7 @@
 #include "model/sprite_project.h"
 #include "storage/storage.h"
 
+class QFileSystemWatcher;
 class QUndoStack;
 
 namespace tw::document {
@@ -17,8 +18,10 @@ namespace tw::document {
 struct Outcome {
     enum class Kind {
         Done,
-        FileError,     // Failure holds the reason (and the line, for a file that cannot be read)
-        NoProjectFile, // Create Binary before any Save or Load
+        FileError,         // Failure holds the reason (and the line, for a file that cannot be read)
+        NoProjectFile,     // Create Binary before any Save or Load
+        AskReplace,        // Save: File is there and is not the project's file
+        AskReplaceChanged, // Save: the project's file has changed on disk since it was read or written
     };
     Kind Result = Kind::Done;
     storage::Outcome Failure;
@@ -66,12 +69,22 @@ public:
     const SpriteProject& Project() const { return project_; }
     // The project file's full path; empty when there is none.
     QString FileName() const { return QString::fromStdString(project_.ProjectFileName); }
+    // What Save offers: the project file, or the project file beside the
+    // image or picture the project was read from; empty for neither.
+    QString OfferedFileName() const;
     bool IsModified() const { return modified_; }
 
     // The editing actions. None can fail; an action that changes nothing
     // leaves no step in the history.
     void SelectColor(int code); // only records the choice: no step
     void ClickBlock(int k, int block);
+    // A stroke of the mouse over a grid, one step: the press toggles its
+    // block as a click does, and every other block of the sprite it passes
+    // over takes the colour that block took; EndStroke() ends it (any other
+    // action does too).
+    void StrokeStart(int k, int block);
+    void StrokeOver(int k, int block);
+    void EndStroke();
     void ApplySpriteColor(int k);
     void ApplyScreenColor();
     void ClearSprite(int k);
@@ -100,8 +113,15 @@ public:
     // full first: on failure nothing changes.
     Outcome Open(const QString& path);
     // Writes the project to `path`, which then becomes its file. On failure
-    // the file keeps its old bytes and the project its old file.
-    Outcome Save(const QString& path);
+    // the file keeps its old bytes and the project its old file. Unless
+    // `replacing` says the user agreed, nothing is written but the question
+    // comes back when `path` is another file that is there (AskReplace), or
+    // the project's own file changed on disk since it was read or written
+    // (AskReplaceChanged).
+    enum class Replacing { AskFirst, Agreed };
+    Outcome Save(const QString& path, Replacing replacing = Replacing::AskFirst);
+    // Reads the project file again, as a step that undo takes back.
+    Outcome Reload();
     // The test cartridge image beside the project file.
     Outcome CreateBinary();
     // Where CreateBinary writes; empty while there is no project file.
@@ -109,6 +129,9 @@ public:
 
 Q_SIGNALS:
     void Changed(tw::document::Parts parts);
+    // Another program changed the project file: its bytes are no longer
+    // those the project was read from or saved as. Told once per change.
+    void FileChangedOnDisk(const QString& file);
 
 protected:
     // For the tests of states no action reaches (stray block colours, odd
@@ -127,21 +150,35 @@ private:
     template <typename Edit>
     void EditProject(Edit edit);
     // Puts `next` in place of the whole project, as one step; `inFile` is
-    // what its file holds.
-    void Replace(SpriteProject next, SpriteProject inFile);
+    // what its file holds, as a project and as bytes.
+    void Replace(SpriteProject next, SpriteProject inFile, QByteArray fileBytes);
 
     void Announce(Parts parts);
     Outcome FileError(const storage::Outcome& failure, const QString& file) const;
+    // Ends the run of merged edits under way: typing or a stroke.
+    void EndRun();
+    // Whether `file` is the project's file, and whether that has changed on
+    // disk since it was read or written.
+    bool IsProjectFile(const QString& file) const;
+    bool FileChanged() const;
+    void WatchFile();
+    void FileEvent(const QString& file);
 
     SpriteProject project_;
     // The project as Save last wrote it or Open read it: what Modified
     // compares with. A new project when there is no file.
     SpriteProject saved_;
+    // The project file's bytes as they were read or written: what a change
+    // on disk is told from.
+    QByteArray fileBytes_;
+    QByteArray toldBytes_; // the last change on disk told, not to tell it twice
     bool modified_ = false;
     QUndoStack* history_;
-    int typing_ = 0;     // bumped to end the merging of typed keys
-    int typingKey_ = -1; // the box typed in, while the typing goes on
+    QFileSystemWatcher* watcher_;
+    int run_ = 0;     // bumped to end the merging of a run of edits
+    int runKey_ = -1; // the box typed in or the grid stroked, while the run goes on
     std::optional<std::pair<int, int>> typedRow_; // the row box typed in, to be drawn when the typing ends
+    ColorNumber strokeColor_ = kBlackColorNumber; // what the blocks a stroke passes over become
 };
 
 } // namespace tw::document

@@ -129,6 +129,13 @@ private:
             return;
         }
         const std::string shown = "sprite name " + ShownText(name);
+        // Both assemblers take the line as a comment: the file assembles, but
+        // the db line has no label to be reached by.
+        if (name.front() == ';') {
+            Warn(line, shown + " starts with ';', so assemblers read the label line as a comment and sprite " +
+                           std::to_string(k + 1) + " gets no label");
+            return;
+        }
         const WordClass vacs = ReservedWordClass(Assembler::Vacs, name);
         const WordClass asl = ReservedWordClass(Assembler::Asl, name);
         if (IsDigit(static_cast<unsigned char>(name.front())))

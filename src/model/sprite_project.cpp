@@ -24,6 +24,12 @@ void SpriteProject::ClickBlock(int k, int i)
     EncodeRow(k, i / kRowWidth);
 }
 
+void SpriteProject::PaintBlock(int k, int i, ColorNumber color)
+{
+    Sprites.at(k).Blocks.at(i) = color;
+    EncodeRow(k, i / kRowWidth);
+}
+
 void SpriteProject::EncodeRow(int k, int r)
 {
     SpriteState& sprite = Sprites.at(k);
@@ -123,6 +129,7 @@ void SpriteProject::ViewSprite(int k) { ThumbNailCells = Sprites.at(k).Blocks; }
 void SpriteProject::NewProject()
 {
     ProjectFileName.clear();
+    ImportedFileName.clear();
     SelectColor(kBlackCode);
     SpriteFGndColor.fill(kWhiteCode);
     ScreenBGndColor = kBlackCode;

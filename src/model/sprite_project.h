@@ -55,6 +55,9 @@ public:
     std::array<std::uint8_t, kSprites> SpriteFGndColor{kWhiteCode, kWhiteCode, kWhiteCode, kWhiteCode};
     std::uint8_t ScreenBGndColor = 0;
     std::string ProjectFileName; // empty: no project file chosen
+    // The image or picture a project was read from while it has no project
+    // file: Save offers the project file beside it.
+    std::string ImportedFileName;
 
     std::array<SpriteState, kSprites> Sprites;
     // The Sprite View's 64 cells. They are state, not a function of the
@@ -70,6 +73,9 @@ public:
     void SelectColor(int index);
     // Toggles block i of sprite k and re-encodes only that block's row.
     void ClickBlock(int k, int i);
+    // Paints block i of sprite k in `color` and re-encodes its row: the
+    // blocks a stroke passes over take the colour its first block took.
+    void PaintBlock(int k, int i, ColorNumber color);
     // Re-encodes row r of sprite k from its blocks into its row text.
     void EncodeRow(int k, int r);
     // The other way round: redraws row r's blocks from its row text, read by

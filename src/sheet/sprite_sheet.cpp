@@ -54,7 +54,11 @@ storage::Outcome WriteSpriteSheet(const QString& path, const SpriteProject& proj
     QImage image = RenderSpriteSheet(project, scale);
     if (image.isNull())
         return {false, QStringLiteral("cannot draw the sheet at scale %1").arg(scale), 0};
-    image.setText(QString::fromLatin1(kProjectTextKey), QString::fromLatin1(ProjectFileBytes(project)));
+    // With LF alone between its lines the text goes in a zTXt chunk, which
+    // paint programs and ImageMagick keep when they save the picture again; a
+    // CR would make it an iTXt chunk, which they drop. The reader takes
+    // either line end.
+    image.setText(QString::fromLatin1(kProjectTextKey), QString::fromLatin1(ProjectFileBytes(project)).replace(QLatin1String("\r\n"), QLatin1String("\n")));
     // Encoded in memory first, then written as the project files are, so that
     // a full disk or a file size limit is caught with its reason.
     QByteArray png;

@@ -19,6 +19,7 @@ struct Outcome {
 
 struct ReadOutcome : Outcome {
     ProjectRecord Record; // complete when Ok
+    QByteArray FileBytes; // a project file's bytes as they were read
 };
 
 struct BytesOutcome : Outcome {

@@ -4,6 +4,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <algorithm>
+#include <cstdlib>
 #include <utility>
 
 namespace tw::ui {
@@ -73,19 +75,38 @@ void BlockGrid::paintEvent(QPaintEvent* event)
 
 void BlockGrid::mousePressEvent(QMouseEvent* event)
 {
-    pressedCell_ = event->button() == Qt::LeftButton ? CellAt(event->position().toPoint()) : -1;
     event->accept();
+    if (event->button() != Qt::LeftButton)
+        return;
+    strokePoint_ = event->position().toPoint();
+    strokeCell_ = CellAt(strokePoint_);
+    // A press in a gap starts nothing.
+    if ((stroking_ = strokeCell_ >= 0))
+        Q_EMIT CellPressed(strokeCell_);
+}
+
+void BlockGrid::mouseMoveEvent(QMouseEvent* event)
+{
+    event->accept();
+    if (!stroking_)
+        return;
+    // Every pixel on the way from where the mouse was: a quick drag skips no
+    // cell it crossed.
+    const QPoint from = strokePoint_, to = event->position().toPoint();
+    const int steps = std::max(std::abs(to.x() - from.x()), std::abs(to.y() - from.y()));
+    for (int step = 1; step <= steps; ++step) {
+        const int cell = CellAt(from + (to - from) * step / steps);
+        if (cell >= 0 && cell != strokeCell_)
+            Q_EMIT CellDragged(strokeCell_ = cell);
+    }
+    strokePoint_ = to;
 }
 
 void BlockGrid::mouseReleaseEvent(QMouseEvent* event)
 {
-    // A click is a press and a release on the same cell.
-    const int pressed = pressedCell_;
-    pressedCell_ = -1;
     event->accept();
-    if (event->button() != Qt::LeftButton || pressed < 0 || CellAt(event->position().toPoint()) != pressed)
-        return;
-    Q_EMIT CellClicked(pressed);
+    if (event->button() == Qt::LeftButton && std::exchange(stroking_, false))
+        Q_EMIT StrokeEnded();
 }
 
 } // namespace tw::ui

@@ -54,11 +54,16 @@ public:
     QSize GridExtent() const;
 
 Q_SIGNALS:
-    void CellClicked(int index);
+    // A stroke of the left button: pressed on a cell, then every other cell
+    // it passes over, in order, however fast the mouse moves; then released.
+    void CellPressed(int index);
+    void CellDragged(int index);
+    void StrokeEnded();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     // Nothing painted depends on the focus: taking it repaints nothing
     // (QWidget would repaint the whole grid).
@@ -70,7 +75,9 @@ private:
     Cells cells_{};
     bool withSurround_;
     ColorNumber surround_ = kBlackColorNumber;
-    int pressedCell_ = -1;
+    bool stroking_ = false;
+    QPoint strokePoint_; // where the mouse was last seen in a stroke
+    int strokeCell_ = -1;
 };
 
 // How a model colour number is painted.

@@ -6,8 +6,13 @@
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
 
+#include <algorithm>
 #include <utility>
+#include <vector>
 
 #include "document/file_kinds.h"
 
@@ -20,11 +25,28 @@ namespace {
 // five such buttons.
 constexpr int kTitleBarButtonsWidth = 5 * 28;
 
-void FitTitle(QMessageBox& box)
+// A label breaks its lines at blanks only, so a path broken across lines
+// cannot be told from two: the box is made wide enough for the longest path
+// in its text, as far as the screen allows, and then the label keeps it whole.
+int PathsWidth(const QMessageBox& box, const QString& text)
+{
+    int widest = 0;
+    const QFontMetrics metrics(box.font());
+    for (const QString& word : text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
+        if (word.contains(u'/'))
+            widest = std::max(widest, metrics.horizontalAdvance(word));
+    // The label's margins and the room QMessageBox keeps for an icon.
+    return widest == 0 ? 0 : widest + 4 * metrics.height();
+}
+
+void FitTitleAndPaths(QMessageBox& box, const QString& informative)
 {
     QFont font = QApplication::font("QMdiSubWindowTitleBar");
     font.setBold(true);
-    const int width = QFontMetrics(font).horizontalAdvance(box.windowTitle()) + kTitleBarButtonsWidth;
+    const int title = QFontMetrics(font).horizontalAdvance(box.windowTitle()) + kTitleBarButtonsWidth;
+    const QScreen* screen = box.screen();
+    const int room = screen ? screen->availableGeometry().width() * 9 / 10 : title;
+    const int width = std::max(title, std::min(PathsWidth(box, informative), room));
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
         grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1, grid->columnCount());
 }
@@ -50,7 +72,7 @@ Dialogs::Answer QtDialogs::ShowMessage(QWidget* parent, const Message& message)
     box.setText(QString(message.Text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
     if (!message.InformativeText.isEmpty())
         box.setInformativeText(message.InformativeText);
-    FitTitle(box); // once the text is set: it lays the box out anew
+    FitTitleAndPaths(box, message.InformativeText); // once the text is set: it lays the box out anew
     if (message.Choice == Buttons::Ok) {
         box.setStandardButtons(QMessageBox::Ok);
         box.setDefaultButton(QMessageBox::Ok);
@@ -58,18 +80,32 @@ Dialogs::Answer QtDialogs::ShowMessage(QWidget* parent, const Message& message)
         box.exec();
         return Answer::Ok; // OK, Escape and the close box all mean OK
     }
-    const bool unsaved = message.Choice == Buttons::SaveDiscardCancel;
-    box.setStandardButtons(unsaved ? QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel
-                                   : QMessageBox::Ok | QMessageBox::Cancel);
-    box.setDefaultButton(unsaved ? QMessageBox::Save : QMessageBox::Ok);
-    box.setEscapeButton(QMessageBox::Cancel);
+    // The buttons, the default first, the one Escape presses last.
+    std::vector<std::pair<QAbstractButton*, Answer>> buttons;
+    const auto add = [&](QMessageBox::StandardButton standard, Answer answer, const QString& text = {}) {
+        QAbstractButton* button = box.addButton(standard);
+        if (!text.isEmpty())
+            button->setText(text);
+        buttons.emplace_back(button, answer);
+    };
+    switch (message.Choice) {
+    case Buttons::OkCancel: add(QMessageBox::Ok, Answer::Ok), add(QMessageBox::Cancel, Answer::Cancel); break;
+    case Buttons::SaveDiscardCancel:
+        add(QMessageBox::Save, Answer::Save), add(QMessageBox::Discard, Answer::Discard), add(QMessageBox::Cancel, Answer::Cancel);
+        break;
+    case Buttons::ReplaceCancel: add(QMessageBox::Yes, Answer::Replace, QStringLiteral("Replace")), add(QMessageBox::Cancel, Answer::Cancel); break;
+    case Buttons::ReloadKeep:
+        add(QMessageBox::Yes, Answer::Reload, QStringLiteral("Reload")), add(QMessageBox::No, Answer::Keep, QStringLiteral("Keep"));
+        break;
+    case Buttons::Ok: break;
+    }
+    box.setDefaultButton(static_cast<QPushButton*>(buttons.front().first));
+    box.setEscapeButton(buttons.back().first);
     box.exec();
-    const QAbstractButton* clicked = box.clickedButton();
-    for (const auto& [button, answer] : {std::pair{QMessageBox::Ok, Answer::Ok}, std::pair{QMessageBox::Save, Answer::Save},
-                                        std::pair{QMessageBox::Discard, Answer::Discard}})
-        if (clicked && clicked == box.button(button))
+    for (const auto& [button, answer] : buttons)
+        if (box.clickedButton() == button)
             return answer;
-    return Answer::Cancel;
+    return buttons.back().second;
 }
 
 QFileDialog* QtDialogs::ProjectDialog(QWidget* parent)

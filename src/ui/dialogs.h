@@ -15,9 +15,11 @@ namespace tw::ui {
 // the tests a scripted one.
 class Dialogs {
 public:
-    // SaveDiscardCancel: the question before unsaved changes would be lost.
-    enum class Buttons { Ok, OkCancel, SaveDiscardCancel };
-    enum class Answer { Ok, Cancel, Save, Discard };
+    // SaveDiscardCancel: the question before unsaved changes would be lost;
+    // ReplaceCancel: before Save replaces a file; ReloadKeep: when the
+    // project file was changed by another program.
+    enum class Buttons { Ok, OkCancel, SaveDiscardCancel, ReplaceCancel, ReloadKeep };
+    enum class Answer { Ok, Cancel, Save, Discard, Replace, Reload, Keep };
     enum class FileMode { Load, Save };
 
     struct Message {
@@ -30,7 +32,8 @@ public:
     virtual ~Dialogs() = default;
 
     // A modal message box without an icon. An OK-only box answers Ok however
-    // it is dismissed; the others answer Cancel to Escape and the close box.
+    // it is dismissed; the others answer Cancel (Keep) to Escape and the
+    // close box.
     virtual Answer ShowMessage(QWidget* parent, const Message& message) = 0;
 
     // The project file dialog, offering `file` (the project's own) or, when

@@ -7,6 +7,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QDropEvent>
+#include <QFileInfo>
+#include <QWindow>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLayout>
@@ -59,19 +61,14 @@ frmTilewright::frmTilewright(Dialogs& dialogs, QWidget* parent)
 
     BuildMenu();
 
-    auto* client = new QWidget(this);
-    client->setObjectName(QStringLiteral("clientArea"));
-    client->setFixedSize(kClientSize);
-    setCentralWidget(client);
-    // The window takes exactly the menu bar and the client area; the user
-    // cannot resize it.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    BuildClientArea();
 
     BuildDesignFrame();
     BuildColorFrame();
     BuildViewFrame();
     BuildHelpFrame();
     connect(document_, &document::ProjectDocument::Changed, this, &frmTilewright::ShowDocument);
+    connect(document_, &document::ProjectDocument::FileChangedOnDisk, this, &frmTilewright::FileChangedOnDisk);
     ShowDocument(document::kAllProject);
     // Where the editing starts; it takes effect when the window is first
     // activated, instead of the first box in the tab order (a read-only row).
@@ -93,7 +90,10 @@ void frmTilewright::optColor_Click(int Index) { document_->SelectColor(Index); }
 
 void frmTilewright::cmdSetBGnd_Click() { document_->ApplyScreenColor(); }
 
-void frmTilewright::picSpriteBlock_Click(int k, int Index) { document_->ClickBlock(k, Index); }
+// A press toggles the block as a click does, and starts a stroke.
+void frmTilewright::picSpriteBlock_Click(int k, int Index) { document_->StrokeStart(k, Index); }
+
+void frmTilewright::picSpriteBlock_Drag(int k, int Index) { document_->StrokeOver(k, Index); }
 
 void frmTilewright::cmdSpriteColor_Click(int Index) { document_->ApplySpriteColor(Index); }
 
@@ -170,13 +170,45 @@ void frmTilewright::mnuFileSaveProject_Click() { SaveProjectFile(SaveAsked::ByMe
 
 bool frmTilewright::SaveProjectFile(SaveAsked asked)
 {
-    const std::optional<QString> path = dialogs_.ChooseProjectFile(this, Dialogs::FileMode::Save, document_->FileName());
-    if (!path) {
+    // Cancel in the dialog, or in the question whether to replace a file.
+    const auto cancelled = [&] {
         if (asked == SaveAsked::ByMenu)
             ShowFileError({});
         return false;
+    };
+    const std::optional<QString> path = dialogs_.ChooseProjectFile(this, Dialogs::FileMode::Save, document_->OfferedFileName());
+    if (!path)
+        return cancelled();
+    document::Outcome outcome = document_->Save(*path);
+    if (outcome.Result == document::Outcome::Kind::AskReplace || outcome.Result == document::Outcome::Kind::AskReplaceChanged) {
+        const QString name = QFileInfo(outcome.File).fileName();
+        const QString question = outcome.Result == document::Outcome::Kind::AskReplace
+                                     ? QStringLiteral("%1 already exists. Do you want to replace it?").arg(name)
+                                     : QStringLiteral("%1 has been changed by another program since it was opened or saved. "
+                                                      "Do you want to replace it?")
+                                           .arg(name);
+        if (dialogs_.ShowMessage(this, {QStringLiteral("Save Project"), question, QString(), Dialogs::Buttons::ReplaceCancel}) !=
+            Dialogs::Answer::Replace)
+            return cancelled();
+        outcome = document_->Save(*path, document::ProjectDocument::Replacing::Agreed);
     }
-    return ShowOutcome(document_->Save(*path));
+    return ShowOutcome(outcome);
+}
+
+void frmTilewright::FileChangedOnDisk(const QString& file)
+{
+    // One question at a time: a change while it is up is judged on Save.
+    if (std::exchange(askingAboutFile_, true))
+        return;
+    const Dialogs::Answer answer = dialogs_.ShowMessage(
+        this, {QStringLiteral("Tilewright"),
+               QStringLiteral("%1 has been changed by another program. Do you want to reload it?").arg(QFileInfo(file).fileName()),
+               QStringLiteral("Reload replaces the open project with the file; Undo gives the project back. Keep leaves the "
+                              "open project as it is, and Save asks before it replaces the file."),
+               Dialogs::Buttons::ReloadKeep});
+    askingAboutFile_ = false;
+    if (answer == Dialogs::Answer::Reload)
+        ShowOutcome(document_->Reload());
 }
 
 void frmTilewright::mnuFileCreateBinary_Click() { ShowOutcome(document_->CreateBinary()); }
@@ -237,6 +269,8 @@ void frmTilewright::Form_Terminate()
 
 bool frmTilewright::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == windowHandle() && event->type() == QEvent::Expose)
+        QTimer::singleShot(0, this, &frmTilewright::FitToScreen);
     // A menu bar shows no tips of its own; a title with a key names it in its tip.
     if (watched == menuBar() && event->type() == QEvent::ToolTip) {
         const auto* help = static_cast<QHelpEvent*>(event);
@@ -312,6 +346,9 @@ bool frmTilewright::ShowOutcome(const document::Outcome& outcome)
         dialogs_.ShowMessage(this, {QStringLiteral("Project error"), QStringLiteral("No project file has been chosen!"),
                                     QString(), Dialogs::Buttons::Ok});
         return false;
+    case document::Outcome::Kind::AskReplace:
+    case document::Outcome::Kind::AskReplaceChanged:
+        return false; // Save's own questions, asked where Save is chosen
     }
     return false;
 }

@@ -43,6 +43,10 @@ public:
     // Where a window of that size goes in the screen's available area:
     // centred, but never with its top-left corner outside the area.
     static QPoint Placement(QSize window, const QRect& area);
+    // The size the window takes in the screen's available area, when its
+    // frame takes `frame` around it: all of it where it fits, else what the
+    // area leaves, the client area then scrolled.
+    static QSize Fitted(QSize window, const QRect& area, const QMargins& frame);
 
     // Start-up: the welcome box (before the window is shown), then the design
     // frame in front of the hidden help panel.
@@ -51,6 +55,7 @@ public:
     void optColor_Click(int Index);
     void cmdSetBGnd_Click();
     void picSpriteBlock_Click(int k, int Index);
+    void picSpriteBlock_Drag(int k, int Index);
     void cmdSpriteColor_Click(int Index);
     void cmdSpriteClear_Click(int Index);
     void cmdThumbNail_Click(int Index);
@@ -75,6 +80,9 @@ public:
     // MAME that cannot be started is told in a box once that is known.
     void RunInMame();
     void mnuFileExit_Click();
+    // The project file was changed by another program: reload it, or keep
+    // the open project.
+    void FileChangedOnDisk(const QString& file);
     void mnuHelp_Click();
     void cmdCloseHelp_Click();
 
@@ -83,12 +91,18 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Where the window manager has framed, placed or shown the window, it is
+    // fitted to the screen again.
+    bool event(QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
     void BuildMenu();
+    void BuildClientArea();
+    void FitToScreen();
     void BuildDesignFrame();
     void BuildColorFrame();
     void BuildViewFrame();
@@ -131,6 +145,7 @@ private:
     SpriteViewFrame* fmeThumbNail = nullptr;
     HelpPanel* fmeHelp = nullptr;
     QPointer<QWidget> focusBeforeHelp_; // given the focus back when the help closes
+    bool askingAboutFile_ = false;      // the question about a change on disk is up
 };
 
 } // namespace tw::ui

@@ -2,10 +2,14 @@
 // in frm_tilewright.cpp.
 #include <QAction>
 #include <QActionGroup>
+#include <QEvent>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QScrollArea>
+#include <QWindow>
 #include <QStyle>
 
 #include <algorithm>
@@ -59,6 +63,11 @@ void frmTilewright::BuildMenu()
     mnuHelp->setToolTip(QStringLiteral("Help (%1)").arg(mnuHelp->shortcut().toString(QKeySequence::NativeText)));
     bar->installEventFilter(this);
     connect(AddKey({Qt::Key_F5}), &QAction::triggered, this, &frmTilewright::RunInMame);
+    // The menus from the keyboard, without an access key drawn in their
+    // titles: F10 and Alt+F open File, and the arrows walk on from there.
+    connect(AddKey({Qt::Key_F10, Qt::ALT | Qt::Key_F}), &QAction::triggered, this,
+            [this] { menuBar()->setActiveAction(mnuFile->menuAction()); });
+    connect(AddKey({Qt::ALT | Qt::Key_H}), &QAction::triggered, mnuHelp, &QAction::trigger);
 
     // The platform's undo and redo keys, and always Ctrl+Z, Ctrl+Shift+Z and Ctrl+Y.
     const auto standard = [](QKeySequence::StandardKey which, std::initializer_list<QKeyCombination> always) {
@@ -84,9 +93,38 @@ QAction* frmTilewright::AddKey(const QList<QKeySequence>& keys)
     return action;
 }
 
+namespace {
+
+// The client area, scrolled only when the window cannot be shown whole (a
+// high scale factor on a small screen). Its size is the client area's, so
+// that where it fits nothing of the window changes.
+class ClientScroller final : public QScrollArea {
+public:
+    using QScrollArea::QScrollArea;
+    QSize sizeHint() const override { return widget()->size(); }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+};
+
+} // namespace
+
+void frmTilewright::BuildClientArea()
+{
+    auto* scroller = new ClientScroller(this);
+    scroller->setObjectName(QStringLiteral("clientScroller"));
+    scroller->setFrameShape(QFrame::NoFrame);
+    auto* client = new QWidget;
+    client->setObjectName(QStringLiteral("clientArea"));
+    client->setFixedSize(kClientSize);
+    scroller->setWidget(client);
+    setCentralWidget(scroller);
+    // The window takes exactly the menu bar and the client area; the user
+    // cannot resize it.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
 void frmTilewright::BuildDesignFrame()
 {
-    fmeSpriteGen = new TitledFrame(centralWidget());
+    fmeSpriteGen = new TitledFrame(findChild<QWidget*>(QStringLiteral("clientArea")));
     fmeSpriteGen->setObjectName(QStringLiteral("fmeSpriteGen"));
     fmeSpriteGen->setGeometry(TwipsRect(120, 120, 9900, 8055));
 
@@ -94,7 +132,9 @@ void frmTilewright::BuildDesignFrame()
     for (int k = 0; k < kSprites; ++k) {
         auto* panel = new SpritePanel(k, fmeSpriteGen);
         panel->setGeometry(TwipsRect(kPanelCorners[k].x(), kPanelCorners[k].y(), 3525, 3735));
-        connect(panel, &SpritePanel::BlockClicked, this, &frmTilewright::picSpriteBlock_Click);
+        connect(panel, &SpritePanel::BlockPressed, this, &frmTilewright::picSpriteBlock_Click);
+        connect(panel, &SpritePanel::BlockDragged, this, &frmTilewright::picSpriteBlock_Drag);
+        connect(panel, &SpritePanel::StrokeEnded, document_, &document::ProjectDocument::EndStroke);
         connect(panel, &SpritePanel::RowEdited, this, &frmTilewright::rtbSpriteHex_Change);
         connect(panel, &SpritePanel::NameEdited, this, &frmTilewright::rtbSpriteName_Change);
         connect(panel, &SpritePanel::TypingFinished, document_, &document::ProjectDocument::EndTyping);
@@ -141,10 +181,55 @@ QPoint frmTilewright::Placement(QSize window, const QRect& area)
     return {std::max(centred.left(), area.left()), std::max(centred.top(), area.top())};
 }
 
+QSize frmTilewright::Fitted(QSize window, const QRect& area, const QMargins& frame)
+{
+    return window.boundedTo(area.size().shrunkBy(frame));
+}
+
+void frmTilewright::FitToScreen()
+{
+    const QScreen* target = screen();
+    if (!target)
+        return;
+    // Known once the window manager has framed the window; nothing before.
+    const QRect frame = frameGeometry(), inner = geometry();
+    const QMargins margins(inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+                           frame.bottom() - inner.bottom());
+    const QRect area = target->availableGeometry();
+    const QSize whole = sizeHint();
+    const QSize fitted = Fitted(whole, area, margins);
+    if (fitted == whole) {
+        layout()->setSizeConstraint(QLayout::SetFixedSize);
+    } else {
+        layout()->setSizeConstraint(QLayout::SetNoConstraint);
+        if (size() != fitted)
+            setFixedSize(fitted);
+    }
+    // A frame placed with its title bar off the screen is brought in.
+    if (isVisible() && !area.contains(frame.topLeft()))
+        move(Placement(fitted.grownBy(margins), area));
+}
+
+bool frmTilewright::event(QEvent* event)
+{
+    // The window manager frames the window before it first shows it: from
+    // then on the frame is known, and is fitted too.
+    if (event->type() == QEvent::Show && windowHandle())
+        windowHandle()->installEventFilter(this);
+    return QMainWindow::event(event);
+}
+
+void frmTilewright::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    FitToScreen();
+}
+
 void frmTilewright::ShowCentred()
 {
     ensurePolished();
     adjustSize();
+    FitToScreen();
     if (const QScreen* target = screen()) {
         const QRect area = target->availableGeometry();
         const QPoint at = Placement(size(), area);

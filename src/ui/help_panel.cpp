@@ -103,8 +103,10 @@ constexpr std::array<std::string_view, kHelpParagraphs> kParagraphs = {
     "Tilewright asks \"Save changes to the project?\".  Select <Save> to save them "
     "first, <Discard> to drop them, or <Cancel> to return to the project.",
     // 20
-    "Note#2: Tilewright will NOT CHECK for an existing file when performing a "
-    "<Save Project>; the existing file will be overwritten.  This is consistent with "
+    "Note#2: Tilewright will CHECK for an existing file when performing a "
+    "<Save Project>, and will ask before overwriting any file other than the project's own.  "
+    "The project's own file will be overwritten without a question, unless another program "
+    "has changed it since it was loaded or saved.  This is consistent with "
     "the concept of an unfinished project needing to be updated.",
     // 21
     "Note#3: Most operations have a key.  <Ctrl+N>, <Ctrl+O>, <Ctrl+S>, <Ctrl+B> and "

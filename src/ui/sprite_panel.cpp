@@ -88,7 +88,9 @@ SpritePanel::SpritePanel(int spriteIndex, QWidget* parent)
     grid_->setObjectName(QStringLiteral("picSpriteBlock%1").arg(spriteIndex));
     grid_->setGeometry(QRect(QPoint(Px(120), Px(360)), grid_->GridExtent()));
     grid_->setFocusPolicy(Qt::StrongFocus); // the editing keys work on the grid
-    connect(grid_, &BlockGrid::CellClicked, this, [this](int block) { Q_EMIT BlockClicked(index_, block); });
+    connect(grid_, &BlockGrid::CellPressed, this, [this](int block) { Q_EMIT BlockPressed(index_, block); });
+    connect(grid_, &BlockGrid::CellDragged, this, [this](int block) { Q_EMIT BlockDragged(index_, block); });
+    connect(grid_, &BlockGrid::StrokeEnded, this, &SpritePanel::StrokeEnded);
     grid_->installEventFilter(this);
     grid_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(grid_, &QWidget::customContextMenuRequested, this, &SpritePanel::ShowGridMenu);

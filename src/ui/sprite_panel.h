@@ -48,7 +48,10 @@ public:
     static const std::array<GridCommand, 10> kGridCommands;
 
 Q_SIGNALS:
-    void BlockClicked(int spriteIndex, int block);
+    // A stroke on the grid: pressed on a block, dragged over others, ended.
+    void BlockPressed(int spriteIndex, int block);
+    void BlockDragged(int spriteIndex, int block);
+    void StrokeEnded();
     // What a row box or the name box holds after a key the user typed.
     void RowEdited(int spriteIndex, int row, const QString& text);
     void NameEdited(int spriteIndex, const QString& text);

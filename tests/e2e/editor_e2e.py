@@ -147,9 +147,32 @@ try:
     second.answer("Save As", "key", "Return")
     edited = WORKED_EXAMPLE[:-33] + b"80h" + WORKED_EXAMPLE[-30:]  # Sprite4's top row
     wait_until("ship.eap saved again", lambda: read("ship.eap") == edited or repr(read("ship.eap")))
+    # The first editor has ship.eap open: a real second writer changed it. Reload (the default) shows the change, and
+    # Ctrl+Z gives the first editor's project back.
+    first.answer("Tilewright", "key", "Return")
+    run("xdotool", "windowraise", first.window, "windowfocus", "--sync", first.window)
+    first.expect("the reloaded file", drawn + [(block(3, 0), (255, 255, 255))] + [(ctl(480, 120, 135, 135, VIEW), YELLOW)])
+    run("xdotool", "key", "--clearmodifiers", "ctrl+z")
+    first.expect("the reload taken back", drawn + [(block(3, 0), BLUE)])
+    run("xdotool", "windowraise", second.window, "windowfocus", "--sync", second.window)
     second.menu("New Project", "New Project Creation", "key", "Return")
     second.expect("black blocks", [(p, BLACK) for p, _ in drawn])
-    second.menu("Load Project", "Open", "key", "--clearmodifiers", "ctrl+a", "type", f"{WORK}/ship.eap\r")
+    # A drag along the second row of Sprite #1 sets every block it passes over; Ctrl+Z takes the stroke back whole
+    (x0, y0), (x1, y1) = second.at(block(0, 8)), second.at(block(0, 15))
+    run("xdotool", "mousemove", x0, y0, "mousedown", 1, "mousemove", (x0 + x1) // 2, y0, "mousemove", x1, y1, "mouseup", 1)
+    stroke = [(block(0, i), (255, 255, 255)) for i in range(8, 16)]
+    second.expect("the stroke", stroke)
+    run("xdotool", "key", "--clearmodifiers", "ctrl+z")
+    second.expect("the stroke taken back", [(p, BLACK) for p, _ in stroke])
+    # Save after New offers ship.eap, the file last chosen: it is asked before it is replaced, and Cancel keeps it
+    second.click(block(0, 0))
+    run("xdotool", "key", "--clearmodifiers", "ctrl+s")
+    second.answer("Save As", "key", "Return")
+    second.answer("Save Project", "key", "Escape")
+    second.answer("File Error", "key", "Return")
+    assert read("ship.eap") == edited, "ship.eap was replaced without a question"
+    second.menu("Load Project", "Tilewright", "key", "Tab", "space")  # the unsaved click: Discard, after Save
+    second.answer("Open", "key", "--clearmodifiers", "ctrl+a", "type", f"{WORK}/ship.eap\r")
     second.expect("the loaded project", drawn + [(block(3, 0), (255, 255, 255))])
     second.menu("New Project", "New Project Creation", "key", "Return")
     second.menu("Create Binary", "Project error", "key", "Return")
