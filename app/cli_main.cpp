@@ -20,6 +20,7 @@
 #include "emulator/mame_launch.h"
 #include "exit_status.h"
 #include "lint/eap_lint.h"
+#include "project/latin1.h"
 #include "reason.h"
 #include "sheet/sheet_layout.h"
 #include "storage/storage.h"
@@ -46,7 +47,7 @@ int Usage(const QString& problem);
 // Says what went wrong with a file, as FILE:LINE: reason or FILE: reason.
 int Report(const QString& path, const tw::storage::Outcome& outcome)
 {
-    Err() << path << ":";
+    Err() << (outcome.File.isEmpty() ? path : outcome.File) << ":";
     if (outcome.Line > 0)
         Err() << outcome.Line << ":";
     Err() << " " << tw::app::AsReason(outcome.Reason) << "\n";
@@ -54,14 +55,17 @@ int Report(const QString& path, const tw::storage::Outcome& outcome)
     return kFailed;
 }
 
-// Loads a project file the way the editor's Load Project does, or says why
-// it cannot.
-bool Load(const QString& path, tw::SpriteProject& project)
+// Loads a project file the way the editor's Load Project does, with its side
+// file, or says why it cannot. A side file that cannot be used fails the
+// command: what a build makes would not be what the editor shows.
+bool Load(const QString& path, tw::SpriteProject& project, FileKind kind = FileKind::Project)
 {
-    const tw::storage::ReadOutcome read = tw::document::Read(path, FileKind::Project);
+    const tw::storage::ReadOutcome read = tw::document::Read(path, kind);
     if (!read.Ok)
         return Report(path, read), false;
-    tw::ApplyProjectRecord(project, read.Record, path.toStdString());
+    if (!read.SideProblem.Ok)
+        return Report(path, read.SideProblem), false;
+    tw::ApplyProjectRecord(project, read.Record, kind == FileKind::Project ? path.toStdString() : std::string());
     return true;
 }
 
@@ -97,7 +101,7 @@ QString Describe(const tw::SpriteProject& project)
     QString text = QStringLiteral("screen %1;").arg(color(project.ScreenBGndColor));
     for (int k = 0; k < tw::kSprites; ++k)
         text += QStringLiteral(" %1: %2%3")
-                    .arg(QString::fromStdString(project.Sprites[k].Name), color(project.SpriteFGndColor[k]),
+                    .arg(QString::fromStdString(tw::ShownChars(tw::Utf8ToLatin1(project.Sprites[k].Name))), color(project.SpriteFGndColor[k]),
                          k + 1 < tw::kSprites ? QStringLiteral(",") : QString());
     return text;
 }
@@ -108,7 +112,19 @@ struct Call {
     QStringList Files;
     std::optional<QString> Output; // -o
     std::optional<QString> Scale;  // --scale, as typed
+    std::optional<QString> Tv;     // --tv
+    std::optional<QString> Colours; // --colours
 };
+
+// The settings a side file holds, as check reports them.
+QString DescribeConsole(const tw::ConsoleSettings& console)
+{
+    QStringList lines;
+    for (const std::uint8_t height : console.SpriteLines)
+        lines << QString::number(height);
+    return QStringLiteral("TV %1; sprite lines %2")
+        .arg(console.Tv == tw::TvSystem::Pal ? QStringLiteral("PAL") : QStringLiteral("NTSC"), lines.join(QStringLiteral(", ")));
+}
 
 int Check(const Call& call)
 {
@@ -116,7 +132,45 @@ int Check(const Call& call)
     if (!Load(call.Files[0], project))
         return kFailed;
     Out() << call.Files[0] << ": " << Describe(project) << "\n";
+    if (const QString side = tw::document::Beside(call.Files[0], FileKind::SideFile); QFileInfo::exists(side))
+        Out() << side << ": " << DescribeConsole(project.Console) << "\n";
     return kOk;
+}
+
+// The console's screen as the project's test cartridge shows it, as a
+// picture: every console pixel a block of `--scale` rows, as wide as the TV
+// makes it.
+int Screen(const Call& call)
+{
+    if (!call.Output)
+        return Usage(QStringLiteral("screen needs -o OUT.png"));
+    int scale = tw::kDefaultScreenScale;
+    if (call.Scale) {
+        bool ok = false;
+        scale = call.Scale->toInt(&ok);
+        if (!ok || scale < 1 || scale > tw::kMaxScreenScale)
+            return Usage(QStringLiteral("--scale must be a whole number from 1 to %1 for screen").arg(tw::kMaxScreenScale));
+    }
+    static const QStringList kShapes{QStringLiteral("ntsc"), QStringLiteral("pal"), QStringLiteral("square")};
+    static const QStringList kModels{QStringLiteral("mame"), QStringLiteral("names")};
+    if (call.Tv && !kShapes.contains(*call.Tv))
+        return Usage(QStringLiteral("--tv must be ntsc, pal or square"));
+    if (call.Colours && !kModels.contains(*call.Colours))
+        return Usage(QStringLiteral("--colours must be mame or names"));
+    const tw::sheet::PictureCode* module = OpenPictureModule();
+    if (!module)
+        return kFailed;
+    const QString& file = call.Files[0];
+    const FileKind kind = tw::document::KindOf(file) == FileKind::CartridgeImage ? FileKind::CartridgeImage : FileKind::Project;
+    tw::SpriteProject project;
+    if (!Load(file, project, kind))
+        return kFailed;
+    const tw::PixelShape shape = call.Tv ? tw::PixelShape(kShapes.indexOf(*call.Tv)) : tw::TvShape(project.Console.Tv);
+    const tw::ColourModel model = call.Colours == QStringLiteral("names") ? tw::ColourModel::Names : tw::ColourModel::Mame;
+    const tw::storage::Outcome written =
+        module->WriteScreen(*call.Output, tw::RenderConsoleScreen(tw::ChipStateOf(project), model), {scale, shape},
+                            {file, QStringLiteral("picture"), tw::document::InfoOf(kind).ReadNoun});
+    return written.Ok ? kOk : Report(*call.Output, written);
 }
 
 // Writes the cartridge image of a project file, as the editor's Create Binary
@@ -281,6 +335,14 @@ const Command kCommands[] = {
          .arg(tw::sheet::kStackedWide)
          .arg(tw::sheet::kStackedHigh),
      Import},
+    {"screen", {"FILE.eap|FILE.bin -o OUT.png [--scale N] [--tv SHAPE] [--colours MODEL]", "one project file or image"},
+     QStringLiteral("draw the console's screen as the test cartridge shows\nit (%2 x %3 console pixels, N pixels a line, default\n"
+                    "%1; SHAPE ntsc, pal or square, default the project's TV;\nMODEL mame, the colours MAME shows, or names, the\n"
+                    "colours the editor names; default mame)")
+         .arg(tw::kDefaultScreenScale)
+         .arg(tw::kScreenWidth)
+         .arg(tw::kScreenLines),
+     Screen},
     {"run", {"FILE.eap|FILE.bin", "one project file or image"},
      QStringLiteral("write the image as bin does (or take FILE.bin), then\nstart MAME's arcadia driver on it in a window"), Run},
 };
@@ -398,12 +460,20 @@ int main(int argc, char* argv[])
     const QCommandLineOption outputOption({QStringLiteral("o"), QStringLiteral("output")},
                                           QStringLiteral("Image path for bin, sheet path for png, project path for import."), QStringLiteral("FILE"));
     const QCommandLineOption scaleOption(QStringLiteral("scale"),
-                                         QStringLiteral("Pixels per block for png (%1 to %2, default %3).")
+                                         QStringLiteral("Pixels per block for png (%1 to %2, default %3), per console line for "
+                                                        "screen (1 to %4, default %5).")
                                              .arg(tw::sheet::kMinScale)
                                              .arg(tw::sheet::kMaxScale)
-                                             .arg(tw::sheet::kDefaultScale),
+                                             .arg(tw::sheet::kDefaultScale)
+                                             .arg(tw::kMaxScreenScale)
+                                             .arg(tw::kDefaultScreenScale),
                                          QStringLiteral("N"));
-    parser.addOptions({outputOption, scaleOption});
+    const QCommandLineOption tvOption(QStringLiteral("tv"), QStringLiteral("The shape of a pixel for screen: ntsc, pal or square."),
+                                      QStringLiteral("SHAPE"));
+    const QCommandLineOption coloursOption(QStringLiteral("colours"),
+                                           QStringLiteral("The colours for screen: mame (as MAME shows them) or names."),
+                                           QStringLiteral("MODEL"));
+    parser.addOptions({outputOption, scaleOption, tvOption, coloursOption});
     parser.addPositionalArgument(QStringLiteral("command"), CommandNames(QStringLiteral(" or ")));
     parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("the command's files"), QStringLiteral("FILE..."));
 
@@ -422,13 +492,15 @@ int main(int argc, char* argv[])
     if (args.isEmpty())
         return Usage(QStringLiteral("no command given"));
     const Command* command = FindCommand(args.first());
-    for (const QCommandLineOption& option : {outputOption, scaleOption})
+    for (const QCommandLineOption& option : {outputOption, scaleOption, tvOption, coloursOption})
         if (parser.isSet(option) && !(command && command->Takes(Spelt(option))))
             return Usage(QStringLiteral("%1 goes with %2 only").arg(Spelt(option), CommandNames(QStringLiteral(" and "), Spelt(option))));
     if (!command)
         return Usage(QStringLiteral("unknown command '%1'").arg(args.first()));
-    const Call call{args.mid(1), parser.isSet(outputOption) ? std::optional(parser.value(outputOption)) : std::nullopt,
-                    parser.isSet(scaleOption) ? std::optional(parser.value(scaleOption)) : std::nullopt};
+    const auto value = [&](const QCommandLineOption& option) {
+        return parser.isSet(option) ? std::optional(parser.value(option)) : std::nullopt;
+    };
+    const Call call{args.mid(1), value(outputOption), value(scaleOption), value(tvOption), value(coloursOption)};
     if (call.Files.size() != command->FileCount())
         return Usage(QStringLiteral("%1 takes %2").arg(QLatin1String(command->Name), QLatin1String(command->Arguments.InWords)));
     return command->Handler(call);

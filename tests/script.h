@@ -16,7 +16,8 @@
 //   (the next answer to Save's question before it replaces a file, or to the
 //   question about a change on disk) | outside FILE SOURCE (another program
 //   writes SOURCE over FILE; waits for the question about it) | drag K I J
-//   (pressed on block I of sprite K, dragged to J, released) (window only)
+//   (pressed on block I of sprite K, dragged to J, released) (window only) |
+//   lines K 16|8 | tv NTSC|PAL (the console settings, in the Console View)
 //   expect, then the 13 lines of what the project shows
 //
 // K is the sprite number 1 to 4, I a block 0 to 63; FILE is relative to the
@@ -24,6 +25,7 @@
 
 #include <array>
 
+#include "model/console_settings.h"
 #include "support.h"
 
 namespace tw::test {
@@ -63,6 +65,7 @@ struct Shown {
     };
     std::array<Sprite, 4> Sprites;
     std::array<QString, 8> View;
+    QString Console; // the TV and the four sprites' heights
 
     QStringList Lines() const
     {
@@ -74,16 +77,25 @@ struct Shown {
                   << QStringLiteral("sprite %1 rows ").arg(k + 1) + QStringList(s.Rows.begin(), s.Rows.end()).join(' ')
                   << QStringLiteral("sprite %1 blocks ").arg(k + 1) + QStringList(s.Blocks.begin(), s.Blocks.end()).join(' ');
         }
-        return lines << "view " + QStringList(View.begin(), View.end()).join(' ');
+        return lines << "view " + QStringList(View.begin(), View.end()).join(' ') << "console " + Console;
     }
     static QString Key(const QString& line) { return line.section(' ', 0, line.startsWith("sprite ") ? 2 : 0); }
 };
+
+// The console settings as a script's "console" line shows them.
+inline QString ConsoleShown(const ConsoleSettings& console)
+{
+    QString shown = console.Tv == TvSystem::Pal ? QStringLiteral("PAL") : QStringLiteral("NTSC");
+    for (const std::uint8_t lines : console.SpriteLines)
+        shown += u' ' + QString::number(lines);
+    return shown;
+}
 
 // The commands of the tables, for both runners; "model only" ones are those
 // no control can do.
 inline const QByteArrayList kCommands{"pick", "color", "screen", "clear", "view", "click", "name", "draw", "new", "load",
                                       "save", "image", "row", "key", "menu", "rows", "paint", "press", "answer", "file",
-                                      "open", "focus", "exit", "close", "drop", "reply", "outside", "drag", "expect"};
+                                      "open", "focus", "exit", "close", "drop", "reply", "outside", "drag", "lines", "tv", "expect"};
 
 class Driver {
 public:
@@ -138,6 +150,9 @@ inline void RunScript(Driver& driver, const Case& script, const std::function<vo
         if (copied) {
             QFile::remove(scratch);
             QVERIFY(QFile::copy(Source(QString::fromUtf8(w[1])), scratch) || w[0] == "file");
+            // and its side file, when it has one
+            QFile::remove(scratch + ".asm");
+            QFile::copy(Source(QString::fromUtf8(w[1]) + ".asm"), scratch + ".asm");
         }
         if (copied || w[0] == "save" || w[0] == "outside")
             w[1] = scratch.toUtf8();

@@ -57,6 +57,8 @@ public:
             {"rows", [&] { for (int r = 0; r < 8; ++r) p.Sprites[k].HexRows[r] = w[2 + r] == "-" ? "" : w[2 + r].toStdString(); }},
             {"paint", [&] { p.Sprites[k].Blocks[w[2].toInt()] = w[3] == "?" ? 0x123456 : kColours[QByteArray(".BRMGCYW").indexOf(w[3])].Number; }},
             {"press", [&] { w[1] == "Ctrl+Z" ? D.Undo() : D.Redo(); }},
+            {"lines", [&] { D.SetSpriteLines(k, w[2].toInt()); }},
+            {"tv", [&] { D.SetTv(w[1] == "PAL" ? TvSystem::Pal : TvSystem::Ntsc); }},
             {"key", [&] { key < 8 ? D.TransformSprite(k, kTransforms[key]) : key == 8 ? void(Clip = D.Project().CopySprite(k)) : D.PasteSprite(k, Clip); }},
         };
         const QByteArray c = w[0] == "menu" ? "key" : w[0];
@@ -73,7 +75,7 @@ public:
         const auto letter = [](ColorNumber n) { return Letter(quint32(n), false); };
         const auto code = [&](int c) { return QString::number(P.ColorSchemes[c].ColorCode); };
         Shown s{P.ScreenBGndColor, P.SelectedColor, code(P.ScreenBGndColor), letter(P.ScreenValue()),
-                QString::fromStdString(P.ProjectFileTitle()), D.IsModified(), {}, {}};
+                QString::fromStdString(P.ProjectFileTitle()), D.IsModified(), {}, {}, ConsoleShown(P.Console)};
         for (int k = 0; k < kSprites; ++k) {
             const SpriteState& sprite = P.Sprites[k];
             s.Sprites[k] = {P.SpriteFGndColor[k], letter(P.ForegroundValue(k)), code(P.SpriteFGndColor[k]),

@@ -2,6 +2,7 @@
 // widgets, read back off the screen; and what only the window can get wrong.
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
@@ -17,6 +18,7 @@
 #include <QStyleFactory>
 
 #include "script.h"
+#include "ui/console_view.h"
 #include "ui/editor_startup.h"
 #include "ui/sprite_clipboard.h"
 #include "ui/titled_frame.h"
@@ -107,13 +109,19 @@ public:
             if (QApplication::sendEvent(&E.Window, &enter), enter.isAccepted())
                 QApplication::sendEvent(&E.Window, &drop);
             QCoreApplication::processEvents();
+        } else if (c == "lines" || c == "tv") { // chosen in the Console View, by the keys of its box
+            QTest::keyClick(&E.Window, Qt::Key_F6);
+            auto* box = E.Find<QComboBox>(c == "tv" ? QStringLiteral("consoleTv") : Indexed("consoleLines", k));
+            const int wanted = (c == "tv" ? w[1] == "PAL" : w[2] == "8") ? 1 : 0;
+            box->setFocus();
+            QTest::keyClick(box, wanted > box->currentIndex() ? Qt::Key_Down : Qt::Key_Up);
         } else if (c == "reply") {
             static const QHash<QByteArray, Dialogs::Answer> kReplies{{"Replace", Dialogs::Answer::Replace}, {"Cancel", Dialogs::Answer::Cancel},
                                                                      {"Reload", Dialogs::Answer::Reload}, {"Keep", Dialogs::Answer::Keep}};
             E.Script.Replies << kReplies.value(w[1]);
         } else if (c == "outside") { // the file is written by now: the editor is to notice it
             const auto asked = [&] { return !E.Script.Messages.isEmpty() && E.Script.Messages.last().Choice == Dialogs::Buttons::ReloadKeep; };
-            QTest::qWaitFor(asked, 10000); // the next line says whether it was
+            (void)QTest::qWaitFor(asked, 10000); // the next line says whether it was
         } else if (c == "drag") {
             QWidget* grid = E.Find(QStringLiteral("picSpriteBlock%1").arg(k));
             const QPoint from = BlockCentre(w[2].toInt()), to = BlockCentre(w[3].toInt());
@@ -150,8 +158,15 @@ public:
         const QString caption = E.Find<QGroupBox>(QStringLiteral("fmeSpriteGen"))->title();
         const QRegularExpressionMatch named = QRegularExpression(QStringLiteral("^Sprite Design \\[Project: (.*)\\]$")).match(caption);
         const QString file = !named.hasMatch() ? caption : named.captured(1) == "(None)" ? QString() : named.captured(1);
+        // The console settings as the Console View shows them, once it is open.
+        QString console = ConsoleShown(p.Console);
+        if (const auto* tv = E.Window.findChild<QComboBox*>(QStringLiteral("consoleTv"))) {
+            console = tv->currentIndex() == 1 ? QStringLiteral("PAL") : QStringLiteral("NTSC");
+            for (int k = 0; k < kSprites; ++k)
+                console += E.Find<QComboBox>(Indexed("consoleLines", k))->currentIndex() == 1 ? QStringLiteral(" 8") : QStringLiteral(" 16");
+        }
         Shown s{p.ScreenBGndColor, -1, text(QStringLiteral("lblBackGroundValue")), Letter(view.pixel(2, 2), true),
-                file, E.Window.isWindowModified(), {}, {}};
+                file, E.Window.isWindowModified(), {}, {}, console};
         for (int code = 0; code < 8; ++code)
             if (E.Find<QRadioButton>(Indexed("optColor", code))->isChecked())
                 s.Selected = code;
@@ -169,6 +184,15 @@ public:
         return s;
     }
 };
+
+// Makes the window the one that takes the keys.
+// The offscreen platform leaves the first window active, and a window
+// whose parent is active counts as active itself: it is made so here.
+void Activate(QWidget* window)
+{
+    QApplication::setActiveWindow(window);
+    QCOMPARE(QApplication::activeWindow(), window);
+}
 
 // Runs `act` on the modal dialog once it is up.
 void WhenModal(std::function<void(QWidget*)> act)
@@ -201,7 +225,7 @@ private Q_SLOTS:
         for (const Case& c : Cases("scripts.txt"))
             if (c.Name == "every undoable operation")
                 RunScript(w, c, [&] { project() == states.last() ? void() : states.append(project()); });
-        QCOMPARE(states.size(), 21); // 20 steps: picking a colour and Copy are none
+        QCOMPARE(states.size(), 23); // 22 steps: picking a colour and Copy are none
         const auto press = [&](const char* key) { QVERIFY(w.Do({"press", key}, {})); };
         const qsizetype last = states.size() - 1;
         for (qsizetype n = 1; n <= 2 * last; ++n) { // back to the start, then forward to the end again
@@ -432,6 +456,60 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(e.Script.Messages.size(), 3, 30000);
         QVERIFY2(e.Script.Last().contains("missing cannot be started: no such file or directory; MAME comes in the Debian package mame"),
                  qPrintable(e.Script.Last()));
+    }
+
+    // F6 shows the console's picture, which follows every edit at once (no
+    // event processed between), the undo, the settings and a load; Escape
+    // closes it, and its zoom and colours are there again when it reopens.
+    void consoleView()
+    {
+        Editor e;
+        QTest::keyClick(&e.Window, Qt::Key_F6);
+        auto* view = e.Window.findChild<ui::ConsoleView*>();
+        QVERIFY(view && view->isVisible());
+        QCOMPARE(view->windowTitle(), QStringLiteral("Console View"));
+        // Sprite 1's top left pixel, row 0 of 16 lines: (53, 112) and (53, 113), at zoom 2 on an NTSC TV.
+        const auto pixel = [&](int x, int line) {
+            const ScreenScale scale{view->Zoom(), PixelShape::Ntsc};
+            return view->Picture().pixelColor(scale.ColumnStart(x), line * view->Zoom());
+        };
+        const QColor white(255, 255, 255), black(0, 0, 0), blue(0, 0, 255); // MAME's screen code 0 and White's code 7
+        QCOMPARE(pixel(53, 112), white);
+        QTest::mouseClick(e.Find(QStringLiteral("picSpriteBlock0")), Qt::LeftButton, {}, BlockCentre(0));
+        QCOMPARE(pixel(53, 112), black);
+        QCOMPARE(pixel(53, 113), black);
+        auto* lines = e.Find<QComboBox>(Indexed("consoleLines", 0));
+        lines->setFocus();
+        QTest::keyClick(lines, Qt::Key_Down);
+        QVERIFY(e.Project().Console.SpriteLines[0] == kShortLines && pixel(53, 112) == black && pixel(53, 113) == white);
+        QVERIFY(view->ChipBytes().contains(QStringLiteral("19FB=BF"))); // 8 lines: bit 7; White and White
+        auto* colours = e.Find<QComboBox>(QStringLiteral("consoleColours"));
+        colours->setFocus();
+        QTest::keyClick(colours, Qt::Key_Down);
+        QVERIFY(pixel(53, 112) == white && pixel(0, 0) == black); // as named: White on Black
+        Activate(view);
+        QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier); // the project's undo, from this window too
+        QCOMPARE(e.Project().Console.SpriteLines[0], kTallLines);
+        Activate(&e.Window);
+        QCOMPARE(pixel(53, 113), white);
+        QTest::keyClick(&e.Window, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(pixel(53, 112), black);
+        const int width = view->Picture().width();
+        Activate(view);
+        QTest::keyClick(view, Qt::Key_Plus, Qt::ControlModifier);
+        QTest::keyClick(view, Qt::Key_Plus, Qt::ControlModifier);
+        QCOMPARE(view->Zoom(), 4);
+        QCOMPARE(view->Picture().width(), (ScreenScale{4, PixelShape::Ntsc}.Width()));
+        QVERIFY(view->Picture().width() > width);
+        e.Script.Files << Source("tests/data/side/pal.eap");
+        e.Menu("mnuFileLoadProject");
+        QCOMPARE(view->windowTitle(), QStringLiteral("pal.eap - Console View"));
+        QCOMPARE(view->Picture().width(), (ScreenScale{4, PixelShape::Pal}.Width()));
+        QCOMPARE(pixel(0, 0), blue); // Blue, as named
+        QTest::keyClick(view, Qt::Key_Escape);
+        QVERIFY(!view->isVisible());
+        QTest::keyClick(&e.Window, Qt::Key_F6);
+        QVERIFY(view->isVisible() && view->Zoom() == 4);
     }
 
     // What typing, stray clicks and cancelled dialogs must not change.

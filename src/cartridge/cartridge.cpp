@@ -22,38 +22,62 @@ std::uint8_t TemplateByte(std::size_t offset)
 std::string Offset(std::size_t offset) { return "0x" + RowText(static_cast<std::uint8_t>(offset)); }
 
 // The largest byte a project can give `offset` of its image; the template's
-// own byte is the only one for the program's other bytes.
+// own byte is the only one for the program's other bytes. A pair byte takes
+// any value: two colour codes and two size bits.
 std::optional<std::uint8_t> LargestColorByte(std::size_t offset)
 {
     if (offset == kSprite12ColorOffset || offset == kSprite34ColorOffset)
-        return kMaxPairColorByte;
+        return 0xFF;
     if (offset == kScreenColorOffset)
         return kMaxScreenColorByte;
     return std::nullopt;
 }
 
+// Where the program's LODI operands for the position bytes stand, in the
+// order of the registers they go to, 0x18F0 to 0x18F7.
+constexpr std::array<std::size_t, 8> kPositionOperands{0x32, 0x2D, 0x3C, 0x37, 0x46, 0x41, 0x50, 0x4B};
+
 } // namespace
+
+std::uint8_t PairByte(std::uint8_t first, std::uint8_t second, std::uint8_t firstLines, std::uint8_t secondLines)
+{
+    return static_cast<std::uint8_t>((firstLines == kShortLines ? 0x80 : 0) | (secondLines == kShortLines ? 0x40 : 0) |
+                                     (first & 7) << 3 | (second & 7));
+}
+
+ChipState ChipStateOf(const SpriteProject& project)
+{
+    ChipState chip;
+    chip.Screen = project.ScreenBGndColor;
+    const auto& fg = project.SpriteFGndColor;
+    const auto& lines = project.Console.SpriteLines;
+    for (int pair = 0; pair < 2; ++pair)
+        chip.Pairs[pair] = PairByte(fg[2 * pair], fg[2 * pair + 1], lines[2 * pair], lines[2 * pair + 1]);
+    for (std::size_t i = 0; i < kPositionOperands.size(); ++i)
+        chip.Positions[i] = TemplateByte(kPositionOperands[i]);
+    for (int k = 0; k < kSprites; ++k)
+        for (int r = 0; r < kRows; ++r)
+            chip.Shapes[kRows * k + r] = RowTextValue(project.Sprites[k].HexRows[r]);
+    return chip;
+}
 
 CartridgeImage BuildCartridgeImage(const SpriteProject& project)
 {
+    const ChipState chip = ChipStateOf(project);
     CartridgeImage image{};
-    const auto& fg = project.SpriteFGndColor;
     for (std::size_t offset = 0; offset < kTemplateBytes; ++offset) {
         std::uint8_t byte;
         if (offset == kSprite12ColorOffset)
-            byte = static_cast<std::uint8_t>(fg[0] * 8 | fg[1]);
+            byte = chip.Pairs[0];
         else if (offset == kSprite34ColorOffset)
-            byte = static_cast<std::uint8_t>(fg[2] * 8 | fg[3]);
+            byte = chip.Pairs[1];
         else if (offset == kScreenColorOffset)
-            byte = project.ScreenBGndColor;
+            byte = chip.Screen;
         else
             byte = TemplateByte(offset);
         image[offset] = byte;
     }
-    std::size_t offset = kRowDataOffset;
-    for (int k = 0; k < kSprites; ++k)
-        for (int r = 0; r < kRows; ++r)
-            image[offset++] = RowTextValue(project.Sprites[k].HexRows[r]);
+    std::copy(chip.Shapes.begin(), chip.Shapes.end(), image.begin() + kRowDataOffset);
     return image;
 }
 
@@ -90,7 +114,8 @@ ImageReadResult ReadCartridgeImage(std::string_view bytes)
     for (int k = 0; k < kSprites; ++k) {
         SpriteRecord& sprite = record.Sprites[k];
         sprite.Name = SpriteProject::DefaultName(k);
-        sprite.FGndColor = static_cast<std::uint8_t>(k % 2 ? pairs[k / 2] & 7 : pairs[k / 2] >> 3);
+        sprite.FGndColor = SpriteColorOf(pairs[k / 2], k % 2);
+        record.Console.SpriteLines[k] = SpriteLinesOf(pairs[k / 2], k % 2);
         for (int r = 0; r < kRows; ++r)
             sprite.HexRows[r] = RowText(at(kRowDataOffset + kRows * k + r));
     }

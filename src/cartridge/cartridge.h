@@ -26,13 +26,39 @@ inline constexpr std::size_t kRowDataOffset = 0x65;
 
 using CartridgeImage = std::array<std::uint8_t, kImageBytes>;
 
+// The chip's registers that the test cartridge's program writes, as it
+// leaves them: what the console shows.
+struct ChipState {
+    std::uint8_t Screen = 0;                // 0x19F9: the screen colour code
+    std::array<std::uint8_t, 2> Pairs{};    // 0x19FB (sprites 1 and 2), 0x19FA (3 and 4)
+    std::array<std::uint8_t, 8> Positions{}; // 0x18F0 to 0x18F7: sprite k's vertical byte, then its horizontal one
+    std::array<std::uint8_t, 32> Shapes{};   // 0x1980 to 0x199F: sprite k's rows at 8k
+    friend bool operator==(const ChipState&, const ChipState&) = default;
+};
+inline constexpr std::uint16_t kScreenRegister = 0x19F9;
+inline constexpr std::array<std::uint16_t, 2> kPairRegisters{0x19FB, 0x19FA};
+inline constexpr std::uint16_t kPositionRegisters = 0x18F0;
+inline constexpr std::uint16_t kShapeRegisters = 0x1980;
+
+// A pair byte: the first sprite's colour in bits 5-3 and size bit 7, the
+// second's in bits 2-0 and size bit 6; a set size bit makes a sprite 8
+// lines tall, a clear one 16, each row drawn twice.
+std::uint8_t PairByte(std::uint8_t first, std::uint8_t second, std::uint8_t firstLines, std::uint8_t secondLines);
+inline constexpr std::uint8_t SpriteColorOf(std::uint8_t pair, bool second) { return second ? pair & 7 : (pair >> 3) & 7; }
+inline constexpr std::uint8_t SpriteLinesOf(std::uint8_t pair, bool second)
+{
+    return (pair & (second ? 0x40 : 0x80)) ? kShortLines : kTallLines;
+}
+
+// What the project's test cartridge leaves in the chip.
+ChipState ChipStateOf(const SpriteProject& project);
+
 // The test cartridge for the project as shown: template, the three colour
-// bytes, then the 32 row bytes taken from the row texts (not the blocks).
+// bytes (with the sprites' size bits), then the 32 row bytes taken from the
+// row texts (not the blocks).
 CartridgeImage BuildCartridgeImage(const SpriteProject& project);
 
-// The largest colour byte of two sprites (two codes of 0 to 7) and of the
-// screen: what a project can put at the three colour offsets.
-inline constexpr std::uint8_t kMaxPairColorByte = 0x3F;
+// The largest screen colour byte: what codes 0 to 7 give.
 inline constexpr std::uint8_t kMaxScreenColorByte = 7;
 
 struct ImageReadResult {
@@ -41,10 +67,10 @@ struct ImageReadResult {
 };
 
 // Reads a test cartridge image back into the project it shows: the screen
-// colour, the four sprites' colours and row bytes, and the names of a new
-// project. Only what BuildCartridgeImage can write is taken, so that the
+// colour, the four sprites' colours, sizes and row bytes, and the names of a
+// new project. Only what BuildCartridgeImage can write is taken, so that the
 // record builds the same bytes again: 133 bytes, the template's program, and
-// colour bytes that codes 0 to 7 give.
+// a screen colour byte that codes 0 to 7 give.
 ImageReadResult ReadCartridgeImage(std::string_view bytes);
 
 } // namespace tw

@@ -6,12 +6,13 @@
 #include <array>
 #include <filesystem>
 
+#include "project/side_file.h"
 #include "storage/cartridge_file.h"
 
 namespace tw::document {
 namespace {
 
-const std::array<FileKindInfo, 3> kKinds{{
+const std::array<FileKindInfo, 4> kKinds{{
     {FileKind::Project, QStringLiteral("project"), QStringLiteral("project"), {QStringLiteral("eap")},
      QStringLiteral("Emerson Arcadia Project (*.eap)")},
     {FileKind::CartridgeImage, QStringLiteral("image"), QStringLiteral("image"), {QStringLiteral("bin")},
@@ -23,6 +24,7 @@ const std::array<FileKindInfo, 3> kKinds{{
       QStringLiteral("ppm"), QStringLiteral("jpg"), QStringLiteral("jpeg"), QStringLiteral("ico"), QStringLiteral("cur"),
       QStringLiteral("xbm"), QStringLiteral("xpm")},
      QString()},
+    {FileKind::SideFile, QStringLiteral("side file"), QStringLiteral("side file"), {QStringLiteral("eap.asm")}, QString()},
 }};
 
 storage::ReadOutcome Refused(const QString& reason)
@@ -44,11 +46,16 @@ const FileKindInfo& InfoOf(FileKind kind)
 
 std::optional<FileKind> NamedKind(const QString& path)
 {
-    const QString suffix = QFileInfo(path).suffix().toLower();
+    // The longest suffix that fits: a side file's name ends in a project
+    // file's suffix and one more.
+    const QString name = QFileInfo(path).fileName();
+    std::optional<FileKind> kind;
+    qsizetype longest = 0;
     for (const FileKindInfo& info : kKinds)
-        if (info.Suffixes.contains(suffix))
-            return info.Kind;
-    return std::nullopt;
+        for (const QString& suffix : info.Suffixes)
+            if (suffix.size() > longest && name.size() > suffix.size() + 1 && name.endsWith(u'.' + suffix, Qt::CaseInsensitive))
+                kind = info.Kind, longest = suffix.size();
+    return kind;
 }
 
 FileKind KindOf(const QString& path) { return NamedKind(path).value_or(FileKind::Project); }
@@ -63,8 +70,37 @@ QString Beside(const QString& path, FileKind kind)
 
 QString ProjectFileFor(const QString& path)
 {
-    return KindOf(path) == FileKind::Project ? path : Beside(path, FileKind::Project);
+    switch (KindOf(path)) {
+    case FileKind::Project: return path;
+    case FileKind::SideFile: return path.chopped(QFileInfo(path).suffix().size() + 1); // ship.eap.asm: ship.eap
+    default: return Beside(path, FileKind::Project);
+    }
 }
+
+namespace {
+
+// Reads the side file of a project file into `read`, when there is one; one
+// that cannot be used does not stop the project file from opening.
+void ReadSide(const QString& projectFile, storage::ReadOutcome& read)
+{
+    const QString path = Beside(projectFile, FileKind::SideFile);
+    if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink())
+        return;
+    const storage::BytesOutcome file = storage::ReadRegularFile(path, storage::kMaxProjectFileBytes);
+    read.SideBytes = file.Bytes;
+    if (!file.Ok) {
+        read.SideProblem = {false, file.Reason, 0, path};
+        return;
+    }
+    const std::optional<LoadError> error =
+        ReadSideFile(std::string_view(file.Bytes.constData(), std::size_t(file.Bytes.size())), read.Record);
+    if (error) {
+        read.Record.Console = {}; // all of it or nothing, as for a project file
+        read.SideProblem = {false, QString::fromStdString(error->Reason), error->Line, path};
+    }
+}
+
+} // namespace
 
 storage::ReadOutcome Read(const QString& path, FileKind kind, const sheet::PictureCode* pictures)
 {
@@ -74,8 +110,12 @@ storage::ReadOutcome Read(const QString& path, FileKind kind, const sheet::Pictu
         storage::ReadOutcome read = storage::ReadProject(file);
         static_cast<storage::Outcome&>(read) = storage::ExplainUnreadableProject(path, read);
         read.FileBytes = file.Bytes;
+        if (read.Ok)
+            ReadSide(path, read);
         return read;
     }
+    case FileKind::SideFile:
+        return Read(ProjectFileFor(path), FileKind::Project, pictures);
     case FileKind::CartridgeImage:
         return storage::ReadCartridgeFile(path);
     case FileKind::Picture:
@@ -89,8 +129,17 @@ storage::Outcome Write(const QString& path, FileKind kind, const SpriteProject& 
 {
     const storage::MadeFrom from{source.Path, InfoOf(kind).WrittenNoun, InfoOf(source.Kind).ReadNoun};
     switch (kind) {
-    case FileKind::Project:
-        return storage::SaveProject(path, project, from);
+    case FileKind::Project: {
+        storage::Outcome saved = storage::SaveProject(path, project, from);
+        const QString side = Beside(path, FileKind::SideFile);
+        if (saved.Ok && (NeedsSideFile(project) || QFileInfo::exists(side) || QFileInfo(side).isSymLink())) {
+            saved = storage::WriteFileAtomically(side, QByteArray::fromStdString(SideFileBytes(project)));
+            saved.File = saved.Ok ? QString() : side;
+        }
+        return saved;
+    }
+    case FileKind::SideFile:
+        return Write(ProjectFileFor(path), FileKind::Project, project, source, pictures, scale);
     case FileKind::CartridgeImage:
         return storage::WriteCartridgeImage(path, project, from);
     case FileKind::Picture:

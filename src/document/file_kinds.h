@@ -18,7 +18,9 @@
 
 namespace tw::document {
 
-enum class FileKind { Project, CartridgeImage, Picture };
+// A side file (NAME.eap.asm) holds what the project file beside it cannot;
+// opening one opens that project file.
+enum class FileKind { Project, CartridgeImage, Picture, SideFile };
 
 struct FileKindInfo {
     FileKind Kind;
@@ -46,7 +48,7 @@ FileKind KindOf(const QString& path);
 QString Beside(const QString& path, FileKind kind);
 
 // What Save offers for a project opened from `path`: a project file itself,
-// NAME.eap beside an image or a picture.
+// NAME.eap beside an image or a picture, the project file of a side file.
 QString ProjectFileFor(const QString& path);
 
 // Reads a file as a file of `kind` into the record it holds; nothing is put
@@ -62,7 +64,9 @@ struct Source {
 
 // Writes `project` to `path` as a file of `kind` (a picture as a sheet at
 // `scale`), replacing `path` only once all of it is written and never when it
-// is `source`.
+// is `source`. A project file gets its side file too, when its settings
+// differ from the defaults or one is there already (the outcome's File names
+// the side file when that is what could not be written).
 storage::Outcome Write(const QString& path, FileKind kind, const SpriteProject& project, const Source& source = {},
                        const sheet::PictureCode* pictures = nullptr, int scale = sheet::kDefaultScale);
 

@@ -14,6 +14,7 @@
 #include "model/row_encoding.h"
 #include "project/eap_writer.h"
 #include "project/latin1.h"
+#include "project/side_file.h"
 #include "sheet/sprite_sheet.h"
 
 namespace tw::document {
@@ -49,7 +50,7 @@ QString AbsolutePath(const QString& path) { return QDir::cleanPath(QFileInfo(pat
 struct ProjectDocument::Saved {
     SpriteProject Project;
     SpriteProject InFile;
-    QByteArray FileBytes;
+    DiskState Disk;
     // New Project and Open give back the project before them whole: its
     // file, what the file held and the colour picked. An edit's step leaves
     // those as they are now (a Save in between stays in force).
@@ -100,7 +101,7 @@ private:
         }
         if (whole_->WithFile) {
             std::swap(document_.saved_, whole_->InFile);
-            std::swap(document_.fileBytes_, whole_->FileBytes);
+            std::swap(document_.disk_, whole_->Disk);
         } else {
             whole_->Project.ProjectFileName = project.ProjectFileName;
             whole_->Project.ImportedFileName = project.ImportedFileName;
@@ -160,13 +161,13 @@ void ProjectDocument::EditProject(Edit edit)
     Announce(kAllProject);
 }
 
-void ProjectDocument::Replace(SpriteProject next, SpriteProject inFile, QByteArray fileBytes)
+void ProjectDocument::Replace(SpriteProject next, SpriteProject inFile, DiskState disk)
 {
     EndRun();
-    if (next == project_ && inFile == saved_ && fileBytes == fileBytes_)
+    if (next == project_ && inFile == saved_ && disk == disk_)
         return;
     Saved before{std::exchange(project_, std::move(next)), std::exchange(saved_, std::move(inFile)),
-                 std::exchange(fileBytes_, std::move(fileBytes)), true};
+                 std::exchange(disk_, std::move(disk)), true};
     history_->push(new Step(*this, std::move(before)));
     WatchFile();
     Announce(kAllProject);
@@ -174,7 +175,7 @@ void ProjectDocument::Replace(SpriteProject next, SpriteProject inFile, QByteArr
 
 void ProjectDocument::Announce(Parts parts)
 {
-    const bool modified = !SameProjectFile(project_, saved_);
+    const bool modified = !SameProjectFile(project_, saved_) || !SameSideFile(project_, saved_);
     if (modified != modified_) {
         modified_ = modified;
         parts |= Part::Modified;
@@ -312,7 +313,7 @@ Outcome ProjectDocument::Open(const QString& path)
     if (!read.Ok)
         return FileError(read, file);
     SpriteProject next = project_;
-    if (kind != FileKind::Project) {
+    if (kind != FileKind::Project && kind != FileKind::SideFile) {
         // An image's or a picture's sprites are a new project, saved nowhere
         // yet; Save offers the project file beside what they were read from.
         ApplyProjectRecord(next, read.Record, {});
@@ -320,14 +321,28 @@ Outcome ProjectDocument::Open(const QString& path)
         Replace(std::move(next), EmptyProject(), {});
         return {};
     }
-    ApplyProjectRecord(next, read.Record, file.toStdString());
+    const QString projectFile = ProjectFileFor(file);
+    ApplyProjectRecord(next, read.Record, projectFile.toStdString());
     next.ImportedFileName.clear();
     SpriteProject inFile = next;
-    Replace(std::move(next), std::move(inFile), read.FileBytes);
-    return {};
+    Replace(std::move(next), std::move(inFile), {read.FileBytes, read.SideBytes, !read.SideProblem.Ok});
+    // The project file opens without the settings its side file could not give.
+    Outcome opened;
+    opened.Warning = read.SideProblem;
+    return opened;
 }
 
 Outcome ProjectDocument::Reload() { return Open(FileName()); }
+
+void ProjectDocument::SetSpriteLines(int k, int lines)
+{
+    EditProject([&](SpriteProject& p) { p.Console.SpriteLines.at(k) = std::uint8_t(lines == kShortLines ? kShortLines : kTallLines); });
+}
+
+void ProjectDocument::SetTv(TvSystem tv)
+{
+    EditProject([&](SpriteProject& p) { p.Console.Tv = tv; });
+}
 
 QString ProjectDocument::OfferedFileName() const
 {
@@ -345,30 +360,41 @@ bool ProjectDocument::IsProjectFile(const QString& file) const
                                           : AbsolutePath(FileName()) == AbsolutePath(file);
 }
 
+QString ProjectDocument::SideFileName() const { return FileName().isEmpty() ? QString() : Beside(FileName(), FileKind::SideFile); }
+
 bool ProjectDocument::FileChanged() const
 {
-    // Gone, or unreadable, it holds nothing a save would lose.
-    const storage::BytesOutcome now = storage::ReadRegularFile(FileName(), storage::kMaxProjectFileBytes);
-    return now.Ok && (now.Truncated || now.Bytes != fileBytes_);
+    // A file gone, or unreadable, holds nothing a save would lose.
+    const auto differs = [](const QString& file, const std::optional<QByteArray>& known) {
+        const storage::BytesOutcome now = storage::ReadRegularFile(file, storage::kMaxProjectFileBytes);
+        return now.Ok && (now.Truncated || now.Bytes != known);
+    };
+    return differs(FileName(), disk_.Project) || differs(SideFileName(), disk_.Side);
 }
 
 Outcome ProjectDocument::Save(const QString& path, Replacing replacing)
 {
     EndRun();
     const QString file = AbsolutePath(path);
+    const QString side = Beside(file, FileKind::SideFile);
+    const bool sideThere = QFileInfo::exists(side) || QFileInfo(side).isSymLink();
     if (replacing == Replacing::AskFirst) {
         if (!IsProjectFile(file) && (QFileInfo::exists(file) || QFileInfo(file).isSymLink()))
             return {Outcome::Kind::AskReplace, {}, file};
         if (IsProjectFile(file) && FileChanged())
             return {Outcome::Kind::AskReplaceChanged, {}, file};
+        if (IsProjectFile(file) && disk_.SideUnreadable && sideThere)
+            return {Outcome::Kind::AskReplaceSideFile, {}, side};
     }
-    const std::string bytes = ProjectFileBytes(project_);
     const storage::Outcome saved = Write(file, FileKind::Project, project_);
     if (!saved.Ok)
-        return FileError(saved, file);
+        return FileError(saved, saved.File.isEmpty() ? file : saved.File);
     project_.ProjectFileName = file.toStdString();
     saved_ = project_;
-    fileBytes_ = QByteArray::fromStdString(bytes);
+    // What Write wrote: the side file too when it was needed or there.
+    disk_ = {QByteArray::fromStdString(ProjectFileBytes(project_)),
+             NeedsSideFile(project_) || sideThere ? std::optional(QByteArray::fromStdString(SideFileBytes(project_))) : std::nullopt,
+             false};
     WatchFile();
     Announce(Part::File);
     return {};
@@ -378,23 +404,27 @@ void ProjectDocument::WatchFile()
 {
     if (!watcher_->files().isEmpty())
         watcher_->removePaths(watcher_->files());
-    toldBytes_.clear();
+    told_ = {};
     if (!project_.ProjectFileName.empty())
-        watcher_->addPath(FileName());
+        watcher_->addPaths({FileName(), SideFileName()}); // a side file made later goes unwatched until the next save
 }
 
 void ProjectDocument::FileEvent(const QString& file)
 {
     // A file replaced by a rename is watched no more: the new one is.
     watcher_->removePath(file);
-    if (file != FileName())
+    if (file != FileName() && file != SideFileName())
         return;
     watcher_->addPath(file);
-    const storage::BytesOutcome now = storage::ReadRegularFile(file, storage::kMaxProjectFileBytes);
-    if (!now.Ok || (!now.Truncated && now.Bytes == fileBytes_) || now.Bytes == toldBytes_)
+    const auto bytes = [](const QString& path) {
+        const storage::BytesOutcome now = storage::ReadRegularFile(path, storage::kMaxProjectFileBytes);
+        return now.Ok ? std::optional(now.Bytes) : std::nullopt;
+    };
+    const DiskState now{bytes(FileName()).value_or(disk_.Project), bytes(SideFileName()), disk_.SideUnreadable};
+    if (!FileChanged() || now == told_)
         return;
-    toldBytes_ = now.Bytes;
-    Q_EMIT FileChangedOnDisk(file);
+    told_ = now;
+    Q_EMIT FileChangedOnDisk(FileName());
 }
 
 Outcome ProjectDocument::CreateBinary()

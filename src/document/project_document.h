@@ -22,10 +22,18 @@ struct Outcome {
         NoProjectFile,     // Create Binary before any Save or Load
         AskReplace,        // Save: File is there and is not the project's file
         AskReplaceChanged, // Save: the project's file has changed on disk since it was read or written
+        AskReplaceSideFile, // Save: File is the side file, which could not be read when the project was
     };
+    Outcome(Kind result = Kind::Done, storage::Outcome failure = {}, QString file = {})
+        : Result(result), Failure(std::move(failure)), File(std::move(file))
+    {
+    }
     Kind Result = Kind::Done;
     storage::Outcome Failure;
     QString File; // the file a FileError is about, as a full path
+    // Done, but with something to tell: a side file that could not be read
+    // (its File, Line and Reason), without which the project was opened.
+    storage::Outcome Warning;
 
     bool Ok() const { return Result == Kind::Done; }
 };
@@ -102,6 +110,9 @@ public:
     void EndTyping();
     void TransformSprite(int k, SpriteTransform transform);
     void PasteSprite(int k, const SpriteClip& clip);
+    // The console settings: a sprite's height (16 or 8 lines), the TV.
+    void SetSpriteLines(int k, int lines);
+    void SetTv(TvSystem tv);
     void Undo();
     void Redo();
 
@@ -122,6 +133,8 @@ public:
     Outcome Save(const QString& path, Replacing replacing = Replacing::AskFirst);
     // Reads the project file again, as a step that undo takes back.
     Outcome Reload();
+    // The project file's side file; empty while there is no project file.
+    QString SideFileName() const;
     // The test cartridge image beside the project file.
     Outcome CreateBinary();
     // Where CreateBinary writes; empty while there is no project file.
@@ -151,7 +164,15 @@ private:
     void EditProject(Edit edit);
     // Puts `next` in place of the whole project, as one step; `inFile` is
     // what its file holds, as a project and as bytes.
-    void Replace(SpriteProject next, SpriteProject inFile, QByteArray fileBytes);
+    // The project's files as they were read or written: what a change on
+    // disk is told from.
+    struct DiskState {
+        QByteArray Project;
+        std::optional<QByteArray> Side; // none: no side file
+        bool SideUnreadable = false;    // there, but of no use: not to be replaced without asking
+        friend bool operator==(const DiskState&, const DiskState&) = default;
+    };
+    void Replace(SpriteProject next, SpriteProject inFile, DiskState disk);
 
     void Announce(Parts parts);
     Outcome FileError(const storage::Outcome& failure, const QString& file) const;
@@ -168,10 +189,8 @@ private:
     // The project as Save last wrote it or Open read it: what Modified
     // compares with. A new project when there is no file.
     SpriteProject saved_;
-    // The project file's bytes as they were read or written: what a change
-    // on disk is told from.
-    QByteArray fileBytes_;
-    QByteArray toldBytes_; // the last change on disk told, not to tell it twice
+    DiskState disk_;
+    DiskState told_; // the last change on disk told, not to tell it twice
     bool modified_ = false;
     QUndoStack* history_;
     QFileSystemWatcher* watcher_;

@@ -13,9 +13,6 @@
 namespace tw {
 namespace {
 
-// Longer texts are cut in messages: a broken file can hold a megabyte on one line.
-constexpr std::size_t kShownLength = 40;
-
 bool IsAsciiLetter(unsigned char ch) { return (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z'); }
 bool IsDigit(unsigned char ch) { return ch >= '0' && ch <= '9'; }
 bool IsHexDigit(unsigned char ch) { return IsDigit(ch) || (ch >= 'A' && ch <= 'F') || (ch >= 'a' && ch <= 'f'); }
@@ -29,21 +26,6 @@ std::string FoldCase(std::string_view text)
         if (ch >= 'A' && ch <= 'Z')
             ch = static_cast<char>(ch - 'A' + 'a');
     return folded;
-}
-
-// A file text (ISO-8859-1) as UTF-8 for a message; control characters, which
-// would garble a terminal, are shown as \xNN.
-std::string ShownText(std::string_view latin1)
-{
-    const bool cut = latin1.size() > kShownLength;
-    std::string shown;
-    for (const char ch : latin1.substr(0, kShownLength)) {
-        if (IsControlByte(ch))
-            shown += "\\x" + RowText(static_cast<std::uint8_t>(ch));
-        else
-            shown += Latin1ToUtf8(std::string_view(&ch, 1));
-    }
-    return "'" + shown + (cut ? "...'" : "'");
 }
 
 std::string_view SkipBlanks(std::string_view text)

@@ -22,6 +22,7 @@ void ApplyProjectRecord(SpriteProject& project, const ProjectRecord& record, con
         project.SpriteFGndColor[k] = record.Sprites[k].FGndColor;
         project.Sprites[k].HexRows = record.Sprites[k].HexRows;
     }
+    project.Console = record.Console;
     ParseProjectSprites(project);
     project.SelectColor(project.ScreenBGndColor);
     project.ProjectFileName = fileName;

@@ -20,6 +20,7 @@ struct SpriteRecord {
 struct ProjectRecord {
     std::uint8_t ScreenBGndColor = 0;
     std::array<SpriteRecord, kSprites> Sprites;
+    ConsoleSettings Console; // from a side file or a cartridge image; else the defaults
 };
 
 // Redraws sprite k's blocks from its row texts, as a load does

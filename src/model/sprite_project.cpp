@@ -140,6 +140,7 @@ void SpriteProject::NewProject()
         sprite.Name = DefaultName(k);
     }
     ThumbNailCells.fill(ColorValue(kBlackCode));
+    Console = {};
 }
 
 std::string SpriteProject::ProjectFileTitle() const { return std::filesystem::path(ProjectFileName).filename().string(); }

@@ -4,11 +4,12 @@
 #include <cstdint>
 #include <string>
 
+#include "model/console_settings.h"
 #include "model/palette.h"
 
 namespace tw {
 
-inline constexpr int kSprites = 4;
+inline constexpr int kSprites = kConsoleSprites;
 inline constexpr int kRows = 8;
 inline constexpr int kBlocks = 64;
 
@@ -63,6 +64,8 @@ public:
     // The Sprite View's 64 cells. They are state, not a function of the
     // sprites: View takes a snapshot that later edits leave as it is.
     std::array<ColorNumber, kBlocks> ThumbNailCells{};
+    // What the console shows beyond the project file: the TV, the sprites' heights.
+    ConsoleSettings Console;
 
     ColorNumber ColorValue(int code) const { return ToColorNumber(ColorSchemes.at(code).ColorValue); }
     // The colour number of sprite k's set blocks (not its code).

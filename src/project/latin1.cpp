@@ -84,11 +84,32 @@ bool IsControlByte(char byte)
     return value < 0x20 || (value >= 0x7F && value < 0xA0);
 }
 
+std::string ShownChar(char byte)
+{
+    if (IsControlByte(byte))
+        return "\\x" + RowText(static_cast<std::uint8_t>(byte));
+    return Latin1ToUtf8(std::string_view(&byte, 1));
+}
+
+std::string ShownChars(std::string_view latin1)
+{
+    std::string shown;
+    for (const char ch : latin1)
+        shown += ShownChar(ch);
+    return shown;
+}
+
+std::string ShownText(std::string_view latin1)
+{
+    const bool cut = latin1.size() > kShownLength;
+    return "'" + ShownChars(latin1.substr(0, kShownLength)) + (cut ? "...'" : "'");
+}
+
 std::string ShownByte(char byte)
 {
     if (IsControlByte(byte))
         return "byte 0x" + RowText(static_cast<std::uint8_t>(byte));
-    return "'" + Latin1ToUtf8(std::string_view(&byte, 1)) + "'";
+    return "'" + ShownChar(byte) + "'";
 }
 
 } // namespace tw

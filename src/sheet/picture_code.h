@@ -6,6 +6,7 @@
 
 #include <QString>
 
+#include "cartridge/console_screen.h"
 #include "model/sprite_project.h"
 #include "storage/storage.h"
 
@@ -17,6 +18,9 @@ struct PictureCode {
     storage::Outcome (*Write)(const QString& path, const SpriteProject& project, int scale, const storage::MadeFrom& from);
     // Reads the four sprites from a picture file.
     storage::ReadOutcome (*Read)(const QString& path);
+    // Writes the console's screen as PNG to `path`.
+    storage::Outcome (*WriteScreen)(const QString& path, const ConsoleScreen& screen, const ScreenScale& scale,
+                                    const storage::MadeFrom& from);
 };
 
 } // namespace tw::sheet

@@ -4,6 +4,7 @@
 
 #include "project/eap_writer.h"
 #include "sheet/picture_import.h"
+#include "sheet/screen_picture.h"
 
 #include <algorithm>
 
@@ -70,7 +71,7 @@ storage::Outcome WriteSpriteSheet(const QString& path, const SpriteProject& proj
 
 const PictureCode& LinkedPictureCode()
 {
-    static const PictureCode code{&WriteSpriteSheet, &ImportPictureFile};
+    static const PictureCode code{&WriteSpriteSheet, &ImportPictureFile, &WriteScreenPicture};
     return code;
 }
 

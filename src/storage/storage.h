@@ -2,6 +2,9 @@
 
 #include <QString>
 
+#include <optional>
+#include <utility>
+
 #include "model/sprite_project.h"
 #include "model/project_record.h"
 
@@ -12,14 +15,23 @@ namespace tw::storage {
 inline constexpr qint64 kMaxProjectFileBytes = 1 << 20;
 
 struct Outcome {
-    bool Ok = true;
+    Outcome(bool ok = true, QString reason = {}, int line = 0, QString file = {})
+        : Ok(ok), Reason(std::move(reason)), Line(line), File(std::move(file))
+    {
+    }
+    bool Ok;
     QString Reason; // the system's or the reader's reason, when not Ok
-    int Line = 0;   // the file line the reason is about; 0 for the whole file
+    int Line;       // the file line the reason is about; 0 for the whole file
+    QString File;   // the file it is about, when not the one asked for (a side file)
 };
 
 struct ReadOutcome : Outcome {
     ProjectRecord Record; // complete when Ok
     QByteArray FileBytes; // a project file's bytes as they were read
+    // Its side file's bytes, when there is one, and when that cannot be used
+    // (the project file is read all the same), why.
+    std::optional<QByteArray> SideBytes;
+    Outcome SideProblem;
 };
 
 struct BytesOutcome : Outcome {

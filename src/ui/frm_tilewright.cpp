@@ -24,6 +24,7 @@
 #include "emulator/mame_launch.h"
 #include "ui/block_grid.h"
 #include "ui/color_select_frame.h"
+#include "ui/console_view.h"
 #include "ui/fonts.h"
 #include "ui/help_panel.h"
 #include "ui/sprite_clipboard.h"
@@ -180,13 +181,13 @@ bool frmTilewright::SaveProjectFile(SaveAsked asked)
     if (!path)
         return cancelled();
     document::Outcome outcome = document_->Save(*path);
-    if (outcome.Result == document::Outcome::Kind::AskReplace || outcome.Result == document::Outcome::Kind::AskReplaceChanged) {
+    using Kind = document::Outcome::Kind;
+    if (outcome.Result == Kind::AskReplace || outcome.Result == Kind::AskReplaceChanged || outcome.Result == Kind::AskReplaceSideFile) {
         const QString name = QFileInfo(outcome.File).fileName();
-        const QString question = outcome.Result == document::Outcome::Kind::AskReplace
-                                     ? QStringLiteral("%1 already exists. Do you want to replace it?").arg(name)
-                                     : QStringLiteral("%1 has been changed by another program since it was opened or saved. "
-                                                      "Do you want to replace it?")
-                                           .arg(name);
+        const QString why = outcome.Result == Kind::AskReplace          ? QStringLiteral("%1 already exists.")
+                            : outcome.Result == Kind::AskReplaceChanged ? QStringLiteral("%1 has been changed by another program since it was opened or saved.")
+                                                                        : QStringLiteral("%1 could not be read when the project was opened.");
+        const QString question = why.arg(name) + QStringLiteral(" Do you want to replace it?");
         if (dialogs_.ShowMessage(this, {QStringLiteral("Save Project"), question, QString(), Dialogs::Buttons::ReplaceCancel}) !=
             Dialogs::Answer::Replace)
             return cancelled();
@@ -229,6 +230,16 @@ void frmTilewright::RunInMame()
 }
 
 void frmTilewright::mnuFileExit_Click() { close(); }
+
+void frmTilewright::ShowConsoleView()
+{
+    // Made when first asked for: most sessions never open it.
+    if (!consoleView_)
+        consoleView_ = new ConsoleView(*document_, this);
+    consoleView_->show();
+    consoleView_->raise();
+    consoleView_->activateWindow();
+}
 
 void frmTilewright::mnuHelp_Click()
 {
@@ -338,6 +349,15 @@ bool frmTilewright::ShowOutcome(const document::Outcome& outcome)
 {
     switch (outcome.Result) {
     case document::Outcome::Kind::Done:
+        // Opened, without what its side file could not give.
+        if (!outcome.Warning.Ok)
+            dialogs_.ShowMessage(this, {QStringLiteral("Console Settings"),
+                                        QStringLiteral("The project was opened without the console settings of its side file."),
+                                        QStringLiteral("%1:%2: %3")
+                                            .arg(QDir::toNativeSeparators(outcome.Warning.File))
+                                            .arg(outcome.Warning.Line)
+                                            .arg(outcome.Warning.Reason),
+                                        Dialogs::Buttons::Ok});
         return true;
     case document::Outcome::Kind::FileError:
         ShowFileError(outcome.Failure, outcome.File);
@@ -348,6 +368,7 @@ bool frmTilewright::ShowOutcome(const document::Outcome& outcome)
         return false;
     case document::Outcome::Kind::AskReplace:
     case document::Outcome::Kind::AskReplaceChanged:
+    case document::Outcome::Kind::AskReplaceSideFile:
         return false; // Save's own questions, asked where Save is chosen
     }
     return false;

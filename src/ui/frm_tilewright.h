@@ -17,6 +17,7 @@ class QMenu;
 namespace tw::ui {
 
 class ColorSelectFrame;
+class ConsoleView;
 class HelpPanel;
 class SpritePanel;
 class SpriteViewFrame;
@@ -80,6 +81,8 @@ public:
     // MAME that cannot be started is told in a box once that is known.
     void RunInMame();
     void mnuFileExit_Click();
+    // F6, and the grid's context menu: the console's picture of the project.
+    void ShowConsoleView();
     // The project file was changed by another program: reload it, or keep
     // the open project.
     void FileChangedOnDisk(const QString& file);
@@ -146,6 +149,7 @@ private:
     HelpPanel* fmeHelp = nullptr;
     QPointer<QWidget> focusBeforeHelp_; // given the focus back when the help closes
     bool askingAboutFile_ = false;      // the question about a change on disk is up
+    ConsoleView* consoleView_ = nullptr;
 };
 
 } // namespace tw::ui

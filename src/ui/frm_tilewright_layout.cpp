@@ -18,6 +18,7 @@
 #include "ui/color_select_frame.h"
 #include "ui/frm_tilewright.h"
 #include "ui/help_panel.h"
+#include "ui/keys.h"
 #include "ui/sprite_panel.h"
 #include "ui/sprite_view_frame.h"
 #include "ui/twips.h"
@@ -63,22 +64,15 @@ void frmTilewright::BuildMenu()
     mnuHelp->setToolTip(QStringLiteral("Help (%1)").arg(mnuHelp->shortcut().toString(QKeySequence::NativeText)));
     bar->installEventFilter(this);
     connect(AddKey({Qt::Key_F5}), &QAction::triggered, this, &frmTilewright::RunInMame);
+    connect(AddKey({Qt::Key_F6}), &QAction::triggered, this, &frmTilewright::ShowConsoleView);
     // The menus from the keyboard, without an access key drawn in their
     // titles: F10 and Alt+F open File, and the arrows walk on from there.
     connect(AddKey({Qt::Key_F10, Qt::ALT | Qt::Key_F}), &QAction::triggered, this,
             [this] { menuBar()->setActiveAction(mnuFile->menuAction()); });
     connect(AddKey({Qt::ALT | Qt::Key_H}), &QAction::triggered, mnuHelp, &QAction::trigger);
 
-    // The platform's undo and redo keys, and always Ctrl+Z, Ctrl+Shift+Z and Ctrl+Y.
-    const auto standard = [](QKeySequence::StandardKey which, std::initializer_list<QKeyCombination> always) {
-        QList<QKeySequence> keys = QKeySequence::keyBindings(which);
-        for (const QKeyCombination key : always)
-            if (!keys.contains(QKeySequence(key)))
-                keys << QKeySequence(key);
-        return keys;
-    };
-    undo_ = AddKey(standard(QKeySequence::Undo, {Qt::CTRL | Qt::Key_Z}));
-    redo_ = AddKey(standard(QKeySequence::Redo, {Qt::CTRL | Qt::SHIFT | Qt::Key_Z, Qt::CTRL | Qt::Key_Y}));
+    undo_ = AddKey(UndoKeys());
+    redo_ = AddKey(RedoKeys());
     connect(undo_, &QAction::triggered, this, &frmTilewright::EditUndo);
     connect(redo_, &QAction::triggered, this, &frmTilewright::EditRedo);
 }
@@ -144,6 +138,7 @@ void frmTilewright::BuildDesignFrame()
         connect(panel, &SpritePanel::ViewClicked, this, &frmTilewright::cmdThumbNail_Click);
         connect(panel, &SpritePanel::ColorClicked, this, &frmTilewright::cmdSpriteColor_Click);
         connect(panel, &SpritePanel::ClearClicked, this, &frmTilewright::cmdSpriteClear_Click);
+        connect(panel, &SpritePanel::ConsoleViewChosen, this, &frmTilewright::ShowConsoleView);
         fmeSprite[k] = panel;
         // The history keys act on the project wherever the focus is: a box's
         // own (empty) text history would take them first.

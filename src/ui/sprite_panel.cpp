@@ -190,7 +190,13 @@ void SpritePanel::ShowGridMenu(const QPoint& at)
         if (kGridCommands[i].Paste)
             action->setEnabled(SpriteOnClipboard().has_value());
     }
-    if (const QAction* chosen = menu.exec(grid_->mapToGlobal(at)))
+    // The window's own item, under the grid's: its key works anywhere.
+    menu.addSeparator();
+    QAction* console = menu.addAction(QStringLiteral("Console View"));
+    console->setShortcut(Qt::Key_F6);
+    if (const QAction* chosen = menu.exec(grid_->mapToGlobal(at)); chosen == console)
+        Q_EMIT ConsoleViewChosen();
+    else if (chosen)
         RunGridCommand(kGridCommands.at(chosen->data().toUInt()));
 }
 

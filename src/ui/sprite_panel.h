@@ -63,6 +63,7 @@ Q_SIGNALS:
     void ViewClicked(int spriteIndex);
     void ColorClicked(int spriteIndex);
     void ClearClicked(int spriteIndex);
+    void ConsoleViewChosen();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,0 +1,68 @@
+#pragma once
+
+// The console's screen as the test cartridge leaves it, one pixel per console
+// pixel and scan line over the whole area MAME's arcadia driver shows, and
+// the shape a TV gives those pixels. Measured against MAME 0.251's snapshots
+// of the images BuildCartridgeImage writes, pixel for pixel.
+
+#include <cstdint>
+#include <vector>
+
+#include "cartridge/cartridge.h"
+#include "model/palette.h"
+
+namespace tw {
+
+inline constexpr int kScreenWidth = 192;
+inline constexpr int kScreenLines = 262;
+
+// Pixels to a console line in a picture of the screen: by default as many as
+// keep an NTSC picture (658 x 524) on a small screen.
+inline constexpr int kDefaultScreenScale = 2;
+inline constexpr int kMaxScreenScale = 16;
+
+// How a colour code is shown. Mame: as the chip does, one bit a colour gun,
+// a set bit switching it off (0 white, 1 yellow ... 7 black), which MAME and
+// the FPGA core show. Names: as the editor's palette names the code, which
+// WinArcadia shows with the Flag bit set, as the test cartridge sets it.
+enum class ColourModel { Mame, Names };
+
+Rgb ConsoleRgb(std::uint8_t code, ColourModel model);
+
+struct ConsoleScreen {
+    std::vector<Rgb> Pixels = std::vector<Rgb>(kScreenWidth * kScreenLines); // line by line, from the top left
+    Rgb At(int x, int line) const { return Pixels[std::size_t(line * kScreenWidth + x)]; }
+    friend bool operator==(const ConsoleScreen&, const ConsoleScreen&) = default;
+};
+
+// The screen the chip shows: the screen colour everywhere, and the four
+// sprites over it, sprite 4 on top. Sprite k stands with its left edge at
+// its horizontal byte less 11 and its top at 256 less its vertical byte, and
+// shows only where the chip draws it: horizontal byte 12 to 194, vertical 3
+// to 255.
+ConsoleScreen RenderConsoleScreen(const ChipState& chip, ColourModel model);
+
+// The shape of a console pixel on a TV: NTSC and PAL pixels are wider than
+// the line is tall, by the ratio of the chip's pixel clock to the TV's line.
+enum class PixelShape { Ntsc, Pal, Square };
+struct Ratio {
+    int Wide, High;
+};
+constexpr Ratio PixelAspect(PixelShape shape)
+{
+    return shape == PixelShape::Ntsc ? Ratio{12, 7} : shape == PixelShape::Pal ? Ratio{27, 13} : Ratio{1, 1};
+}
+constexpr PixelShape TvShape(TvSystem tv) { return tv == TvSystem::Pal ? PixelShape::Pal : PixelShape::Ntsc; }
+
+// The screen drawn `scale` pixels to a line: console pixel x spans columns
+// ColumnStart(x) to ColumnStart(x + 1), rounded so that the whole picture
+// keeps the aspect, every pixel a solid block (no blur).
+struct ScreenScale {
+    int Scale = 1;
+    PixelShape Shape = PixelShape::Square;
+    int ColumnStart(int x) const;
+    int Width() const { return ColumnStart(kScreenWidth); }
+    int Height() const { return kScreenLines * Scale; }
+};
+
+} // namespace tw

@@ -1,0 +1,38 @@
+#include "sheet/screen_picture.h"
+
+#include <QBuffer>
+
+#include <algorithm>
+
+namespace tw::sheet {
+
+QImage ScreenImage(const ConsoleScreen& screen, const ScreenScale& scale)
+{
+    QImage image(scale.Width(), scale.Height(), QImage::Format_RGB32);
+    if (image.isNull())
+        return image;
+    for (int line = 0; line < kScreenLines; ++line) {
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(line * scale.Scale));
+        for (int x = 0; x < kScreenWidth; ++x) {
+            const Rgb rgb = screen.At(x, line);
+            std::fill(row + scale.ColumnStart(x), row + scale.ColumnStart(x + 1), qRgb(rgb.red, rgb.green, rgb.blue));
+        }
+        // The line's other rows are copies of its first.
+        for (int copy = 1; copy < scale.Scale; ++copy)
+            std::copy(row, row + image.width(), reinterpret_cast<QRgb*>(image.scanLine(line * scale.Scale + copy)));
+    }
+    return image;
+}
+
+storage::Outcome WriteScreenPicture(const QString& path, const ConsoleScreen& screen, const ScreenScale& scale,
+                                    const storage::MadeFrom& from)
+{
+    const QImage image = ScreenImage(screen, scale);
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (image.isNull() || !buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG"))
+        return {false, QStringLiteral("cannot draw the screen at scale %1").arg(scale.Scale)};
+    return storage::WriteFileAtomically(path, png, from);
+}
+
+} // namespace tw::sheet

@@ -1,0 +1,226 @@
+#include "ui/console_view.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScrollArea>
+#include <QSettings>
+#include <QShortcut>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+
+#include <algorithm>
+
+#include "sheet/screen_picture.h"
+#include "ui/keys.h"
+
+namespace tw::ui {
+namespace {
+
+// Where the window keeps what it remembers between runs.
+const QString kGeometryKey = QStringLiteral("ConsoleView/geometry");
+const QString kZoomKey = QStringLiteral("ConsoleView/zoom");
+const QString kColoursKey = QStringLiteral("ConsoleView/colours");
+const QString kSquareKey = QStringLiteral("ConsoleView/square");
+
+// Paints the picture the view keeps, only where asked: the repaint of an
+// edit costs no more than the pixels it shows.
+class ScreenWidget final : public QWidget {
+public:
+    ScreenWidget(const QImage& picture, QWidget* parent) : QWidget(parent), picture_(picture)
+    {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setObjectName(QStringLiteral("consoleScreen"));
+    }
+    QSize sizeHint() const override { return picture_.size(); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QPainter painter(this);
+        painter.drawImage(event->rect(), picture_, event->rect());
+    }
+
+private:
+    const QImage& picture_;
+};
+
+QString Hex(int value, int digits) { return QStringLiteral("%1").arg(value, digits, 16, QLatin1Char('0')).toUpper(); }
+
+} // namespace
+
+ConsoleView::ConsoleView(document::ProjectDocument& document, QWidget* parent)
+    : QWidget(parent, Qt::Window), document_(document)
+{
+    setObjectName(QStringLiteral("consoleView"));
+    const QSettings settings(QStringLiteral("Tilewright"), QStringLiteral("Tilewright"));
+    zoom_ = std::clamp(settings.value(kZoomKey, kDefaultScreenScale).toInt(), kMinZoom, kMaxZoom);
+    colours_ = settings.value(kColoursKey).toString() == QLatin1String("names") ? ColourModel::Names : ColourModel::Mame;
+    square_ = settings.value(kSquareKey, false).toBool();
+
+    screen_ = new ScreenWidget(picture_, this);
+    scroller_ = new QScrollArea(this);
+    scroller_->setWidget(screen_);
+    scroller_->setAlignment(Qt::AlignCenter);
+    scroller_->viewport()->installEventFilter(this); // Ctrl+wheel zooms
+
+    tv_ = new QComboBox(this);
+    tv_->setObjectName(QStringLiteral("consoleTv"));
+    tv_->addItems({QStringLiteral("NTSC, 60 frames a second"), QStringLiteral("PAL, 50 frames a second")});
+    connect(tv_, &QComboBox::activated, this, [this](int index) { document_.SetTv(index == 1 ? TvSystem::Pal : TvSystem::Ntsc); });
+    squareBox_ = new QCheckBox(QStringLiteral("Square pixels"), this);
+    squareBox_->setObjectName(QStringLiteral("consoleSquare"));
+    squareBox_->setChecked(square_);
+    connect(squareBox_, &QCheckBox::clicked, this, [this](bool checked) {
+        square_ = checked;
+        ShowPicture();
+    });
+    coloursBox_ = new QComboBox(this);
+    coloursBox_->setObjectName(QStringLiteral("consoleColours"));
+    coloursBox_->addItems({QStringLiteral("As MAME shows them"), QStringLiteral("As the editor names them")});
+    coloursBox_->setCurrentIndex(colours_ == ColourModel::Names ? 1 : 0);
+    connect(coloursBox_, &QComboBox::activated, this, [this](int index) {
+        colours_ = index == 1 ? ColourModel::Names : ColourModel::Mame;
+        ShowPicture();
+    });
+
+    auto* heights = new QHBoxLayout;
+    for (int k = 0; k < kSprites; ++k) {
+        auto* box = new QComboBox(this);
+        box->setObjectName(QStringLiteral("consoleLines_%1").arg(k));
+        box->addItems({QStringLiteral("16 lines"), QStringLiteral("8 lines")});
+        connect(box, &QComboBox::activated, this, [this, k](int index) { document_.SetSpriteLines(k, index == 1 ? kShortLines : kTallLines); });
+        auto* label = new QLabel(QStringLiteral("Sprite #%1:").arg(k + 1), this);
+        label->setBuddy(box);
+        heights->addWidget(label);
+        heights->addWidget(box);
+        lines_[k] = box;
+    }
+    heights->addStretch();
+
+    bytes_ = new QLineEdit(this);
+    bytes_->setObjectName(QStringLiteral("consoleBytes"));
+    bytes_->setReadOnly(true);
+
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("TV:"), tv_);
+    form->addRow(QStringLiteral("Colours:"), coloursBox_);
+    form->addRow(QString(), squareBox_);
+    form->addRow(QStringLiteral("Heights:"), heights);
+    form->addRow(QStringLiteral("The chip gets:"), bytes_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(scroller_, 1);
+    layout->addLayout(form);
+
+    // Escape closes the window; zoom by the platform's keys, and always
+    // Ctrl+plus, Ctrl+= and Ctrl+minus.
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
+    for (const QKeySequence& key : StandardKeys(QKeySequence::ZoomIn, {Qt::CTRL | Qt::Key_Plus, Qt::CTRL | Qt::Key_Equal}))
+        new QShortcut(key, this, this, [this] { SetZoom(zoom_ + 1); });
+    for (const QKeySequence& key : StandardKeys(QKeySequence::ZoomOut, {Qt::CTRL | Qt::Key_Minus}))
+        new QShortcut(key, this, this, [this] { SetZoom(zoom_ - 1); });
+    // The project's history here as in the editor's window.
+    for (const QKeySequence& key : UndoKeys())
+        new QShortcut(key, this, this, [this] { document_.Undo(); });
+    for (const QKeySequence& key : RedoKeys())
+        new QShortcut(key, this, this, [this] { document_.Redo(); });
+
+    connect(&document_, &document::ProjectDocument::Changed, this, &ConsoleView::ShowDocument);
+    ShowDocument(document::kAllProject);
+    if (!restoreGeometry(settings.value(kGeometryKey).toByteArray()))
+        PlaceBeside(parent);
+}
+
+void ConsoleView::PlaceBeside(const QWidget* editor)
+{
+    resize(sizeHint().boundedTo(screen()->availableGeometry().size() * 9 / 10));
+    if (!editor)
+        return;
+    // On the side of the editor with more room, its top level with the
+    // editor's, and on the screen.
+    const QRect area = screen()->availableGeometry(), beside = editor->frameGeometry();
+    const bool right = area.right() - beside.right() >= beside.left() - area.left();
+    QPoint at(right ? beside.right() + 1 : beside.left() - frameGeometry().width(), beside.top());
+    at.setX(std::clamp(at.x(), area.left(), std::max(area.left(), area.right() - frameGeometry().width())));
+    at.setY(std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() - frameGeometry().height())));
+    move(at);
+}
+
+ConsoleView::~ConsoleView() = default;
+
+void ConsoleView::SetZoom(int zoom)
+{
+    zoom = std::clamp(zoom, kMinZoom, kMaxZoom);
+    if (zoom == zoom_)
+        return;
+    zoom_ = zoom;
+    ShowPicture();
+}
+
+QString ConsoleView::ChipBytes() const
+{
+    const ChipState chip = ChipStateOf(document_.Project());
+    QStringList bytes{Hex(kScreenRegister, 4) + u'=' + Hex(chip.Screen, 2)};
+    bytes << Hex(kPairRegisters[1], 4) + u'=' + Hex(chip.Pairs[1], 2) << Hex(kPairRegisters[0], 4) + u'=' + Hex(chip.Pairs[0], 2);
+    for (int i = 0; i < int(chip.Positions.size()); ++i)
+        bytes << Hex(kPositionRegisters + i, 4) + u'=' + Hex(chip.Positions[std::size_t(i)], 2);
+    return bytes.join(u' ');
+}
+
+void ConsoleView::ShowDocument(document::Parts parts)
+{
+    const SpriteProject& project = document_.Project();
+    if (parts & document::Part::File) {
+        const QString file = QString::fromStdString(project.ProjectFileTitle());
+        setWindowTitle(file.isEmpty() ? QStringLiteral("Console View") : file + QStringLiteral(" - Console View"));
+    }
+    tv_->setCurrentIndex(project.Console.Tv == TvSystem::Pal ? 1 : 0);
+    for (int k = 0; k < kSprites; ++k)
+        lines_[k]->setCurrentIndex(project.Console.SpriteLines[k] == kShortLines ? 1 : 0);
+    if (const QString bytes = ChipBytes(); bytes_->text() != bytes) {
+        bytes_->setText(bytes);
+        bytes_->setCursorPosition(0); // from its first register
+    }
+    ShowPicture();
+}
+
+void ConsoleView::ShowPicture()
+{
+    const SpriteProject& project = document_.Project();
+    const ScreenScale scale{zoom_, square_ ? PixelShape::Square : TvShape(project.Console.Tv)};
+    picture_ = sheet::ScreenImage(RenderConsoleScreen(ChipStateOf(project), colours_), scale);
+    screen_->resize(picture_.size());
+    screen_->update();
+}
+
+void ConsoleView::closeEvent(QCloseEvent* event)
+{
+    QSettings settings(QStringLiteral("Tilewright"), QStringLiteral("Tilewright"));
+    settings.setValue(kGeometryKey, saveGeometry());
+    settings.setValue(kZoomKey, zoom_);
+    settings.setValue(kColoursKey, colours_ == ColourModel::Names ? QStringLiteral("names") : QStringLiteral("mame"));
+    settings.setValue(kSquareKey, square_);
+    QWidget::closeEvent(event);
+}
+
+bool ConsoleView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == scroller_->viewport() && event->type() == QEvent::Wheel) {
+        const auto* wheel = static_cast<QWheelEvent*>(event);
+        if (wheel->modifiers() & Qt::ControlModifier) {
+            if (wheel->angleDelta().y() != 0)
+                SetZoom(zoom_ + (wheel->angleDelta().y() > 0 ? 1 : -1));
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace tw::ui
