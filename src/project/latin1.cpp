@@ -102,14 +102,18 @@ std::string ShownChars(std::string_view latin1)
 std::string ShownText(std::string_view latin1)
 {
     const bool cut = latin1.size() > kShownLength;
-    return "'" + ShownChars(latin1.substr(0, kShownLength)) + (cut ? "...'" : "'");
+    std::string shown = "'";
+    shown += ShownChars(latin1.substr(0, kShownLength));
+    return shown += cut ? "...'" : "'";
 }
 
 std::string ShownByte(char byte)
 {
     if (IsControlByte(byte))
         return "byte 0x" + RowText(static_cast<std::uint8_t>(byte));
-    return "'" + ShownChar(byte) + "'";
+    std::string shown = "'";
+    shown += ShownChar(byte);
+    return shown += '\'';
 }
 
 } // namespace tw

@@ -140,7 +140,9 @@ ConsoleView::ConsoleView(document::ProjectDocument& document, QWidget* parent)
 
 void ConsoleView::PlaceBeside(const QWidget* editor)
 {
-    resize(sizeHint().boundedTo(screen()->availableGeometry().size() * 9 / 10));
+    // The whole picture with the settings below it, where the screen has room.
+    const QSize chrome = sizeHint() - scroller_->sizeHint() + QSize(2, 2) * scroller_->frameWidth();
+    resize((picture_.size() + chrome).boundedTo(screen()->availableGeometry().size() * 9 / 10));
     if (!editor)
         return;
     // On the side of the editor with more room, its top level with the
