@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # Writes the picture import fuzzer's seeds: the test pictures (among them a
-# header of 4000 x 4000 pixels before data that is no picture, and a GIF whose
-# screen is far larger than its one frame), a sheet png
-# draws (with the project in its text), the plain picture in every other
-# format import reads, and a PNG whose text chunk claims 2 GiB.
+# header of 4000 x 4000 pixels before data that is no picture, a GIF whose
+# screen is far larger than its one frame, PNGs whose image data or text
+# inflate past what they need, a GIF whose codes stand for more pixels than
+# its frame), a sheet png draws (with the project in its text), the plain
+# picture in every other format import reads and in its other encodings (RLE
+# BMP, text netpbm, interlaced GIF), in formats it refuses (ICO, JPEG, XPM,
+# XBM: they must stay refused), and a PNG whose text chunk claims 2 GiB.
 # Usage: fuzz/make_pictures.sh CLI [DIR]   (CLI: a built tilewright-cli;
 # DIR: default fuzz/pictures; existing files are rewritten). Needs ImageMagick.
 set -euo pipefail
@@ -17,6 +20,11 @@ cp "$src"/tests/data/pictures/*.png "$src"/tests/data/pictures/*.gif "$src"/test
 plain=$src/tests/data/pictures/plain-side-by-side.png
 for format in bmp gif jpg ppm pgm pbm xpm xbm ico; do
     convert "$plain" "$out/plain.$format"
+done
+convert "$plain" -type Palette -compress RLE bmp3:"$out/plain-rle.bmp"
+convert "$plain" -interlace GIF "$out/plain-interlaced.gif"
+for format in ppm pgm pbm; do
+    convert "$plain" -compress none "$out/plain-text.$format"
 done
 # A text chunk that claims 2 GiB, after the sheet's signature and header.
 { head -c 33 "$plain"; printf '\177\377\377\377tEXtTitle\0a'; } >"$out/lying-text-chunk.png"
