@@ -253,12 +253,12 @@ std::variant<QString, PngHeader> ReadPngHeader(const QByteArray& bytes)
 // what it gives and keeping none of it.
 class InflateCount {
 public:
-    InflateCount() : ready_(inflateInit(&stream_) == Z_OK) {}
+    InflateCount() : made_(inflateInit(&stream_) == Z_OK), ready_(made_) {}
     InflateCount(const InflateCount&) = delete;
     InflateCount& operator=(const InflateCount&) = delete;
     ~InflateCount()
     {
-        if (ready_)
+        if (made_)
             inflateEnd(&stream_);
     }
 
@@ -277,7 +277,7 @@ public:
             const int status = inflate(&stream_, Z_NO_FLUSH);
             total_ += room - stream_.avail_out;
             if (status != Z_OK && status != Z_BUF_ERROR)
-                ready_ = false; // its end, or damage
+                ready_ = false;
             else if (stream_.avail_out > 0)
                 break; // it wants more
         }
@@ -286,7 +286,8 @@ public:
 
 private:
     z_stream stream_{};
-    bool ready_;
+    const bool made_;
+    bool ready_; // until its end or damage
     qint64 total_ = 0;
     std::array<Bytef, 1 << 16> buffer_;
 };
@@ -586,13 +587,16 @@ storage::ReadOutcome ImportOwnedBytes(QByteArray bytes)
     // for every reader, so it is put back.
     const int limit = QImageReader::allocationLimit();
     QImageReader::setAllocationLimit(40);
-    const QImage picture = reader.read();
+    QImage picture = reader.read();
     QImageReader::setAllocationLimit(limit);
     buffer.close();
     buffer.setData(QByteArray());
     bytes = QByteArray();
     if (picture.isNull())
         return Failure(QStringLiteral("the picture's data cannot be decoded"));
+    // As ImportPicture reads it, with its text; the decoded image (16-bit
+    // RGBA: 36 MB at the largest) goes before the sheet is drawn to compare.
+    picture = std::move(picture).convertToFormat(QImage::Format_RGB32);
     return ImportPicture(picture);
 }
 
