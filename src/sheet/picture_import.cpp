@@ -388,8 +388,11 @@ std::optional<QString> CheckGifFrame(const QByteArray& bytes, QSize screen)
         for (const qsizetype blockEnd = at + byte(at); at < blockEnd;) {
             if (byte(++at) < 0)
                 return std::nullopt;
-            if (pastEnd >= 0 && ++pastEnd >= 4096)
-                return QStringLiteral("the GIF's first frame goes on for 4 KiB past its end code");
+            if (pastEnd >= 0) {
+                if (++pastEnd >= 4096)
+                    return QStringLiteral("the GIF's first frame goes on for 4 KiB past its end code");
+                continue;
+            }
             held |= qint64(byte(at)) << bits, bits += 8;
             while (pastEnd < 0 && bits >= codeBits) {
                 const int code = int(held & ((1 << codeBits) - 1));
