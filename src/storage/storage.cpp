@@ -163,16 +163,20 @@ void RemoveStaleNewFiles(const QByteArray& folder)
     }
     const time_t before = std::time(nullptr) - kStaleSeconds;
     for (const dirent* entry; (entry = ::readdir(listing));) {
-        if (!IsNewFileName(entry->d_name))
+        // Looked at before it is opened: opening a device can do things.
+        struct stat seen {};
+        if (!IsNewFileName(entry->d_name) || ::fstatat(dir, entry->d_name, &seen, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(seen.st_mode) ||
+            seen.st_uid != ::geteuid() || seen.st_mtime >= before)
             continue;
         const int fd = ::openat(dir, entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
         if (fd < 0)
             continue;
-        // The file opened, and still the one the name gives once it is ours to lock.
+        // The file looked at is the one opened, and the name still gives it
+        // once it is ours to lock.
+        const auto same = [&](const struct stat& other) { return other.st_dev == seen.st_dev && other.st_ino == seen.st_ino; };
         struct stat held {}, named {};
-        if (::fstat(fd, &held) == 0 && S_ISREG(held.st_mode) && held.st_uid == ::geteuid() && held.st_mtime < before &&
-            ::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstatat(dir, entry->d_name, &named, AT_SYMLINK_NOFOLLOW) == 0 &&
-            named.st_dev == held.st_dev && named.st_ino == held.st_ino)
+        if (::fstat(fd, &held) == 0 && same(held) && ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
+            ::fstatat(dir, entry->d_name, &named, AT_SYMLINK_NOFOLLOW) == 0 && same(named))
             ::unlinkat(dir, entry->d_name, 0);
         ::close(fd);
     }
