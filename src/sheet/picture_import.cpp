@@ -426,6 +426,28 @@ std::optional<QString> CheckGifFrame(const QByteArray& bytes, QSize screen)
     return std::nullopt;
 }
 
+// Qt's BMP reader reads an RLE picture a byte at a time to its end, however
+// little of it lands on the picture: 26 MiB of runs or moves cost it a
+// second. Written as runs and stretches of pixels, an RLE picture needs at
+// most two bytes a pixel (a run of one), and two for the end of each row
+// and of the picture. Moves that skip pixels one at a time could need more;
+// no encoder writes them, and they are refused with the rest.
+std::optional<QString> CheckBmpData(const QByteArray& bytes, QSize size)
+{
+    if (bytes.size() < 34 || qFromLittleEndian<quint32>(bytes.constData() + 14) < 40)
+        return std::nullopt; // a header without compression
+    const quint32 compression = qFromLittleEndian<quint32>(bytes.constData() + 30);
+    const qint64 data = bytes.size() - qint64(qFromLittleEndian<quint32>(bytes.constData() + 10));
+    const qint64 most = 2 * (qint64(size.width()) * size.height() + size.height() + 1);
+    if ((compression != 1 && compression != 2) || data <= most)
+        return std::nullopt;
+    return QStringLiteral("the BMP's RLE data is %1 bytes, more than the %2 that its %3 x %4 pixels can need")
+        .arg(data)
+        .arg(most)
+        .arg(size.width())
+        .arg(size.height());
+}
+
 // libpng reports a damaged picture on standard error by itself (Qt leaves its
 // default error handler in place) and Qt adds lines of its own; the reason
 // import gives is the whole story, so both are kept quiet while it decodes.
@@ -582,7 +604,10 @@ storage::ReadOutcome ImportOwnedBytes(QByteArray bytes)
     const QSize size{int(width), int(height)};
     if (!FindLayout(size))
         return Failure(NoLayoutFor(size));
-    if (const std::optional<QString> refused = png ? CheckPngData(bytes, *png) : format == "gif" ? CheckGifFrame(bytes, size) : std::nullopt)
+    if (const std::optional<QString> refused = png ? CheckPngData(bytes, *png)
+                                               : format == "gif" ? CheckGifFrame(bytes, size)
+                                               : format == "bmp" ? CheckBmpData(bytes, size)
+                                                                 : std::nullopt)
         return Failure(*refused);
     // Should a decoder still make a larger image than its header said, it may
     // not set aside more than the largest picture import takes: 4070 x
