@@ -1,15 +1,22 @@
 // libFuzzer entry for picture import: whatever the bytes, import either
 // refuses them with a reason or gives a project of palette colours and row
 // texts of two upper-case hexadecimal digits, whose saved file loads back as
-// that same project. fuzz/run adds -malloc_limit_mb=64, so that any single
-// allocation above 64 MB is a finding too. Any violation aborts, so libFuzzer
-// keeps the input.
+// that same project. One import may cost no more than kMaxImportCpu of
+// processor time and kMaxImportHeap of live heap over what the process held
+// before it; fuzz/run adds -malloc_limit_mb=64, so that any single allocation
+// above 64 MB is a finding too. Any violation aborts, so libFuzzer keeps the
+// input.
 
 #include <QByteArray>
 
+#include <sanitizer/allocator_interface.h>
+
+#include <algorithm>
+#include <atomic>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <string>
 #include <unistd.h>
 
@@ -22,6 +29,42 @@ namespace {
 // move its own output elsewhere (-close_fd_mask=2), and this is where ours goes.
 int gReport = STDERR_FILENO;
 
+// No picture may cost more than 1 s of processor time over a valid import,
+// uninstrumented. This build runs the import code with AddressSanitizer,
+// UndefinedBehaviorSanitizer and coverage, and Qt, libpng and zlib under
+// AddressSanitizer's allocator: the costliest valid import an input of
+// -max_len can be (a 4070 x 1100 sheet with its text, 15 KB) took 1.1 s here
+// and 0.4 s in the release build, 2.7 times as long. So the bound is the
+// costliest valid import and the rule's 1 s, 1.4 s, times 2.7: about 4 s.
+constexpr double kMaxImportCpu = 4.0;
+// Live heap over what the process held before: the rule's 64 MB. The largest
+// valid import holds 49 MB at its peak (a 4096 x 1024 picture: 33.5 MB of
+// 16-bit RGBA decoded and its 16.8 MB RGB32 copy).
+constexpr std::int64_t kMaxImportHeap = std::int64_t(64) << 20;
+
+// The live heap and its peak since the last reset, kept by the sanitizer's
+// allocator hooks for every thread (Qt converts large images in a pool).
+std::atomic<std::int64_t> gLive{0}, gPeak{0};
+
+void OnMalloc(const volatile void*, std::size_t size)
+{
+    const std::int64_t live = gLive += std::int64_t(size);
+    for (std::int64_t peak = gPeak; live > peak && !gPeak.compare_exchange_weak(peak, live);) {}
+}
+
+void OnFree(const volatile void* pointer)
+{
+    if (pointer)
+        gLive -= std::int64_t(__sanitizer_get_allocated_size(pointer));
+}
+
+double CpuSeconds()
+{
+    timespec now{};
+    ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
+}
+
 bool IsRowText(const std::string& text)
 {
     const auto hex = [](char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'); };
@@ -31,7 +74,15 @@ bool IsRowText(const std::string& text)
 std::string CheckPictureImport(const QByteArray& bytes)
 {
     using namespace tw;
+    const std::int64_t before = gLive;
+    gPeak = before;
+    const double start = CpuSeconds();
     const storage::ReadOutcome read = sheet::ImportPictureBytes(bytes);
+    const double cpu = CpuSeconds() - start;
+    if (cpu > kMaxImportCpu)
+        return "the import took " + std::to_string(cpu) + " s of processor time";
+    if (const std::int64_t heap = gPeak - before; heap > kMaxImportHeap)
+        return "the import held " + std::to_string(heap >> 20) + " MiB of heap more than before it";
     if (!read.Ok)
         return read.Reason.isEmpty() ? "a refused picture gives no reason" : "";
     const ProjectRecord& record = read.Record;
@@ -72,6 +123,7 @@ std::string CheckPictureImport(const QByteArray& bytes)
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     gReport = ::dup(STDERR_FILENO);
+    __sanitizer_install_malloc_and_free_hooks(OnMalloc, OnFree);
     return 0;
 }
 

@@ -7,7 +7,8 @@
 //   exit N        its exit status
 //   out / err T   the lines it printed, exactly; out~ / err~ T: text it printed
 //   sh CMD        a shell command that must succeed ($CLI is the program,
-//                 $SRC the source tree); status 77 skips the case
+//                 $SRC the source tree, $NO_TMPFILE a library that takes
+//                 O_TMPFILE away under LD_PRELOAD); status 77 skips the case
 //   picture F P   the image F shows exactly what the image P does
 #include <QImage>
 
@@ -22,6 +23,7 @@ private Q_SLOTS:
     {
         qputenv("CLI", TILEWRIGHT_CLI);
         qputenv("SRC", TILEWRIGHT_SOURCE_DIR);
+        qputenv("NO_TMPFILE", TILEWRIGHT_NO_TMPFILE);
         for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) // none of the programs needs one
             qunsetenv(name);
     }

@@ -43,7 +43,7 @@ const SpriteProject& EmptyProject()
 
 // As the file dialog gives a path: the project file names the image beside
 // it, whatever the current folder is by then.
-QString AbsolutePath(const QString& path) { return QDir::cleanPath(QFileInfo(path).absoluteFilePath()); }
+using storage::AbsolutePath;
 
 } // namespace
 

@@ -21,8 +21,9 @@ inline constexpr int kSettleMilliseconds = 5000;
 
 // MAME's arguments for a cartridge image on the arcadia driver, in a window
 // (Debian's MAME starts full screen otherwise) and without the system's
-// information screen first.
-QStringList MameArguments(const QString& image);
+// information screen first. The image's name is made absolute from the
+// current folder's own bytes, as the system names it.
+QList<QByteArray> MameArguments(const QString& image);
 
 struct LaunchResult {
     bool Started = false;
@@ -32,8 +33,10 @@ struct LaunchResult {
 
 // MAME on a cartridge image, as a process of its own: nobody waits for it, it
 // has a session of its own, and it runs on when the program that started it
-// ends. Finished() reports once, from the event loop, whether it started; the
-// object then deletes itself.
+// ends. A drainer process in that session is MAME's parent and reads its
+// standard error for as long as MAME runs, keeping only the end that a
+// failure shows. Finished() reports once, from the event loop, whether it
+// started; the object then deletes itself.
 class MameLaunch final : public QObject {
     Q_OBJECT
 
@@ -50,9 +53,7 @@ private:
     void ReadReport();
     void Finish(const LaunchResult& result);
 
-    qint64 monitor_ = -1; // the process that starts MAME and watches it settle
-    int report_ = -1;     // its report, read here
-    int errors_ = -1;     // MAME's standard error
+    int report_ = -1; // the drainer's report, read here
     QByteArray received_;
     QSocketNotifier* notifier_ = nullptr;
     QString program_;

@@ -8,9 +8,15 @@
 namespace tw::sheet {
 
 // Pictures larger than this on either side are refused before decoding, and
-// files larger than this are not read.
+// files larger than this are not read: room for the largest picture import
+// takes (a sheet of 4070 x 1100 pixels) uncompressed at 6 bytes a pixel, as a
+// 16-bit PPM holds it, 25.6 MiB. Read whole and decoded to the largest image,
+// a file of this size costs about 60 MB more than a small picture.
 inline constexpr int kMaxPictureSide = 4096;
-inline constexpr qint64 kMaxPictureFileBytes = qint64(128) << 20;
+inline constexpr qint64 kMaxPictureFileBytes = qint64(27) << 20;
+// What a PNG's text, colour profile and other kept chunks may hold in all,
+// inflated. The project text of a sheet is a few hundred bytes.
+inline constexpr qint64 kMaxPngMetadataBytes = qint64(1) << 20;
 
 // Reads the four sprites from a picture: a sheet that WriteSpriteSheet wrote,
 // at any scale, or the four sprites side by side (32 x 8 blocks) or stacked
@@ -26,11 +32,16 @@ storage::ReadOutcome ImportPicture(const QImage& picture);
 // The same for a picture file, read as ImportPictureBytes reads its bytes.
 storage::ReadOutcome ImportPictureFile(const QString& path);
 
-// The same for a picture's bytes. Before any decoder sees them, a PNG's chunks
-// are checked against the bytes the file has (libpng would set aside what a
-// chunk claims), and the picture's size from its header against the layouts
-// ImportPicture takes and kMaxPictureSide. Every refusal gives its reason
-// alone: Qt and libpng say nothing while the picture is decoded.
+// The same for a picture's bytes. Only PNG, BMP, GIF and PBM/PGM/PPM are
+// taken, known by their first bytes and decoded by their own Qt reader alone;
+// anything else is refused, naming what it is where that can be told. Before
+// any decoder sees them, a PNG's chunks are checked against the bytes the file
+// has (libpng would set aside what a chunk claims), the picture's size from
+// its header against the layouts ImportPicture takes and kMaxPictureSide, and
+// a PNG's image data against the size its header needs (inflated as far as
+// one byte past it) and its metadata against kMaxPngMetadataBytes. Every
+// refusal gives its reason alone: Qt and libpng say nothing while the picture
+// is decoded.
 storage::ReadOutcome ImportPictureBytes(const QByteArray& bytes);
 
 } // namespace tw::sheet

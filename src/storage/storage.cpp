@@ -7,10 +7,14 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <csignal>
+#include <cstdlib>
+#include <ctime>
 #include <utility>
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -39,13 +43,14 @@ bool HoldsUndecodableName(const QString& folder, const QString& name)
 
 // True when `path` holds a name that Qt decoded with U+FFFD for bytes that
 // are not UTF-8 and that stands in its folder: encoded again, it names
-// nothing, and "No such file" would be wrong about a file that is there.
+// nothing, and "No such file" would be wrong about a file that is there. A
+// relative path is walked from the current folder as the system sees it.
 bool NameLostInDecoding(const QString& path)
 {
     if (!path.contains(QChar::ReplacementCharacter))
         return false;
-    QString folder = QStringLiteral("/");
-    for (const QString& part : QDir::cleanPath(QFileInfo(path).absoluteFilePath()).split(u'/', Qt::SkipEmptyParts)) {
+    QString folder = path.startsWith(u'/') ? QStringLiteral("/") : QStringLiteral(".");
+    for (const QString& part : QDir::cleanPath(path).split(u'/', Qt::SkipEmptyParts)) {
         const QFileInfo next(QDir(folder).filePath(part));
         if (!next.exists() && !next.isSymLink())
             return HoldsUndecodableName(folder, part);
@@ -60,13 +65,22 @@ QString SystemReason(int error, const QString& path)
     return error == ENOENT && NameLostInDecoding(path) ? kNameNotUtf8 : qt_error_string(error);
 }
 
-// The path a file has or would have: the canonical path of its folder, where
-// that exists, and its name.
-QString ResolvedPath(const QString& path)
+// The name a file has or would have, as bytes: the canonical name of its
+// folder, where that exists, and its own. A relative name is made absolute
+// from the current folder's own bytes, and ".." is taken as written where
+// the folder is not there to resolve.
+QByteArray ResolvedName(const QByteArray& name)
 {
-    const QFileInfo info(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
-    const QString folder = QFileInfo(info.path()).canonicalFilePath();
-    return (folder.isEmpty() ? info.path() : folder) + u'/' + info.fileName();
+    // Latin-1 gives each byte a character of its own, so cleaning cannot
+    // change a byte that is not '/' or '.'.
+    const QByteArray clean = QDir::cleanPath(QString::fromLatin1(AbsoluteName(name))).toLatin1();
+    const qsizetype slash = clean.lastIndexOf('/');
+    char* canonical = ::realpath(slash > 0 ? clean.left(slash).constData() : "/", nullptr);
+    QByteArray folder = canonical ? QByteArray(canonical) : clean.left(slash);
+    std::free(canonical);
+    if (folder.endsWith('/'))
+        folder.chop(1);
+    return folder + clean.mid(slash);
 }
 
 // The new file takes the old one's owner, group and mode before it takes its
@@ -93,20 +107,89 @@ Outcome KeepOwnerAndMode(int fd, const struct stat& old)
 // than a name may be), and recognisable should a kill leave it behind.
 constexpr char kNewFilePrefix[] = ".tilewright-";
 
-// The file that writing to `path` would replace: symbolic links are followed,
-// as the system would follow them, and so is one to a file not made yet.
-QString FinalPath(const QString& path)
+// The file that writing to `name` would replace, named as the system would
+// find it: symbolic links are followed, a relative target from the link's own
+// folder, and so is one to a file not made yet. A relative name stays
+// relative: the system resolves it in the current folder, whatever bytes
+// name that folder.
+QByteArray FinalName(QByteArray name)
 {
-    QFileInfo info(path);
-    for (int depth = 0; depth < 40 && info.isSymLink(); ++depth)
-        info.setFile(info.symLinkTarget());
-    return info.absoluteFilePath();
+    char target[PATH_MAX];
+    for (int depth = 0; depth < 40; ++depth) {
+        const ssize_t length = ::readlink(name.constData(), target, sizeof target);
+        if (length < 0 || length == sizeof target)
+            break; // no link (or no file): this is the name
+        const QByteArray link(target, length);
+        name = link.startsWith('/') ? link : name.left(name.lastIndexOf('/') + 1) + link;
+    }
+    return name;
+}
+
+// The folder a file of that name is in, as the system would find it.
+QByteArray FolderOf(const QByteArray& name)
+{
+    const qsizetype slash = name.lastIndexOf('/');
+    return slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : name.left(slash);
+}
+
+// A save's new file is named kNewFilePrefix and six of these, and locked
+// (flock) for as long as the save has it, so that one a killed save left is
+// told from one being written.
+constexpr char kNameLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+constexpr int kNameLetterCount = 6;
+// A save's file older than this, by its last write, is not being written.
+constexpr time_t kStaleSeconds = 60;
+
+bool IsNewFileName(const char* name)
+{
+    const std::string_view text(name), prefix(kNewFilePrefix), letters(kNameLetters);
+    return text.size() == prefix.size() + kNameLetterCount && text.starts_with(prefix) &&
+           text.substr(prefix.size()).find_first_not_of(letters) == std::string_view::npos;
+}
+
+// Without unnamed files, a kill between a save's start and its rename leaves
+// its .tilewright-XXXXXX behind for good. Before a save names one of its own
+// there, it removes those of the folder that are regular files of this user,
+// last written over a minute ago, and that no save holds locked: left by a
+// process that has ended. A file another user left, or one being written,
+// stays.
+void RemoveStaleNewFiles(const QByteArray& folder)
+{
+    const int dir = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    DIR* listing = dir < 0 ? nullptr : ::fdopendir(dir);
+    if (!listing) {
+        if (dir >= 0)
+            ::close(dir);
+        return;
+    }
+    const time_t before = std::time(nullptr) - kStaleSeconds;
+    for (const dirent* entry; (entry = ::readdir(listing));) {
+        // Looked at before it is opened: opening a device can do things.
+        struct stat seen {};
+        if (!IsNewFileName(entry->d_name) || ::fstatat(dir, entry->d_name, &seen, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(seen.st_mode) ||
+            seen.st_uid != ::geteuid() || seen.st_mtime >= before)
+            continue;
+        const int fd = ::openat(dir, entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+        if (fd < 0)
+            continue;
+        // The file looked at is the one opened, and the name still gives it
+        // once it is ours to lock.
+        const auto same = [&](const struct stat& other) { return other.st_dev == seen.st_dev && other.st_ino == seen.st_ino; };
+        struct stat held {}, named {};
+        if (::fstat(fd, &held) == 0 && same(held) && ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
+            ::fstatat(dir, entry->d_name, &named, AT_SYMLINK_NOFOLLOW) == 0 && same(named))
+            ::unlinkat(dir, entry->d_name, 0);
+        ::close(fd);
+    }
+    ::closedir(listing);
 }
 
 // The new file in the target's folder. Unnamed where the system can make one,
 // so that a kill before it is complete leaves nothing; else, and for the
 // moment between naming it and renaming it, under a free name
-// .tilewright-XXXXXX. Gone again unless it took the target's place.
+// .tilewright-XXXXXX, after the stale ones of the folder are removed. Locked
+// from its making until it is renamed or removed. Gone again unless it took
+// the target's place.
 class NewFile {
 public:
     NewFile(const QByteArray& folder, mode_t mode) : folder_(folder)
@@ -114,17 +197,21 @@ public:
         const bool canName = ::access("/proc/self/fd", X_OK) == 0; // how an unnamed file gets a name
         if (canName)
             fd_ = ::open(folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
-        if (!canName || (fd_ < 0 && (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL)))
+        if (!canName || (fd_ < 0 && (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL))) {
+            RemoveStaleNewFiles(folder);
             fd_ = OnFreeName([&](const char* name) { return ::open(name, O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, mode); });
+        }
+        if (fd_ >= 0)
+            ::flock(fd_, LOCK_EX);
     }
     NewFile(const NewFile&) = delete;
     NewFile& operator=(const NewFile&) = delete;
     ~NewFile()
     {
-        if (fd_ >= 0)
-            ::close(fd_);
         if (!name_.isEmpty())
             ::unlink(name_.constData());
+        if (fd_ >= 0)
+            ::close(fd_);
     }
 
     int Handle() const { return fd_; }
@@ -136,8 +223,11 @@ public:
         if (name_.isEmpty() &&
             OnFreeName([&](const char* name) { return ::linkat(AT_FDCWD, self.constData(), AT_FDCWD, name, AT_SYMLINK_FOLLOW); }) < 0)
             return false;
-        const int fd = std::exchange(fd_, -1);
-        if (::close(fd) != 0 || ::rename(name_.constData(), target.constData()) != 0)
+        // Closed first, for the error a network file system gives only
+        // then; the lock stays with a second handle until the rename.
+        const int lock = ::fcntl(fd_, F_DUPFD_CLOEXEC, 0);
+        const bool closed = ::close(std::exchange(fd_, lock)) == 0;
+        if (!closed || ::rename(name_.constData(), target.constData()) != 0)
             return false;
         name_.clear();
         return true;
@@ -148,11 +238,10 @@ private:
     template <typename Make>
     int OnFreeName(Make make)
     {
-        static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
         for (int tries = 0; tries < 100; ++tries) {
             name_ = folder_ + '/' + kNewFilePrefix;
-            for (int i = 0; i < 6; ++i)
-                name_ += kLetters[QRandomGenerator::global()->bounded(int(sizeof kLetters - 1))];
+            for (int i = 0; i < kNameLetterCount; ++i)
+                name_ += kNameLetters[QRandomGenerator::global()->bounded(int(sizeof kNameLetters - 1))];
             const int result = make(name_.constData());
             if (result >= 0)
                 return result;
@@ -206,9 +295,9 @@ Outcome WriteAtomically(const QString& path, const char* data, qint64 size, cons
     // Root could write it anyway; the owner's write bit says it is to be kept.
     if (replacing && !(old.st_mode & S_IWUSR))
         return Failure(QStringLiteral("the file is write-protected"));
-    const QString target = FinalPath(path);
+    const QByteArray target = FinalName(QFile::encodeName(path));
     // Only its owner can read it until it has the old file's owner and mode.
-    NewFile file(QFile::encodeName(QFileInfo(target).path()), replacing ? 0600 : 0666);
+    NewFile file(FolderOf(target), replacing ? 0600 : 0666);
     if (file.Handle() < 0)
         return Failure(qt_error_string(errno));
     if (replacing)
@@ -228,7 +317,7 @@ Outcome WriteAtomically(const QString& path, const char* data, qint64 size, cons
     // leave that name to an empty file. EINVAL: a file system that cannot.
     if (::fsync(file.Handle()) != 0 && errno != EINVAL)
         return Failure(qt_error_string(errno));
-    if (!file.Replace(QFile::encodeName(target)))
+    if (!file.Replace(target))
         return Failure(qt_error_string(errno));
     return {};
 }
@@ -320,7 +409,7 @@ Outcome CheckNotItsSource(const QString& target, const MadeFrom& from)
     const bool same = ::stat(QFile::encodeName(target).constData(), &t) == 0 &&
                               ::stat(QFile::encodeName(from.Source).constData(), &s) == 0
                           ? t.st_dev == s.st_dev && t.st_ino == s.st_ino
-                          : ResolvedPath(target) == ResolvedPath(from.Source);
+                          : ResolvedName(QFile::encodeName(target)) == ResolvedName(QFile::encodeName(from.Source));
     if (same)
         return Failure(QStringLiteral("the %1 would replace the %2 it is made from").arg(from.Output, from.Input));
     return {};
@@ -338,5 +427,23 @@ Outcome WriteFileAtomically(const QString& path, const QByteArray& bytes, const 
 }
 
 bool IsUtf8FileName(const QByteArray& name) { return QFile::encodeName(QFile::decodeName(name)) == name; }
+
+QByteArray AbsoluteName(const QByteArray& name)
+{
+    if (name.startsWith('/'))
+        return name;
+    char* folder = ::getcwd(nullptr, 0);
+    if (!folder)
+        return name; // the current folder is gone: the name can only stay relative
+    QByteArray absolute = QByteArray(folder) + (name.isEmpty() || std::string_view(folder) == "/" ? "" : "/") + name;
+    std::free(folder);
+    return absolute;
+}
+
+QString AbsolutePath(const QString& path)
+{
+    const QByteArray absolute = AbsoluteName(QFile::encodeName(path));
+    return IsUtf8FileName(absolute) ? QDir::cleanPath(QFile::decodeName(absolute)) : path;
+}
 
 } // namespace tw::storage

@@ -83,4 +83,14 @@ Outcome WriteFileAtomically(const QString& path, const QByteArray& bytes, const 
 inline const QString kNameNotUtf8 = QStringLiteral("the file name is not valid UTF-8");
 bool IsUtf8FileName(const QByteArray& name);
 
+// `name` made absolute from the current folder's own bytes (getcwd), never
+// from a name Qt decoded: a folder whose name is not UTF-8 stays what it is.
+// Relative still when the current folder is gone.
+QByteArray AbsoluteName(const QByteArray& name);
+
+// For a file to keep by its name (the project file): `path` made absolute
+// and cleaned where the whole absolute name is UTF-8, else `path` as it is,
+// relative, which the system still finds from the current folder.
+QString AbsolutePath(const QString& path);
+
 } // namespace tw::storage

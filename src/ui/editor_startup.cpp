@@ -1,8 +1,5 @@
 #include "ui/editor_startup.h"
 
-#include <QDir>
-#include <QFileInfo>
-
 namespace tw::ui {
 
 std::unique_ptr<frmTilewright> StartEditor(Dialogs& dialogs, const QString& projectFile)
@@ -13,7 +10,7 @@ std::unique_ptr<frmTilewright> StartEditor(Dialogs& dialogs, const QString& proj
     if (!projectFile.isEmpty()) {
         // Absolute, as the file dialog gives it: Create Binary writes next to
         // the project file whatever the current folder is by then.
-        window->OpenProjectFile(QDir::cleanPath(QFileInfo(projectFile).absoluteFilePath()));
+        window->OpenProjectFile(storage::AbsolutePath(projectFile));
     }
     return window;
 }
