@@ -114,16 +114,23 @@ struct Call {
     std::optional<QString> Scale;  // --scale, as typed
     std::optional<QString> Tv;     // --tv
     std::optional<QString> Colours; // --colours
+    std::optional<QString> At;     // --at
 };
 
-// The settings a side file holds, as check reports them.
-QString DescribeConsole(const tw::ConsoleSettings& console)
+// What a side file holds, as check reports it: the settings, and each
+// sprite's frames and the console frames they take, all of them once.
+QString DescribeSideFile(const tw::SpriteProject& project)
 {
-    QStringList lines;
-    for (const std::uint8_t height : console.SpriteLines)
-        lines << QString::number(height);
-    return QStringLiteral("TV %1; sprite lines %2")
-        .arg(console.Tv == tw::TvSystem::Pal ? QStringLiteral("PAL") : QStringLiteral("NTSC"), lines.join(QStringLiteral(", ")));
+    QStringList lines, frames, times;
+    for (int k = 0; k < tw::kSprites; ++k) {
+        lines << QString::number(project.Console.SpriteLines[k]);
+        frames << QString::number(project.Sprites[k].Frames());
+        times << QString::number(project.Sprites[k].TotalTime());
+    }
+    const QString separator = QStringLiteral(", ");
+    return QStringLiteral("TV %1; sprite lines %2; frames %3; console frames a round %4")
+        .arg(project.Console.Tv == tw::TvSystem::Pal ? QStringLiteral("PAL") : QStringLiteral("NTSC"), lines.join(separator),
+             frames.join(separator), times.join(separator));
 }
 
 int Check(const Call& call)
@@ -133,7 +140,7 @@ int Check(const Call& call)
         return kFailed;
     Out() << call.Files[0] << ": " << Describe(project) << "\n";
     if (const QString side = tw::document::Beside(call.Files[0], FileKind::SideFile); QFileInfo::exists(side))
-        Out() << side << ": " << DescribeConsole(project.Console) << "\n";
+        Out() << side << ": " << DescribeSideFile(project) << "\n";
     return kOk;
 }
 
@@ -157,6 +164,10 @@ int Screen(const Call& call)
         return Usage(QStringLiteral("--tv must be ntsc, pal or square"));
     if (call.Colours && !kModels.contains(*call.Colours))
         return Usage(QStringLiteral("--colours must be mame or names"));
+    bool atOk = true;
+    const long long at = call.At ? call.At->toLongLong(&atOk) : 0;
+    if (!atOk || at < 0)
+        return Usage(QStringLiteral("--at must be a console frame, a whole number from 0"));
     const tw::sheet::PictureCode* module = OpenPictureModule();
     if (!module)
         return kFailed;
@@ -167,9 +178,9 @@ int Screen(const Call& call)
         return kFailed;
     const tw::PixelShape shape = call.Tv ? tw::PixelShape(kShapes.indexOf(*call.Tv)) : tw::TvShape(project.Console.Tv);
     const tw::ColourModel model = call.Colours == QStringLiteral("names") ? tw::ColourModel::Names : tw::ColourModel::Mame;
-    const tw::storage::Outcome written =
-        module->WriteScreen(*call.Output, tw::RenderConsoleScreen(tw::ChipStateOf(project), model), {scale, shape},
-                            {file, QStringLiteral("picture"), tw::document::InfoOf(kind).ReadNoun});
+    const tw::ChipState chip = tw::ChipStateOf(project, tw::FramesAt(project, at));
+    const tw::storage::Outcome written = module->WriteScreen(*call.Output, tw::RenderConsoleScreen(chip, model), {scale, shape},
+                                                             {file, QStringLiteral("picture"), tw::document::InfoOf(kind).ReadNoun});
     return written.Ok ? kOk : Report(*call.Output, written);
 }
 
@@ -335,10 +346,10 @@ const Command kCommands[] = {
          .arg(tw::sheet::kStackedWide)
          .arg(tw::sheet::kStackedHigh),
      Import},
-    {"screen", {"FILE.eap|FILE.bin -o OUT.png [--scale N] [--tv SHAPE] [--colours MODEL]", "one project file or image"},
+    {"screen", {"FILE.eap|FILE.bin -o OUT.png [--scale N] [--tv SHAPE] [--colours MODEL] [--at T]", "one project file or image"},
      QStringLiteral("draw the console's screen as the test cartridge shows\nit (%2 x %3 console pixels, N pixels a line, default\n"
                     "%1; SHAPE ntsc, pal or square, default the project's TV;\nMODEL mame, the colours MAME shows, or names, the\n"
-                    "colours the editor names; default mame)")
+                    "colours the editor names; default mame), at console\nframe T of the animation (default 0)")
          .arg(tw::kDefaultScreenScale)
          .arg(tw::kScreenWidth)
          .arg(tw::kScreenLines),
@@ -473,7 +484,9 @@ int main(int argc, char* argv[])
     const QCommandLineOption coloursOption(QStringLiteral("colours"),
                                            QStringLiteral("The colours for screen: mame (as MAME shows them) or names."),
                                            QStringLiteral("MODEL"));
-    parser.addOptions({outputOption, scaleOption, tvOption, coloursOption});
+    const QCommandLineOption atOption(QStringLiteral("at"), QStringLiteral("The console frame of the animation screen draws (from 0)."),
+                                      QStringLiteral("T"));
+    parser.addOptions({outputOption, scaleOption, tvOption, coloursOption, atOption});
     parser.addPositionalArgument(QStringLiteral("command"), CommandNames(QStringLiteral(" or ")));
     parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("the command's files"), QStringLiteral("FILE..."));
 
@@ -492,7 +505,7 @@ int main(int argc, char* argv[])
     if (args.isEmpty())
         return Usage(QStringLiteral("no command given"));
     const Command* command = FindCommand(args.first());
-    for (const QCommandLineOption& option : {outputOption, scaleOption, tvOption, coloursOption})
+    for (const QCommandLineOption& option : {outputOption, scaleOption, tvOption, coloursOption, atOption})
         if (parser.isSet(option) && !(command && command->Takes(Spelt(option))))
             return Usage(QStringLiteral("%1 goes with %2 only").arg(Spelt(option), CommandNames(QStringLiteral(" and "), Spelt(option))));
     if (!command)
@@ -500,7 +513,7 @@ int main(int argc, char* argv[])
     const auto value = [&](const QCommandLineOption& option) {
         return parser.isSet(option) ? std::optional(parser.value(option)) : std::nullopt;
     };
-    const Call call{args.mid(1), value(outputOption), value(scaleOption), value(tvOption), value(coloursOption)};
+    const Call call{args.mid(1), value(outputOption), value(scaleOption), value(tvOption), value(coloursOption), value(atOption)};
     if (call.Files.size() != command->FileCount())
         return Usage(QStringLiteral("%1 takes %2").arg(QLatin1String(command->Name), QLatin1String(command->Arguments.InWords)));
     return command->Handler(call);

@@ -17,7 +17,9 @@
 //   question about a change on disk) | outside FILE SOURCE (another program
 //   writes SOURCE over FILE; waits for the question about it) | drag K I J
 //   (pressed on block I of sprite K, dragged to J, released) (window only) |
-//   lines K 16|8 | tv NTSC|PAL (the console settings, in the Console View)
+//   lines K 16|8 | tv NTSC|PAL (the console settings, in the Console View) |
+//   frame K add|delete|earlier|later|select F|time N (sprite K's strip in the
+//   Console View)
 //   expect, then the 13 lines of what the project shows
 //
 // K is the sprite number 1 to 4, I a block 0 to 63; FILE is relative to the
@@ -61,7 +63,8 @@ struct Shown {
         int Fg = 0;
         char Square = 0;
         QString Label, Name;
-        std::array<QString, 8> Blocks, Rows;
+        std::array<QString, 8> Blocks, Rows; // of the frame edited
+        QString Frames; // the frame edited of how many, and each frame's time
     };
     std::array<Sprite, 4> Sprites;
     std::array<QString, 8> View;
@@ -75,6 +78,7 @@ struct Shown {
             const Sprite& s = Sprites[k];
             lines << QStringLiteral("sprite %1 fg %2 square %3 label %4 name '%5'").arg(k + 1).arg(s.Fg).arg(QChar(s.Square)).arg(s.Label, s.Name)
                   << QStringLiteral("sprite %1 rows ").arg(k + 1) + QStringList(s.Rows.begin(), s.Rows.end()).join(' ')
+                  << QStringLiteral("sprite %1 frames ").arg(k + 1) + s.Frames
                   << QStringLiteral("sprite %1 blocks ").arg(k + 1) + QStringList(s.Blocks.begin(), s.Blocks.end()).join(' ');
         }
         return lines << "view " + QStringList(View.begin(), View.end()).join(' ') << "console " + Console;
@@ -91,11 +95,22 @@ inline QString ConsoleShown(const ConsoleSettings& console)
     return shown;
 }
 
+// A sprite's frames as a script's "sprite K frames" line shows them: the
+// frame edited (from 1) of how many, then each frame's time.
+inline QString FramesShown(int edited, int frames, const QList<int>& times)
+{
+    QString shown = QStringLiteral("%1/%2 times").arg(edited + 1).arg(frames);
+    for (const int time : times)
+        shown += u' ' + QString::number(time);
+    return shown;
+}
+
 // The commands of the tables, for both runners; "model only" ones are those
 // no control can do.
 inline const QByteArrayList kCommands{"pick", "color", "screen", "clear", "view", "click", "name", "draw", "new", "load",
                                       "save", "image", "row", "key", "menu", "rows", "paint", "press", "answer", "file",
-                                      "open", "focus", "exit", "close", "drop", "reply", "outside", "drag", "lines", "tv", "expect"};
+                                      "open", "focus", "exit", "close", "drop", "reply", "outside", "drag", "lines", "tv", "frame",
+                                      "expect"};
 
 class Driver {
 public:

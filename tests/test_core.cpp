@@ -59,6 +59,11 @@ public:
             {"press", [&] { w[1] == "Ctrl+Z" ? D.Undo() : D.Redo(); }},
             {"lines", [&] { D.SetSpriteLines(k, w[2].toInt()); }},
             {"tv", [&] { D.SetTv(w[1] == "PAL" ? TvSystem::Pal : TvSystem::Ntsc); }},
+            {"frame", [&] {
+                 const QByteArray& what = w[2];
+                 what == "add" ? D.AddFrame(k) : what == "delete" ? D.DeleteFrame(k) : what == "earlier" ? D.MoveFrame(k, -1)
+                 : what == "later" ? D.MoveFrame(k, 1) : what == "select" ? D.SelectFrame(k, w[3].toInt() - 1) : D.SetFrameTime(k, w[3].toInt());
+             }},
             {"key", [&] { key < 8 ? D.TransformSprite(k, kTransforms[key]) : key == 8 ? void(Clip = D.Project().CopySprite(k)) : D.PasteSprite(k, Clip); }},
         };
         const QByteArray c = w[0] == "menu" ? "key" : w[0];
@@ -78,11 +83,15 @@ public:
                 QString::fromStdString(P.ProjectFileTitle()), D.IsModified(), {}, {}, ConsoleShown(P.Console)};
         for (int k = 0; k < kSprites; ++k) {
             const SpriteState& sprite = P.Sprites[k];
+            QList<int> times;
+            for (int f = 0; f < sprite.Frames(); ++f)
+                times << sprite.Frame(f).Time;
             s.Sprites[k] = {P.SpriteFGndColor[k], letter(P.ForegroundValue(k)), code(P.SpriteFGndColor[k]),
-                            QString::fromStdString(sprite.Name), {}, {}};
+                            QString::fromStdString(sprite.Name), {}, {}, FramesShown(P.EditedFrame[k], sprite.Frames(), times)};
+            const SpriteFrame& edited = P.Edited(k);
             for (int i = 0; i < kBlocks; ++i) {
-                s.Sprites[k].Blocks[i / 8] += letter(sprite.Blocks[i]);
-                s.Sprites[k].Rows[i / 8] = QString::fromStdString(sprite.HexRows[i / 8]);
+                s.Sprites[k].Blocks[i / 8] += letter(edited.Blocks[i]);
+                s.Sprites[k].Rows[i / 8] = QString::fromStdString(edited.HexRows[i / 8]);
                 s.View[i / 8] += k == 0 ? QByteArray(1, letter(P.ThumbNailCells[i])) : QByteArray();
             }
         }
@@ -207,6 +216,32 @@ private Q_SLOTS:
             const LintReport report = LintProjectFile(ProjectFileBytes(p));
             QVERIFY(report.Loaded && report.Warnings.empty());
         }
+    }
+
+    // The frame a sprite shows at console frame t: round and round its times.
+    void frameAt_data()
+    {
+        QTest::addColumn<QList<int>>("times");
+        QTest::addColumn<long long>("t");
+        QTest::addColumn<int>("frame");
+        const QList<int> three{6, 4, 10};
+        for (const auto& [t, frame] : {std::pair{0LL, 0}, {5LL, 0}, {6LL, 1}, {9LL, 1}, {10LL, 2}, {19LL, 2}, {20LL, 0}, {26LL, 1}, {20010LL, 2}})
+            QTest::addRow("6 4 10 at %lld", t) << three << t << frame;
+        QTest::newRow("one frame, any t") << QList<int>{6} << 123456789LL << 0;
+        QTest::newRow("times of 1") << QList<int>{1, 1, 1} << 7LL << 1;
+        QTest::newRow("a time of 255 then 1: the last frame") << QList<int>{255, 1} << 255LL << 1;
+        QTest::newRow("a time of 255 then 1: round again") << QList<int>{255, 1} << 256LL << 0;
+    }
+    void frameAt()
+    {
+        QFETCH(QList<int>, times);
+        QFETCH(long long, t);
+        QFETCH(int, frame);
+        SpriteState sprite;
+        sprite.Time = std::uint8_t(times[0]);
+        for (qsizetype f = 1; f < times.size(); ++f)
+            sprite.Later.push_back({{}, {}, std::uint8_t(times[f])});
+        QCOMPARE(sprite.FrameAt(t), frame);
     }
 
     // Line in, warnings out: the worked example with lines replaced ("N TEXT"),

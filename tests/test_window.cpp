@@ -109,6 +109,20 @@ public:
             if (QApplication::sendEvent(&E.Window, &enter), enter.isAccepted())
                 QApplication::sendEvent(&E.Window, &drop);
             QCoreApplication::processEvents();
+        } else if (c == "frame") { // in sprite K's strip in the Console View, by its keys or a click
+            QTest::keyClick(&E.Window, Qt::Key_F6);
+            auto* strip = E.Find<ui::FrameStrip>(Indexed("frameStrip", k));
+            strip->setFocus();
+            static const QHash<QByteArray, QKeyCombination> kKeys{{"add", Qt::Key_Insert}, {"delete", Qt::Key_Delete},
+                                                                 {"earlier", Qt::CTRL | Qt::Key_Left}, {"later", Qt::CTRL | Qt::Key_Right},
+                                                                 {"time", Qt::Key_T}};
+            if (w[2] == "select") {
+                QTest::mouseClick(strip, Qt::LeftButton, {}, strip->FrameRect(w[3].toInt() - 1).center());
+            } else {
+                if (w[2] == "time")
+                    E.Script.Numbers << w[3].toInt();
+                QTest::keyClick(strip, kKeys.value(w[2]).key(), kKeys.value(w[2]).keyboardModifiers());
+            }
         } else if (c == "lines" || c == "tv") { // chosen in the Console View, by the keys of its box
             QTest::keyClick(&E.Window, Qt::Key_F6);
             auto* box = E.Find<QComboBox>(c == "tv" ? QStringLiteral("consoleTv") : Indexed("consoleLines", k));
@@ -172,8 +186,16 @@ public:
                 s.Selected = code;
         for (int k = 0; k < kSprites; ++k) {
             const QImage grid = image(QStringLiteral("picSpriteBlock%1").arg(k));
+            // The frame edited, of how many, as the panel's caption says it (nothing: one frame).
+            const QRegularExpressionMatch frames = QRegularExpression(QStringLiteral("\\(frame (\\d+) of (\\d+)\\)$"))
+                                                       .match(E.Find<QGroupBox>(Indexed("fmeSprite", k))->title());
+            QList<int> times;
+            for (int f = 0; f < p.Sprites[k].Frames(); ++f)
+                times << p.Sprites[k].Frame(f).Time;
             s.Sprites[k] = {p.SpriteFGndColor[k], Letter(image(Indexed("picSpriteFGColor", k)).pixel(8, 8), true),
-                            text(Indexed("lblForeGroundValue", k)), text(Indexed("rtbSpriteName", k)), {}, {}};
+                            text(Indexed("lblForeGroundValue", k)), text(Indexed("rtbSpriteName", k)), {}, {},
+                            FramesShown(frames.hasMatch() ? frames.captured(1).toInt() - 1 : 0,
+                                        frames.hasMatch() ? frames.captured(2).toInt() : 1, times)};
             for (int i = 0; i < kBlocks; ++i) {
                 s.Sprites[k].Blocks[i / 8] += Letter(grid.pixel(BlockCentre(i)), true);
                 s.Sprites[k].Rows[i / 8] = text(QStringLiteral("rtbSprite%1Hex_%2").arg(k + 1).arg(i / 8));
@@ -225,7 +247,7 @@ private Q_SLOTS:
         for (const Case& c : Cases("scripts.txt"))
             if (c.Name == "every undoable operation")
                 RunScript(w, c, [&] { project() == states.last() ? void() : states.append(project()); });
-        QCOMPARE(states.size(), 23); // 22 steps: picking a colour and Copy are none
+        QCOMPARE(states.size(), 27); // 26 steps: picking a colour and Copy are none
         const auto press = [&](const char* key) { QVERIFY(w.Do({"press", key}, {})); };
         const qsizetype last = states.size() - 1;
         for (qsizetype n = 1; n <= 2 * last; ++n) { // back to the start, then forward to the end again

@@ -50,6 +50,15 @@ public:
     }
     QString LastChosen;
 
+    // Numbers asked for, answered from Numbers (Cancel when none is left).
+    QList<int> Numbers;
+    std::optional<int> AskNumber(QWidget*, const QString&, const QString&, int, int least, int most) override
+    {
+        if (Numbers.isEmpty())
+            return std::nullopt;
+        return std::clamp(Numbers.takeFirst(), least, most);
+    }
+
     // "Title: Text (reason)" of the last box.
     QString Last() const
     {

@@ -45,7 +45,15 @@ std::uint8_t PairByte(std::uint8_t first, std::uint8_t second, std::uint8_t firs
                                      (first & 7) << 3 | (second & 7));
 }
 
-ChipState ChipStateOf(const SpriteProject& project)
+FrameChoice FramesAt(const SpriteProject& project, long long t)
+{
+    FrameChoice frames{};
+    for (int k = 0; k < kSprites; ++k)
+        frames[k] = project.Sprites[k].FrameAt(t);
+    return frames;
+}
+
+ChipState ChipStateOf(const SpriteProject& project, const FrameChoice& frames)
 {
     ChipState chip;
     chip.Screen = project.ScreenBGndColor;
@@ -57,7 +65,7 @@ ChipState ChipStateOf(const SpriteProject& project)
         chip.Positions[i] = TemplateByte(kPositionOperands[i]);
     for (int k = 0; k < kSprites; ++k)
         for (int r = 0; r < kRows; ++r)
-            chip.Shapes[kRows * k + r] = RowTextValue(project.Sprites[k].HexRows[r]);
+            chip.Shapes[kRows * k + r] = RowTextValue(project.Sprites[k].Frame(frames[k]).HexRows[r]);
     return chip;
 }
 

@@ -50,8 +50,15 @@ inline constexpr std::uint8_t SpriteLinesOf(std::uint8_t pair, bool second)
     return (pair & (second ? 0x40 : 0x80)) ? kShortLines : kTallLines;
 }
 
-// What the project's test cartridge leaves in the chip.
-ChipState ChipStateOf(const SpriteProject& project);
+// Which frame of each sprite is shown.
+using FrameChoice = std::array<int, kSprites>;
+// The frames the sprites show at console frame t, when they animate from
+// frame 0 at t = 0.
+FrameChoice FramesAt(const SpriteProject& project, long long t);
+
+// What the project's test cartridge leaves in the chip: the sprites' frame 0,
+// or the frames chosen.
+ChipState ChipStateOf(const SpriteProject& project, const FrameChoice& frames = {});
 
 // The test cartridge for the project as shown: template, the three colour
 // bytes (with the sprites' size bits), then the 32 row bytes taken from the

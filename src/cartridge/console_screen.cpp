@@ -22,16 +22,18 @@ Rgb ConsoleRgb(std::uint8_t code, ColourModel model)
     return {gun(2), gun(4), gun(1)};
 }
 
-ConsoleScreen RenderConsoleScreen(const ChipState& chip, ColourModel model)
+namespace {
+
+// Draws the chip's sprites, each in its colour made what `tint` makes it.
+template <typename Tint>
+void DrawSprites(ConsoleScreen& screen, const ChipState& chip, ColourModel model, Tint tint)
 {
-    ConsoleScreen screen;
-    std::fill(screen.Pixels.begin(), screen.Pixels.end(), ConsoleRgb(chip.Screen, model));
     for (int k = 0; k < kSprites; ++k) {
         const int vertical = chip.Positions[2 * k], horizontal = chip.Positions[2 * k + 1];
         if (horizontal < kLeastHorizontal || horizontal > kMostHorizontal || vertical < kLeastVertical)
             continue;
         const std::uint8_t pair = chip.Pairs[k / 2];
-        const Rgb color = ConsoleRgb(SpriteColorOf(pair, k % 2), model);
+        const Rgb color = tint(ConsoleRgb(SpriteColorOf(pair, k % 2), model));
         const int repeat = SpriteLinesOf(pair, k % 2) / kRows;
         const int left = horizontal - kLeftOffset, top = kTopFrom - vertical;
         for (int r = 0; r < kRows; ++r)
@@ -42,6 +44,18 @@ ConsoleScreen RenderConsoleScreen(const ChipState& chip, ColourModel model)
                         screen.Pixels[std::size_t(line * kScreenWidth + left + c)] = color;
             }
     }
+}
+
+} // namespace
+
+ConsoleScreen RenderConsoleScreen(const ChipState& chip, ColourModel model, const ChipState* onion)
+{
+    ConsoleScreen screen;
+    const Rgb background = ConsoleRgb(chip.Screen, model);
+    std::fill(screen.Pixels.begin(), screen.Pixels.end(), background);
+    if (onion)
+        DrawSprites(screen, *onion, model, [&](Rgb color) { return FaintRgb(color, background); });
+    DrawSprites(screen, chip, model, [](Rgb color) { return color; });
     return screen;
 }
 

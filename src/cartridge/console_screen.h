@@ -40,7 +40,11 @@ struct ConsoleScreen {
 // its horizontal byte less 11 and its top at 256 less its vertical byte, and
 // shows only where the chip draws it: horizontal byte 12 to 194, vertical 3
 // to 255.
-ConsoleScreen RenderConsoleScreen(const ChipState& chip, ColourModel model);
+//
+// With `onion`, the sprites that chip shows are drawn faintly first, where
+// the sprites over them leave the screen colour: the onion skin, the frames
+// before under those shown.
+ConsoleScreen RenderConsoleScreen(const ChipState& chip, ColourModel model, const ChipState* onion = nullptr);
 
 // The shape of a console pixel on a TV: NTSC and PAL pixels are wider than
 // the line is tall, by the ratio of the chip's pixel clock to the TV's line.

@@ -5,6 +5,7 @@
 #include <QFileSystemWatcher>
 #include <QUndoStack>
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -21,17 +22,22 @@ namespace tw::document {
 namespace {
 
 // One sprite's share of the project: all that an edit of that sprite alone
-// changes. About 0.7 KiB, against 3.4 KiB for the whole project, so that a
-// full history of clicks stays under 1 MiB.
+// changes, its frames and the frame edited included. About 0.7 KiB a frame,
+// against 3.4 KiB for a whole project of one frame a sprite, so that a full
+// history of clicks stays under 1 MiB.
 struct Slice {
     int Index = 0;
     SpriteState State;
     std::uint8_t Color = kWhiteCode;
+    int Edited = 0;
 
-    static Slice Of(const SpriteProject& project, int k) { return {k, project.Sprites.at(k), project.SpriteFGndColor.at(k)}; }
+    static Slice Of(const SpriteProject& project, int k)
+    {
+        return {k, project.Sprites.at(k), project.SpriteFGndColor.at(k), project.EditedFrame.at(k)};
+    }
     bool IsIn(const SpriteProject& project) const
     {
-        return project.Sprites.at(Index) == State && project.SpriteFGndColor.at(Index) == Color;
+        return project.Sprites.at(Index) == State && project.SpriteFGndColor.at(Index) == Color && project.EditedFrame.at(Index) == Edited;
     }
 };
 
@@ -96,6 +102,7 @@ private:
         if (slice_) {
             std::swap(project.Sprites.at(slice_->Index), slice_->State);
             std::swap(project.SpriteFGndColor.at(slice_->Index), slice_->Color);
+            std::swap(project.EditedFrame.at(slice_->Index), slice_->Edited);
             document_.Announce(SpritePart(slice_->Index));
             return;
         }
@@ -232,7 +239,7 @@ void ProjectDocument::StrokeStart(int k, int block)
     EndRun(); // a stroke never goes on with another
     EditSprite(k, [&](SpriteProject& p) { p.ClickBlock(k, block); }, StrokeKey(k));
     runKey_ = StrokeKey(k); // also when the click changed nothing
-    strokeColor_ = project_.Sprites.at(k).Blocks.at(block);
+    strokeColor_ = project_.Edited(k).Blocks.at(block);
 }
 
 void ProjectDocument::StrokeOver(int k, int block)
@@ -250,7 +257,7 @@ void ProjectDocument::SetRowText(int k, int row, const std::string& text)
     const std::optional<std::string> typed = TypedRowText(text);
     if (!typed)
         return;
-    EditSprite(k, [&](SpriteProject& p) { p.Sprites.at(k).HexRows.at(row) = *typed; }, RowTypingKey(k, row));
+    EditSprite(k, [&](SpriteProject& p) { p.Edited(k).HexRows.at(row) = *typed; }, RowTypingKey(k, row));
     typedRow_ = {k, row};
 }
 
@@ -268,7 +275,7 @@ void ProjectDocument::EndRun()
         const auto [k, row] = *std::exchange(typedRow_, std::nullopt);
         // The last step of the typing, merged into it: the text filled to two
         // digits and the row drawn from it.
-        EditSprite(k, [&](SpriteProject& p) { p.SetRowText(k, row, FinishedRowText(p.Sprites.at(k).HexRows.at(row))); },
+        EditSprite(k, [&](SpriteProject& p) { p.SetRowText(k, row, FinishedRowText(p.Edited(k).HexRows.at(row))); },
                    RowTypingKey(k, row));
     }
     runKey_ = -1;
@@ -342,6 +349,35 @@ void ProjectDocument::SetSpriteLines(int k, int lines)
 void ProjectDocument::SetTv(TvSystem tv)
 {
     EditProject([&](SpriteProject& p) { p.Console.Tv = tv; });
+}
+
+void ProjectDocument::SelectFrame(int k, int f)
+{
+    EndRun();
+    if (project_.EditedFrame.at(k) == std::clamp(f, 0, project_.Sprites.at(k).Frames() - 1))
+        return;
+    project_.SelectFrame(k, f);
+    Announce(SpritePart(k));
+}
+
+void ProjectDocument::AddFrame(int k)
+{
+    EditSprite(k, [&](SpriteProject& p) { p.AddFrame(k); });
+}
+
+void ProjectDocument::DeleteFrame(int k)
+{
+    EditSprite(k, [&](SpriteProject& p) { p.DeleteFrame(k); });
+}
+
+void ProjectDocument::MoveFrame(int k, int by)
+{
+    EditSprite(k, [&](SpriteProject& p) { p.MoveFrame(k, by); });
+}
+
+void ProjectDocument::SetFrameTime(int k, int time)
+{
+    EditSprite(k, [&](SpriteProject& p) { p.SetFrameTime(k, time); });
 }
 
 QString ProjectDocument::OfferedFileName() const

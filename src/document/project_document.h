@@ -113,6 +113,14 @@ public:
     // The console settings: a sprite's height (16 or 8 lines), the TV.
     void SetSpriteLines(int k, int lines);
     void SetTv(TvSystem tv);
+    // Sprite k's frames. Selecting one makes the design panel edit it: no
+    // step, as picking a colour is none. The others are steps (see
+    // SpriteProject for what each does).
+    void SelectFrame(int k, int f);
+    void AddFrame(int k);
+    void DeleteFrame(int k);
+    void MoveFrame(int k, int by);
+    void SetFrameTime(int k, int time);
     void Undo();
     void Redo();
 

@@ -39,4 +39,11 @@ Rgb DisplayRgb(ColorNumber color)
             static_cast<std::uint8_t>((bits >> 16) & 0xFF)};
 }
 
+Rgb FaintRgb(Rgb sprite, Rgb screen)
+{
+    // A third of the way: plain to see, and never taken for a set block.
+    const auto mix = [](std::uint8_t a, std::uint8_t b) { return std::uint8_t((a + 2 * b + 1) / 3); };
+    return {mix(sprite.red, screen.red), mix(sprite.green, screen.green), mix(sprite.blue, screen.blue)};
+}
+
 } // namespace tw

@@ -51,4 +51,8 @@ struct Rgb {
 // white: the only one the palette uses is the window background.
 Rgb DisplayRgb(ColorNumber color);
 
+// A block of the frame before, under the onion skin: a little of the
+// sprite's colour over the screen colour.
+Rgb FaintRgb(Rgb sprite, Rgb screen);
+
 } // namespace tw

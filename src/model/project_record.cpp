@@ -4,8 +4,10 @@ namespace tw {
 
 void ParseSprite(SpriteProject& project, int k)
 {
-    for (int r = 0; r < kRows; ++r)
-        project.DrawRow(k, r);
+    SpriteState& sprite = project.Sprites.at(k);
+    for (int f = 0; f < sprite.Frames(); ++f)
+        for (int r = 0; r < kRows; ++r)
+            DrawFrameRow(sprite.Frame(f), r, project.ForegroundValue(k), project.ScreenValue());
 }
 
 void ParseProjectSprites(SpriteProject& project)
@@ -18,9 +20,16 @@ void ApplyProjectRecord(SpriteProject& project, const ProjectRecord& record, con
 {
     project.ScreenBGndColor = record.ScreenBGndColor;
     for (int k = 0; k < kSprites; ++k) {
-        project.Sprites[k].Name = record.Sprites[k].Name;
-        project.SpriteFGndColor[k] = record.Sprites[k].FGndColor;
-        project.Sprites[k].HexRows = record.Sprites[k].HexRows;
+        SpriteState& sprite = project.Sprites[k];
+        const SpriteRecord& read = record.Sprites[k];
+        sprite.Name = read.Name;
+        project.SpriteFGndColor[k] = read.FGndColor;
+        sprite.HexRows = read.HexRows;
+        sprite.Time = read.Time;
+        sprite.Later.assign(read.Later.size(), {});
+        for (std::size_t f = 0; f < read.Later.size(); ++f)
+            sprite.Later[f].HexRows = read.Later[f].HexRows, sprite.Later[f].Time = read.Later[f].Time;
+        project.EditedFrame[k] = 0;
     }
     project.Console = record.Console;
     ParseProjectSprites(project);

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "model/sprite_project.h"
 
@@ -11,10 +12,15 @@ namespace tw {
 // What a file holds of a project, whatever its format: every reader (the
 // project file, a cartridge image, a picture) fills one, and loading puts it
 // into a project by the one rule below. Texts are UTF-8.
-struct SpriteRecord {
+struct FrameRecord {
+    std::array<std::string, kRows> HexRows;
+    std::uint8_t Time = kDefaultFrameTime;
+};
+
+struct SpriteRecord : FrameRecord { // frame 0
     std::string Name;
     std::uint8_t FGndColor = kWhiteCode;
-    std::array<std::string, kRows> HexRows;
+    std::vector<FrameRecord> Later; // frames 1 and on
 };
 
 struct ProjectRecord {
@@ -23,8 +29,8 @@ struct ProjectRecord {
     ConsoleSettings Console; // from a side file or a cartridge image; else the defaults
 };
 
-// Redraws sprite k's blocks from its row texts, as a load does
-// (`ParseSprite1`..`ParseSprite4` in one function, by sprite index).
+// Redraws sprite k's blocks from its row texts, as a load does, in every
+// frame (`ParseSprite1`..`ParseSprite4` in one function, by sprite index).
 void ParseSprite(SpriteProject& project, int k);
 void ParseProjectSprites(SpriteProject& project);
 

@@ -1,10 +1,29 @@
 #include "model/sprite_project.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include "model/row_encoding.h"
 
 namespace tw {
+
+long long SpriteState::TotalTime() const
+{
+    long long total = Time;
+    for (const SpriteFrame& frame : Later)
+        total += frame.Time;
+    return total;
+}
+
+int SpriteState::FrameAt(long long t) const
+{
+    const long long total = TotalTime();
+    t = (t % total + total) % total;
+    int f = 0;
+    for (; t >= Frame(f).Time; ++f)
+        t -= Frame(f).Time;
+    return f;
+}
 
 SpriteProject::SpriteProject() : ColorSchemes(Palette())
 {
@@ -18,7 +37,7 @@ void SpriteProject::SelectColor(int index) { SelectedColor = static_cast<std::ui
 
 void SpriteProject::ClickBlock(int k, int i)
 {
-    ColorNumber& block = Sprites.at(k).Blocks.at(i);
+    ColorNumber& block = Edited(k).Blocks.at(i);
     // Anything that is not screen-coloured counts as set, stray colours included.
     block = block == ScreenValue() ? ForegroundValue(k) : ScreenValue();
     EncodeRow(k, i / kRowWidth);
@@ -26,68 +45,71 @@ void SpriteProject::ClickBlock(int k, int i)
 
 void SpriteProject::PaintBlock(int k, int i, ColorNumber color)
 {
-    Sprites.at(k).Blocks.at(i) = color;
+    Edited(k).Blocks.at(i) = color;
     EncodeRow(k, i / kRowWidth);
 }
 
 void SpriteProject::EncodeRow(int k, int r)
 {
-    SpriteState& sprite = Sprites.at(k);
-    sprite.HexRows.at(r) = RowText(EncodeRowByte(&sprite.Blocks.at(r * kRowWidth), ForegroundValue(k)));
+    SpriteFrame& frame = Edited(k);
+    frame.HexRows.at(r) = RowText(EncodeRowByte(&frame.Blocks.at(r * kRowWidth), ForegroundValue(k)));
 }
 
 void SpriteProject::ClearSprite(int k)
 {
-    SpriteState& sprite = Sprites.at(k);
-    sprite.Blocks.fill(ScreenValue());
-    sprite.HexRows.fill("00");
+    SpriteFrame& frame = Edited(k);
+    frame.Blocks.fill(ScreenValue());
+    frame.HexRows.fill("00");
 }
 
 void SpriteProject::ApplySpriteColor(int k)
 {
     SpriteState& sprite = Sprites.at(k);
     SpriteFGndColor.at(k) = SelectedColor;
-    for (ColorNumber& block : sprite.Blocks)
-        if (block != ScreenValue())
-            block = ForegroundValue(k);
+    for (int f = 0; f < sprite.Frames(); ++f)
+        for (ColorNumber& block : sprite.Frame(f).Blocks)
+            if (block != ScreenValue())
+                block = ForegroundValue(k);
 }
 
 void SpriteProject::ApplyScreenColor()
 {
     ScreenBGndColor = SelectedColor;
     for (int k = 0; k < kSprites; ++k)
-        for (ColorNumber& block : Sprites[k].Blocks)
-            if (block != ForegroundValue(k))
-                block = ScreenValue();
+        for (int f = 0; f < Sprites[k].Frames(); ++f)
+            for (ColorNumber& block : Sprites[k].Frame(f).Blocks)
+                if (block != ForegroundValue(k))
+                    block = ScreenValue();
 }
 
 void SpriteProject::SetRowText(int k, int r, const std::string& text)
 {
-    Sprites.at(k).HexRows.at(r) = text;
+    Edited(k).HexRows.at(r) = text;
     DrawRow(k, r);
 }
 
-void SpriteProject::DrawRow(int k, int r)
+void DrawFrameRow(SpriteFrame& frame, int r, ColorNumber foreground, ColorNumber screen)
 {
-    SpriteState& sprite = Sprites.at(k);
-    const std::uint8_t rowByte = RowTextValue(sprite.HexRows.at(r));
+    const std::uint8_t rowByte = RowTextValue(frame.HexRows.at(r));
     for (int c = 0; c < kRowWidth; ++c)
-        sprite.Blocks[r * kRowWidth + c] = (rowByte & ColumnBit(c)) ? ForegroundValue(k) : ScreenValue();
+        frame.Blocks[r * kRowWidth + c] = (rowByte & ColumnBit(c)) ? foreground : screen;
 }
+
+void SpriteProject::DrawRow(int k, int r) { DrawFrameRow(Edited(k), r, ForegroundValue(k), ScreenValue()); }
 
 RowBytes SpriteProject::SpriteRows(int k) const
 {
     RowBytes rows;
     for (int r = 0; r < kRows; ++r)
-        rows[r] = EncodeRowByte(&Sprites.at(k).Blocks[r * kRowWidth], ForegroundValue(k));
+        rows[r] = EncodeRowByte(&Edited(k).Blocks[r * kRowWidth], ForegroundValue(k));
     return rows;
 }
 
 void SpriteProject::DrawSprite(int k, const RowBytes& rows)
 {
-    SpriteState& sprite = Sprites.at(k);
+    SpriteFrame& frame = Edited(k);
     for (int i = 0; i < kBlocks; ++i)
-        sprite.Blocks[i] = (rows[i / kRowWidth] & ColumnBit(i % kRowWidth)) ? ForegroundValue(k) : ScreenValue();
+        frame.Blocks[i] = (rows[i / kRowWidth] & ColumnBit(i % kRowWidth)) ? ForegroundValue(k) : ScreenValue();
     // Encoded from the blocks, as a click encodes: with the foreground equal
     // to the screen colour every block counts as set.
     for (int r = 0; r < kRows; ++r)
@@ -99,6 +121,11 @@ void SpriteProject::TransformSprite(int k, SpriteTransform transform) { DrawSpri
 void SpriteProject::PasteSprite(int k, const SpriteClip& clip)
 {
     SpriteFGndColor.at(k) = clip.Color < kColorCodes ? clip.Color : kWhiteCode;
+    // The new colour for every frame, as Color gives it.
+    for (int f = 0; f < Sprites.at(k).Frames(); ++f)
+        for (ColorNumber& block : Sprites[k].Frame(f).Blocks)
+            if (block != ScreenValue())
+                block = ForegroundValue(k);
     DrawSprite(k, clip.Rows);
 }
 
@@ -124,7 +151,45 @@ RowBytes TransformRows(const RowBytes& rows, SpriteTransform transform)
     return out;
 }
 
-void SpriteProject::ViewSprite(int k) { ThumbNailCells = Sprites.at(k).Blocks; }
+void SpriteProject::ViewSprite(int k) { ThumbNailCells = Edited(k).Blocks; }
+
+void SpriteProject::SelectFrame(int k, int f) { EditedFrame.at(k) = std::clamp(f, 0, Sprites.at(k).Frames() - 1); }
+
+void SpriteProject::AddFrame(int k)
+{
+    SpriteState& sprite = Sprites.at(k);
+    if (sprite.Frames() >= kMaxFrames)
+        return;
+    const int f = EditedFrame.at(k);
+    const SpriteFrame copy = sprite.Frame(f);
+    sprite.Later.insert(sprite.Later.begin() + f, copy);
+    EditedFrame[k] = f + 1;
+}
+
+void SpriteProject::DeleteFrame(int k)
+{
+    SpriteState& sprite = Sprites.at(k);
+    if (sprite.Frames() <= 1)
+        return;
+    const int f = EditedFrame.at(k);
+    // Frame 0 is the project file's: the one after it takes its place.
+    if (f == 0)
+        static_cast<SpriteFrame&>(sprite) = sprite.Later.front();
+    sprite.Later.erase(sprite.Later.begin() + std::max(f, 1) - 1);
+    EditedFrame[k] = std::max(f - 1, 0);
+}
+
+void SpriteProject::MoveFrame(int k, int by)
+{
+    SpriteState& sprite = Sprites.at(k);
+    const int f = EditedFrame.at(k), to = f + by;
+    if (to < 0 || to >= sprite.Frames())
+        return;
+    std::swap(sprite.Frame(f), sprite.Frame(to));
+    EditedFrame[k] = to;
+}
+
+void SpriteProject::SetFrameTime(int k, int time) { Edited(k).Time = std::uint8_t(std::clamp(time, kMinFrameTime, kMaxFrameTime)); }
 
 void SpriteProject::NewProject()
 {
@@ -138,7 +203,10 @@ void SpriteProject::NewProject()
         sprite.Blocks.fill(ColorValue(kBlackCode));
         sprite.HexRows.fill("00");
         sprite.Name = DefaultName(k);
+        sprite.Time = kDefaultFrameTime;
+        sprite.Later.clear();
     }
+    EditedFrame.fill(0);
     ThumbNailCells.fill(ColorValue(kBlackCode));
     Console = {};
 }

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "model/console_settings.h"
 #include "model/palette.h"
@@ -13,12 +14,35 @@ inline constexpr int kSprites = kConsoleSprites;
 inline constexpr int kRows = 8;
 inline constexpr int kBlocks = 64;
 
-// One sprite's own state: its blocks, row texts and name. Its colour code is
-// the project's SpriteFGndColor entry.
-struct SpriteState {
+// A sprite shows one frame after another, each for its time in console
+// frames (1/60 s on NTSC, 1/50 s on PAL), and again from its first.
+inline constexpr int kMaxFrames = 64;
+inline constexpr std::uint8_t kDefaultFrameTime = 6;
+inline constexpr int kMinFrameTime = 1, kMaxFrameTime = 255;
+
+// One frame of a sprite: its blocks, its row texts and its time.
+struct SpriteFrame {
     std::array<ColorNumber, kBlocks> Blocks{}; // block i: row i / 8, column i % 8
     std::array<std::string, kRows> HexRows;    // row texts, normally "00".."FF"
-    std::string Name;                          // UTF-8, at most 8 characters when typed
+    std::uint8_t Time = kDefaultFrameTime;
+    friend bool operator==(const SpriteFrame&, const SpriteFrame&) = default;
+};
+
+// One sprite's own state: its frame 0 (what the project file holds), its
+// name, and the frames after frame 0 (what the side file holds). Its colour
+// code is the project's SpriteFGndColor entry, for all its frames.
+struct SpriteState : SpriteFrame {
+    std::string Name;               // UTF-8, at most 8 characters when typed
+    std::vector<SpriteFrame> Later; // frames 1 and on
+
+    int Frames() const { return 1 + int(Later.size()); }
+    SpriteFrame& Frame(int f) { return f == 0 ? *this : Later.at(std::size_t(f - 1)); }
+    const SpriteFrame& Frame(int f) const { return f == 0 ? *this : Later.at(std::size_t(f - 1)); }
+    // Console frames from frame 0 round to it again.
+    long long TotalTime() const;
+    // The frame that shows at console frame `t` (0: the first frame, and
+    // round again after TotalTime()).
+    int FrameAt(long long t) const;
     friend bool operator==(const SpriteState&, const SpriteState&) = default;
 };
 
@@ -61,6 +85,9 @@ public:
     std::string ImportedFileName;
 
     std::array<SpriteState, kSprites> Sprites;
+    // The frame of each sprite that its design panel edits: every edit of
+    // blocks and rows goes to it.
+    std::array<int, kSprites> EditedFrame{};
     // The Sprite View's 64 cells. They are state, not a function of the
     // sprites: View takes a snapshot that later edits leave as it is.
     std::array<ColorNumber, kBlocks> ThumbNailCells{};
@@ -71,6 +98,10 @@ public:
     // The colour number of sprite k's set blocks (not its code).
     ColorNumber ForegroundValue(int k) const { return ColorValue(SpriteFGndColor.at(k)); }
     ColorNumber ScreenValue() const { return ColorValue(ScreenBGndColor); }
+
+    // The frame of sprite k that is edited, where the edits below go.
+    SpriteFrame& Edited(int k) { return Sprites.at(k).Frame(EditedFrame.at(k)); }
+    const SpriteFrame& Edited(int k) const { return Sprites.at(k).Frame(EditedFrame.at(k)); }
 
     // Colour option i picked: records the choice, nothing else.
     void SelectColor(int index);
@@ -87,9 +118,9 @@ public:
     // Paints sprite k in the screen colour and resets its rows to "00", so
     // that what is saved matches what is shown.
     void ClearSprite(int k);
-    // Makes the selected colour sprite k's foreground colour.
+    // Makes the selected colour sprite k's foreground colour, in all its frames.
     void ApplySpriteColor(int k);
-    // Makes the selected colour the screen colour of all sprites.
+    // Makes the selected colour the screen colour of all sprites and frames.
     void ApplyScreenColor();
     // Copies sprite k's blocks into the view cells.
     void ViewSprite(int k);
@@ -106,6 +137,19 @@ public:
     void NewProject();
     // The name box of sprite k was edited (UTF-8 text as typed).
     void RenameSprite(int k, const std::string& name) { Sprites.at(k).Name = name; }
+
+    // The frames of sprite k. Each keeps the edited frame where it makes
+    // sense: on a new frame, on the frame moved, on the frame before the one
+    // deleted. Nothing happens where it cannot (a 65th frame, the last one
+    // deleted, a move past either end).
+    void SelectFrame(int k, int f);
+    // A copy of the edited frame, after it.
+    void AddFrame(int k);
+    void DeleteFrame(int k);
+    // The edited frame one place earlier (-1) or later (+1).
+    void MoveFrame(int k, int by);
+    // The edited frame's time, kept within 1 to 255.
+    void SetFrameTime(int k, int time);
     // The file name part of ProjectFileName, what the caption names.
     std::string ProjectFileTitle() const;
 
@@ -114,8 +158,11 @@ public:
     static std::string DefaultName(int k) { return "Sprite" + std::to_string(k + 1); }
 
 private:
-    // Paints sprite k from row bytes and re-encodes its rows.
+    // Paints sprite k's edited frame from row bytes and re-encodes its rows.
     void DrawSprite(int k, const RowBytes& rows);
 };
+
+// Redraws row r of a frame's blocks from its row text, in the two colours.
+void DrawFrameRow(SpriteFrame& frame, int r, ColorNumber foreground, ColorNumber screen);
 
 } // namespace tw

@@ -82,22 +82,27 @@ ReadResult ReadProjectFile(std::string_view bytes)
         const int dataLine = DataLineNumber(k);
         if (missing(dataLine))
             return Fail(dataLine, kEnded, true);
-        const std::vector<std::string_view> items = SplitItems(lines[dataLine - 1].Text);
-        if (items.size() < kRows)
-            return Fail(dataLine, "the db line has " + std::to_string(items.size()) + " item" +
-                                      (items.size() == 1 ? "" : "s") + "; " + std::to_string(kRows) +
-                                      " row bytes are needed");
-        if (items[0].size() <= kDataLinePrefixLength)
-            return Fail(dataLine, "the db line has no row byte after its " + std::to_string(kDataLinePrefixLength) +
-                                      "-character prefix");
-        for (int r = 0; r < kRows; ++r) {
-            const std::string_view item = r == 0 ? items[0].substr(kDataLinePrefixLength) : items[r];
-            if (item.empty())
-                return Fail(dataLine, "row byte " + std::to_string(r + 1) + " of the db line is empty");
-            sprite.HexRows[r] = RowTextFromItem(item);
-        }
+        if (std::optional<std::string> wrong = ReadDataLine(lines[dataLine - 1].Text, sprite.HexRows))
+            return Fail(dataLine, std::move(*wrong));
     }
     return {record, {}};
+}
+
+std::optional<std::string> ReadDataLine(std::string_view line, std::array<std::string, kRows>& hexRows)
+{
+    const std::vector<std::string_view> items = SplitItems(line);
+    if (items.size() < kRows)
+        return "the db line has " + std::to_string(items.size()) + " item" + (items.size() == 1 ? "" : "s") + "; " +
+               std::to_string(kRows) + " row bytes are needed";
+    if (items[0].size() <= kDataLinePrefixLength)
+        return "the db line has no row byte after its " + std::to_string(kDataLinePrefixLength) + "-character prefix";
+    for (int r = 0; r < kRows; ++r) {
+        const std::string_view item = r == 0 ? items[0].substr(kDataLinePrefixLength) : items[r];
+        if (item.empty())
+            return "row byte " + std::to_string(r + 1) + " of the db line is empty";
+        hexRows[r] = RowTextFromItem(item);
+    }
+    return std::nullopt;
 }
 
 } // namespace tw

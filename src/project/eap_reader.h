@@ -27,4 +27,8 @@ struct ReadResult {
 // an error and no record.
 ReadResult ReadProjectFile(std::string_view bytes);
 
+// Reads a db line's eight row texts: the items after an 18-character prefix,
+// each less its last character ("h"). Why not, when it cannot.
+std::optional<std::string> ReadDataLine(std::string_view line, std::array<std::string, kRows>& hexRows);
+
 } // namespace tw

@@ -32,6 +32,14 @@ void BlockGrid::ShowCells(const Cells& cells)
         }
 }
 
+void BlockGrid::ShowOnion(const std::optional<Onion>& onion)
+{
+    if (onion_ == onion)
+        return;
+    onion_ = onion;
+    update();
+}
+
 void BlockGrid::ShowSurround(ColorNumber surround)
 {
     if (std::exchange(surround_, surround) != surround)
@@ -68,8 +76,10 @@ void BlockGrid::paintEvent(QPaintEvent* event)
     // assumes.
     for (int i = 0; i < kBlocks; ++i) {
         const QRect cell = CellRect(i);
-        if (event->region().intersects(cell))
-            painter.fillRect(cell, DisplayColor(cells_[i]));
+        if (!event->region().intersects(cell))
+            continue;
+        const bool faint = onion_ && cells_[i] != onion_->Set && onion_->Previous[i] == onion_->Set;
+        painter.fillRect(cell, faint ? onion_->Faint : DisplayColor(cells_[i]));
     }
 }
 

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 #include "model/palette.h"
 #include "model/sprite_project.h"
@@ -40,6 +41,15 @@ public:
 
     void ShowCells(const Cells& cells);
     void ShowSurround(ColorNumber surround);
+    // The onion skin: cells drawn in `faint` where `onion` holds `set` and
+    // the cell itself is not `set`; nothing for none.
+    struct Onion {
+        Cells Previous{};
+        ColorNumber Set = 0;
+        QColor Faint;
+        friend bool operator==(const Onion&, const Onion&) = default;
+    };
+    void ShowOnion(const std::optional<Onion>& onion);
 
     // The one place a cell's rectangle is worked out, for painting and for
     // mapping clicks alike.
@@ -73,6 +83,7 @@ protected:
 private:
     Geometry geometry_;
     Cells cells_{};
+    std::optional<Onion> onion_;
     bool withSurround_;
     ColorNumber surround_ = kBlackColorNumber;
     bool stroking_ = false;

@@ -11,6 +11,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollArea>
+#include <QScrollBar>
+#include <QTimer>
 #include <QSettings>
 #include <QShortcut>
 #include <QVBoxLayout>
@@ -56,8 +58,8 @@ QString Hex(int value, int digits) { return QStringLiteral("%1").arg(value, digi
 
 } // namespace
 
-ConsoleView::ConsoleView(document::ProjectDocument& document, QWidget* parent)
-    : QWidget(parent, Qt::Window), document_(document)
+ConsoleView::ConsoleView(document::ProjectDocument& document, Dialogs& dialogs, QWidget* parent)
+    : QWidget(parent, Qt::Window), document_(document), dialogs_(dialogs), ticker_(new QTimer(this))
 {
     setObjectName(QStringLiteral("consoleView"));
     const QSettings settings(QStringLiteral("Tilewright"), QStringLiteral("Tilewright"));
@@ -88,7 +90,7 @@ ConsoleView::ConsoleView(document::ProjectDocument& document, QWidget* parent)
     coloursBox_->setCurrentIndex(colours_ == ColourModel::Names ? 1 : 0);
     connect(coloursBox_, &QComboBox::activated, this, [this](int index) {
         colours_ = index == 1 ? ColourModel::Names : ColourModel::Mame;
-        ShowPicture();
+        ShowDocument(document::kAllProject); // the strips' colours too
     });
 
     auto* heights = new QHBoxLayout;
@@ -109,6 +111,28 @@ ConsoleView::ConsoleView(document::ProjectDocument& document, QWidget* parent)
     bytes_->setObjectName(QStringLiteral("consoleBytes"));
     bytes_->setReadOnly(true);
 
+    auto* strips = new QWidget;
+    auto* stripRows = new QFormLayout(strips);
+    for (int k = 0; k < kSprites; ++k) {
+        strips_[k] = new FrameStrip(k, strips);
+        connect(strips_[k], &FrameStrip::FrameSelected, &document_, &document::ProjectDocument::SelectFrame);
+        connect(strips_[k], &FrameStrip::CommandChosen, this, &ConsoleView::RunCommand);
+        stripRows->addRow(QStringLiteral("Sprite #%1:").arg(k + 1), strips_[k]);
+    }
+    auto* stripScroller = new QScrollArea(this);
+    stripScroller->setObjectName(QStringLiteral("frameStrips"));
+    stripScroller->setWidget(strips);
+    stripScroller->setWidgetResizable(true);
+    stripScroller->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    stripScroller->setFixedHeight(strips->sizeHint().height() + stripScroller->horizontalScrollBar()->sizeHint().height() +
+                                  2 * stripScroller->frameWidth());
+
+    // Played by a clock, not by counting ticks: a late tick shows the frame
+    // that is due, never an old one.
+    ticker_->setTimerType(Qt::PreciseTimer);
+    ticker_->setInterval(2);
+    connect(ticker_, &QTimer::timeout, this, &ConsoleView::PlayOn);
+
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("TV:"), tv_);
     form->addRow(QStringLiteral("Colours:"), coloursBox_);
@@ -117,7 +141,9 @@ ConsoleView::ConsoleView(document::ProjectDocument& document, QWidget* parent)
     form->addRow(QStringLiteral("The chip gets:"), bytes_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(scroller_, 1);
+    layout->addWidget(stripScroller);
     layout->addLayout(form);
+    new QShortcut(QKeySequence(Qt::Key_Space), this, this, [this] { Playing() ? Stop() : Play(); });
 
     // Escape closes the window; zoom by the platform's keys, and always
     // Ctrl+plus, Ctrl+= and Ctrl+minus.
@@ -142,7 +168,7 @@ void ConsoleView::PlaceBeside(const QWidget* editor)
 {
     // The whole picture with the settings below it, where the screen has room.
     const QSize chrome = sizeHint() - scroller_->sizeHint() + QSize(2, 2) * scroller_->frameWidth();
-    resize((picture_.size() + chrome).boundedTo(screen()->availableGeometry().size() * 9 / 10));
+    resize((picture_.size() + chrome).boundedTo(screen()->availableGeometry().size() * 4 / 5));
     if (!editor)
         return;
     // On the side of the editor with more room, its top level with the
@@ -185,25 +211,103 @@ void ConsoleView::ShowDocument(document::Parts parts)
     }
     tv_->setCurrentIndex(project.Console.Tv == TvSystem::Pal ? 1 : 0);
     for (int k = 0; k < kSprites; ++k)
+        if (parts & document::SpritePart(k) || parts & document::Part::Shared)
+            strips_[k]->Show(project.Sprites[k], project.EditedFrame[k], std::nullopt,
+                             ConsoleRgb(project.SpriteFGndColor[k], colours_), ConsoleRgb(project.ScreenBGndColor, colours_));
+    for (int k = 0; k < kSprites; ++k)
         lines_[k]->setCurrentIndex(project.Console.SpriteLines[k] == kShortLines ? 1 : 0);
     if (const QString bytes = ChipBytes(); bytes_->text() != bytes) {
         bytes_->setText(bytes);
         bytes_->setCursorPosition(0); // from its first register
     }
-    ShowPicture();
+    if (!played_)
+        ShowPicture(); // while playing, the next frame due shows the edit
 }
 
 void ConsoleView::ShowPicture()
 {
     const SpriteProject& project = document_.Project();
     const ScreenScale scale{zoom_, square_ ? PixelShape::Square : TvShape(project.Console.Tv)};
-    picture_ = sheet::ScreenImage(RenderConsoleScreen(ChipStateOf(project), colours_), scale);
+    ConsoleScreen screen;
+    if (played_) {
+        // Exactly what screen --at T draws.
+        screen = RenderConsoleScreen(ChipStateOf(project, FramesAt(project, *played_)), colours_);
+    } else {
+        // The frames edited; under the onion skin the frames before them,
+        // for the sprites that have one.
+        std::optional<ChipState> onion;
+        FrameChoice before{};
+        for (int k = 0; k < kSprites; ++k)
+            before[k] = std::max(project.EditedFrame[k] - 1, 0);
+        if (onion_) {
+            onion = ChipStateOf(project, before);
+            for (int k = 0; k < kSprites; ++k)
+                if (project.EditedFrame[k] == 0)
+                    std::fill_n(onion->Shapes.begin() + kRows * k, kRows, std::uint8_t(0));
+        }
+        screen = RenderConsoleScreen(ChipStateOf(project, project.EditedFrame), colours_, onion ? &*onion : nullptr);
+    }
+    picture_ = sheet::ScreenImage(screen, scale);
     screen_->resize(picture_.size());
     screen_->update();
 }
 
+void ConsoleView::SetOnion(bool onion)
+{
+    if (std::exchange(onion_, onion) != onion && !played_)
+        ShowPicture();
+}
+
+void ConsoleView::Play()
+{
+    played_ = 0;
+    clock_.start();
+    ticker_->start();
+    ShowPicture();
+    Q_EMIT FrameShown(0);
+}
+
+void ConsoleView::Stop()
+{
+    ticker_->stop();
+    played_.reset();
+    ShowDocument(document::kAllProject);
+}
+
+void ConsoleView::PlayOn()
+{
+    const SpriteProject& project = document_.Project();
+    const long long t = clock_.nsecsElapsed() * FrameRate(project.Console.Tv) / 1'000'000'000;
+    if (t == played_)
+        return;
+    played_ = t;
+    ShowPicture();
+    const FrameChoice frames = FramesAt(project, t);
+    for (int k = 0; k < kSprites; ++k)
+        strips_[k]->Show(project.Sprites[k], project.EditedFrame[k], frames[k], ConsoleRgb(project.SpriteFGndColor[k], colours_),
+                         ConsoleRgb(project.ScreenBGndColor, colours_));
+    Q_EMIT FrameShown(t);
+}
+
+void ConsoleView::RunCommand(int k, FrameStrip::Command command)
+{
+    switch (command) {
+    case FrameStrip::Command::Add: document_.AddFrame(k); break;
+    case FrameStrip::Command::Delete: document_.DeleteFrame(k); break;
+    case FrameStrip::Command::Earlier: document_.MoveFrame(k, -1); break;
+    case FrameStrip::Command::Later: document_.MoveFrame(k, 1); break;
+    case FrameStrip::Command::Time:
+        if (const std::optional<int> time = dialogs_.AskNumber(this, QStringLiteral("Frame Time"),
+                                                               QStringLiteral("Console frames the frame shows (%1 to %2):").arg(kMinFrameTime).arg(kMaxFrameTime),
+                                                               document_.Project().Edited(k).Time, kMinFrameTime, kMaxFrameTime))
+            document_.SetFrameTime(k, *time);
+        break;
+    }
+}
+
 void ConsoleView::closeEvent(QCloseEvent* event)
 {
+    Stop();
     QSettings settings(QStringLiteral("Tilewright"), QStringLiteral("Tilewright"));
     settings.setValue(kGeometryKey, saveGeometry());
     settings.setValue(kZoomKey, zoom_);

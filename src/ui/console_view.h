@@ -1,17 +1,22 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QImage>
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 #include "cartridge/console_screen.h"
 #include "document/project_document.h"
+#include "ui/dialogs.h"
+#include "ui/frame_strip.h"
 
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QScrollArea;
+class QTimer;
 
 namespace tw::ui {
 
@@ -19,22 +24,38 @@ namespace tw::ui {
 // screen the test cartridge shows, pixel for pixel as MAME draws it (or in the
 // colours the editor names), shaped as a TV shows it, and the console
 // settings the side file holds. It follows the document live: every edit,
-// undo, load and setting shows at once.
+// undo, load and setting shows at once. At rest it shows the frame of each
+// sprite that is edited; Space plays the animation at the TV's rate.
+//
+// Under the picture each sprite's frames stand in a strip: selecting one
+// makes the design panel edit it; its keys and context menu add, delete,
+// move and time frames.
 class ConsoleView : public QWidget {
     Q_OBJECT
 
 public:
     static constexpr int kMinZoom = 1, kMaxZoom = 8;
 
-    ConsoleView(document::ProjectDocument& document, QWidget* parent);
+    ConsoleView(document::ProjectDocument& document, Dialogs& dialogs, QWidget* parent);
     ~ConsoleView() override;
 
     int Zoom() const { return zoom_; }
     void SetZoom(int zoom);
+    // The frames before the edited ones, faintly under them (not while playing).
+    void SetOnion(bool onion);
+    // Space: the four sprites animate together, each through its frames and
+    // times, from console frame 0, round and round.
+    void Play();
+    void Stop();
+    bool Playing() const { return played_.has_value(); }
     // The picture as shown, one screen pixel a block of the zoom's size.
     const QImage& Picture() const { return picture_; }
     // What the chip is given, as the window shows it to be copied.
     QString ChipBytes() const;
+
+Q_SIGNALS:
+    // The picture now shows console frame `t` of the animation.
+    void FrameShown(long long t);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -44,8 +65,16 @@ private:
     void ShowDocument(document::Parts parts);
     void ShowPicture();
     void PlaceBeside(const QWidget* editor);
+    void RunCommand(int k, FrameStrip::Command command);
+    void PlayOn();
 
     document::ProjectDocument& document_;
+    Dialogs& dialogs_;
+    bool onion_ = false;
+    std::optional<long long> played_; // the console frame shown, while playing
+    QElapsedTimer clock_;
+    QTimer* ticker_ = nullptr;
+    std::array<FrameStrip*, kSprites> strips_{};
     int zoom_ = kDefaultScreenScale;
     ColourModel colours_ = ColourModel::Mame;
     bool square_ = false;

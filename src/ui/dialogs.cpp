@@ -5,6 +5,7 @@
 #include <QCompleter>
 #include <QFileDialog>
 #include <QGridLayout>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -151,6 +152,13 @@ std::optional<QString> QtDialogs::ChooseProjectFile(QWidget* parent, FileMode mo
         return std::nullopt;
     lastChosen_ = chosen.first();
     return lastChosen_;
+}
+
+std::optional<int> QtDialogs::AskNumber(QWidget* parent, const QString& title, const QString& label, int value, int least, int most)
+{
+    bool ok = false;
+    const int number = QInputDialog::getInt(parent, title, label, value, least, most, 1, &ok);
+    return ok ? std::optional(number) : std::nullopt;
 }
 
 } // namespace tw::ui

@@ -40,6 +40,11 @@ public:
     // that is empty, the file last chosen in it. Returns the full path
     // chosen, nothing on Cancel.
     virtual std::optional<QString> ChooseProjectFile(QWidget* parent, FileMode mode, const QString& file) = 0;
+
+    // A whole number from `least` to `most`, starting at `value`; nothing on
+    // Cancel.
+    virtual std::optional<int> AskNumber(QWidget* parent, const QString& title, const QString& label, int value, int least,
+                                         int most) = 0;
 };
 
 class QtDialogs final : public Dialogs {
@@ -51,6 +56,7 @@ public:
 
     Answer ShowMessage(QWidget* parent, const Message& message) override;
     std::optional<QString> ChooseProjectFile(QWidget* parent, FileMode mode, const QString& file) override;
+    std::optional<int> AskNumber(QWidget* parent, const QString& title, const QString& label, int value, int least, int most) override;
 
 private:
     // The one dialog serving Load and Save, created on first use.

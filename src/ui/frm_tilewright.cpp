@@ -231,11 +231,21 @@ void frmTilewright::RunInMame()
 
 void frmTilewright::mnuFileExit_Click() { close(); }
 
+void frmTilewright::ToggleOnionSkin()
+{
+    onion_ = !onion_;
+    ShowDocument(document::kAllProject);
+    if (consoleView_)
+        consoleView_->SetOnion(onion_);
+}
+
 void frmTilewright::ShowConsoleView()
 {
     // Made when first asked for: most sessions never open it.
-    if (!consoleView_)
-        consoleView_ = new ConsoleView(*document_, this);
+    if (!consoleView_) {
+        consoleView_ = new ConsoleView(*document_, dialogs_, this);
+        consoleView_->SetOnion(onion_);
+    }
     consoleView_->show();
     consoleView_->raise();
     consoleView_->activateWindow();
@@ -390,7 +400,7 @@ void frmTilewright::ShowDocument(document::Parts parts)
     const SpriteProject& project = document_->Project();
     for (int k = 0; k < kSprites; ++k)
         if (parts & document::SpritePart(k))
-            fmeSprite[k]->Show(project.Sprites[k], project.ForegroundValue(k));
+            fmeSprite[k]->Show(project.Sprites[k], project.EditedFrame[k], project.ForegroundValue(k), project.ScreenValue(), onion_);
     // The view frame shows the sprites' codes too; it changes only what differs.
     fmeThumbNail->Show(project);
     if (parts & document::Part::Shared)

@@ -83,6 +83,8 @@ public:
     void mnuFileExit_Click();
     // F6, and the grid's context menu: the console's picture of the project.
     void ShowConsoleView();
+    // O in a design grid: the frame before shows faintly under the one edited.
+    void ToggleOnionSkin();
     // The project file was changed by another program: reload it, or keep
     // the open project.
     void FileChangedOnDisk(const QString& file);
@@ -150,6 +152,7 @@ private:
     QPointer<QWidget> focusBeforeHelp_; // given the focus back when the help closes
     bool askingAboutFile_ = false;      // the question about a change on disk is up
     ConsoleView* consoleView_ = nullptr;
+    bool onion_ = false; // the onion skin, in the grids and the Console View
 };
 
 } // namespace tw::ui

@@ -139,6 +139,7 @@ void frmTilewright::BuildDesignFrame()
         connect(panel, &SpritePanel::ColorClicked, this, &frmTilewright::cmdSpriteColor_Click);
         connect(panel, &SpritePanel::ClearClicked, this, &frmTilewright::cmdSpriteClear_Click);
         connect(panel, &SpritePanel::ConsoleViewChosen, this, &frmTilewright::ShowConsoleView);
+        connect(panel, &SpritePanel::OnionToggled, this, &frmTilewright::ToggleOnionSkin);
         fmeSprite[k] = panel;
         // The history keys act on the project wherever the focus is: a box's
         // own (empty) text history would take them first.

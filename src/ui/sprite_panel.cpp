@@ -65,7 +65,7 @@ QPushButton* Button(const char* name, int index, const char* caption, const QRec
 
 } // namespace
 
-const std::array<SpritePanel::GridCommand, 10> SpritePanel::kGridCommands{{
+const std::array<SpritePanel::GridCommand, 11> SpritePanel::kGridCommands{{
     {"Shift Up", Qt::Key_Up, SpriteTransform::ShiftUp},
     {"Shift Down", Qt::Key_Down, SpriteTransform::ShiftDown},
     {"Shift Left", Qt::Key_Left, SpriteTransform::ShiftLeft},
@@ -76,6 +76,7 @@ const std::array<SpritePanel::GridCommand, 10> SpritePanel::kGridCommands{{
     {"Invert", Qt::Key_I, SpriteTransform::Invert},
     {"Copy", Qt::CTRL | Qt::Key_C, std::nullopt},
     {"Paste", Qt::CTRL | Qt::Key_V, std::nullopt, true},
+    {"Onion Skin", Qt::Key_O, std::nullopt, false, true},
 }};
 
 SpritePanel::SpritePanel(int spriteIndex, QWidget* parent)
@@ -172,6 +173,8 @@ void SpritePanel::RunGridCommand(const GridCommand& command)
         Q_EMIT TransformChosen(index_, *command.Transform);
     else if (command.Paste)
         Q_EMIT PasteChosen(index_);
+    else if (command.Onion)
+        Q_EMIT OnionToggled();
     else
         Q_EMIT CopyChosen(index_);
 }
@@ -181,7 +184,7 @@ void SpritePanel::ShowGridMenu(const QPoint& at)
     // Built when asked for: most sessions never open it.
     QMenu menu(grid_);
     for (std::size_t i = 0; i < kGridCommands.size(); ++i) {
-        if (i == 4 || i == 8) // shifts | flips, rotate, invert | copy, paste
+        if (i == 4 || i == 8 || i == 10) // shifts | flips, rotate, invert | copy, paste | onion skin
             menu.addSeparator();
         QAction* action = menu.addAction(QString::fromLatin1(kGridCommands[i].Text));
         action->setData(int(i));
@@ -219,13 +222,25 @@ void SpritePanel::paintEvent(QPaintEvent* event)
     painter.fillRect(rect(), palette().color(QPalette::Highlight));
 }
 
-void SpritePanel::Show(const SpriteState& sprite, ColorNumber color)
+void SpritePanel::Show(const SpriteState& sprite, int frame, ColorNumber color, ColorNumber screen, bool onion)
 {
-    grid_->ShowCells(sprite.Blocks);
+    const SpriteFrame& shown = sprite.Frame(frame);
+    grid_->ShowCells(shown.Blocks);
+    if (onion && frame > 0) {
+        const Rgb faint = FaintRgb(DisplayRgb(color), DisplayRgb(screen));
+        grid_->ShowOnion(BlockGrid::Onion{sprite.Frame(frame - 1).Blocks, color, QColor(faint.red, faint.green, faint.blue)});
+    } else {
+        grid_->ShowOnion(std::nullopt);
+    }
+    // With frames, the caption says which one is edited; without, it is as it always was.
+    const QString caption = sprite.Frames() == 1 ? QStringLiteral("Sprite #%1").arg(index_ + 1)
+                                                 : QStringLiteral("Sprite #%1 (frame %2 of %3)").arg(index_ + 1).arg(frame + 1).arg(sprite.Frames());
+    if (title() != caption)
+        setTitle(caption);
     // A box that shows the text already is left alone: its cursor and
     // selection stay where the typing left them.
     for (int r = 0; r < kRows; ++r)
-        if (const QString row = QString::fromStdString(sprite.HexRows[r]); rows_[r]->text() != row)
+        if (const QString row = QString::fromStdString(shown.HexRows[r]); rows_[r]->text() != row)
             rows_[r]->setText(row);
     if (const QString name = QString::fromStdString(sprite.Name); rtbSpriteName_->text() != name) {
         rtbSpriteName_->setText(name);

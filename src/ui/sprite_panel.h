@@ -31,9 +31,10 @@ class SpritePanel : public TitledFrame {
 public:
     SpritePanel(int spriteIndex, QWidget* parent);
 
-    // Brings every control up to date with the sprite, changing only what
-    // differs. Nothing it does is reported as the user's.
-    void Show(const SpriteState& sprite, ColorNumber color);
+    // Brings every control up to date with the sprite's frame `frame`,
+    // changing only what differs; with `onion`, the frame before shows
+    // faintly under it. Nothing it does is reported as the user's.
+    void Show(const SpriteState& sprite, int frame, ColorNumber color, ColorNumber screen, bool onion);
 
     BlockGrid* Grid() const { return grid_; }
 
@@ -44,8 +45,9 @@ public:
         QKeyCombination Key;
         std::optional<SpriteTransform> Transform;
         bool Paste = false;
+        bool Onion = false;
     };
-    static const std::array<GridCommand, 10> kGridCommands;
+    static const std::array<GridCommand, 11> kGridCommands;
 
 Q_SIGNALS:
     // A stroke on the grid: pressed on a block, dragged over others, ended.
@@ -64,6 +66,7 @@ Q_SIGNALS:
     void ColorClicked(int spriteIndex);
     void ClearClicked(int spriteIndex);
     void ConsoleViewChosen();
+    void OnionToggled();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
