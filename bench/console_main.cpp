@@ -1,12 +1,17 @@
 // bench_console REPAINTS: the Console View open beside the running editor, offscreen, at zoom 4.
 //
 // First it checks that an edit reaches the view in the same event-loop turn: a block click, and the view's
-// picture shows the block before any posted event is handled. Then, REPAINTS times each: the view's
-// picture made anew after a block click (the screen drawn and scaled), and the view's whole repaint from
-// that picture (QWidget::repaint, which paints and flushes at once). Prints same_turn=1 and the medians
-// rebuild_ns and repaint_ns, with the picture's size as picture=WxH.
+// picture shows the block before any posted event is handled; and the same for a frame selected in the
+// view's strip, which the design panel then edits. Then, REPAINTS times each: the view's picture made
+// anew after a block click (the screen drawn and scaled), and the view's whole repaint from that picture
+// (QWidget::repaint, which paints and flushes at once). Last it plays four sprites of 2, 3, 4 and 5 frames
+// of time 1 for 600 console frames (10 s at NTSC's 60) and measures how late each console frame showed
+// after it was due, and how many never showed. Prints same_turn=1, select_same_turn=1, the medians
+// rebuild_ns and repaint_ns with the picture's size as picture=WxH, and late_max_us, late_median_us,
+// unshown, played.
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QGroupBox>
 #include <QMouseEvent>
 
 #include <algorithm>
@@ -18,6 +23,7 @@
 #include "ui/block_grid.h"
 #include "ui/console_view.h"
 #include "ui/editor_startup.h"
+#include "ui/frame_strip.h"
 
 namespace {
 
@@ -80,5 +86,48 @@ int main(int argc, char* argv[])
         QCoreApplication::sendPostedEvents(); // the editor's own repaint, not timed
     }
     std::printf("rebuild_ns=%lld\nrepaint_ns=%lld\n", Median(rebuild), Median(repaint));
+
+    // Frames for every sprite, added from the strips as a user would; then one selected by a click.
+    auto* strip = window->findChild<tw::ui::FrameStrip*>(QStringLiteral("frameStrip_0"));
+    for (int k = 0; k < tw::kSprites; ++k)
+        for (int f = 0; f <= k; ++f) {
+            QKeyEvent insert(QEvent::KeyPress, Qt::Key_Insert, Qt::NoModifier);
+            QCoreApplication::sendEvent(window->findChild<tw::ui::FrameStrip*>(QStringLiteral("frameStrip_%1").arg(k)), &insert);
+        }
+    for (int k = 0; k < tw::kSprites; ++k)
+        for (int f = 0; f <= k + 1; ++f) {
+            const_cast<tw::document::ProjectDocument&>(window->Document()).SelectFrame(k, f);
+            const_cast<tw::document::ProjectDocument&>(window->Document()).SetFrameTime(k, 1);
+            Press(window->findChild<QWidget*>(QStringLiteral("picSpriteBlock%1").arg(k)), f); // each frame its own
+        }
+    auto* panel = window->findChild<QGroupBox*>(QStringLiteral("fmeSprite_0"));
+    const QRgb edited = shown();
+    QMouseEvent press(QEvent::MouseButtonPress, strip->FrameRect(0).center(), strip->mapToGlobal(strip->FrameRect(0).center()),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(strip, &press);
+    Require(panel->title() == QLatin1String("Sprite #1 (frame 1 of 2)") && shown() != edited,
+            "a frame selected in the strip did not reach the panel and the picture in the same event-loop turn");
+    std::printf("select_same_turn=1\n");
+
+    constexpr long long kFrames = 600;
+    std::vector<long long> late(kFrames, -1); // ns after it was due, by console frame
+    QElapsedTimer played;
+    QObject::connect(view, &tw::ui::ConsoleView::FrameShown, view, [&](long long t) {
+        if (t < kFrames && late[std::size_t(t)] < 0)
+            late[std::size_t(t)] = std::max(0LL, played.nsecsElapsed() - t * 1'000'000'000 / 60);
+    });
+    played.start();
+    view->Play();
+    while (played.nsecsElapsed() < (kFrames + 2) * 1'000'000'000 / 60)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+    view->Stop();
+    std::vector<long long> shownLate;
+    for (const long long ns : late)
+        if (ns >= 0)
+            shownLate.push_back(ns);
+    Require(!shownLate.empty(), "nothing played");
+    std::printf("late_max_us=%lld\nlate_median_us=%lld\nunshown=%lld\nplayed=%lld\n",
+                *std::max_element(shownLate.begin(), shownLate.end()) / 1000, Median(shownLate) / 1000,
+                kFrames - (long long)shownLate.size(), kFrames);
     return 0;
 }

@@ -534,6 +534,38 @@ private Q_SLOTS:
         QVERIFY(view->isVisible() && view->Zoom() == 4);
     }
 
+    // O in a grid shows the frame before faintly under the edited one, in
+    // the grid and in the Console View; on frame 0 it shows nothing, and O
+    // again takes it away.
+    void onionSkin()
+    {
+        Editor e;
+        QWidget* grid = e.Find(QStringLiteral("picSpriteBlock0"));
+        QTest::mouseClick(grid, Qt::LeftButton, {}, BlockCentre(0)); // frame 0: block 0 set
+        QTest::keyClick(&e.Window, Qt::Key_F6);
+        auto* view = e.Window.findChild<ui::ConsoleView*>();
+        auto* strip = e.Find<ui::FrameStrip>(QStringLiteral("frameStrip_0"));
+        strip->setFocus();
+        QTest::keyClick(strip, Qt::Key_Insert); // frame 1, a copy
+        QTest::mouseClick(grid, Qt::LeftButton, {}, BlockCentre(0)); // frame 1: block 0 clear
+        const auto cell = [&] { return grid->grab().toImage().pixelColor(BlockCentre(0)); };
+        const auto screen = [&] { return view->Picture().pixelColor(ScreenScale{view->Zoom(), PixelShape::Ntsc}.ColumnStart(53), 112 * view->Zoom()); };
+        const QColor black(0, 0, 0), white(255, 255, 255);
+        const Rgb faintGrid = FaintRgb({255, 255, 255}, {0, 0, 0}), faintScreen = FaintRgb({0, 0, 0}, {255, 255, 255});
+        QVERIFY(cell() == black && screen() == white);
+        grid->setFocus();
+        QTest::keyClick(grid, Qt::Key_O);
+        QCOMPARE(cell(), QColor(faintGrid.red, faintGrid.green, faintGrid.blue));
+        QCOMPARE(screen(), QColor(faintScreen.red, faintScreen.green, faintScreen.blue));
+        e.Find<ui::FrameStrip>(QStringLiteral("frameStrip_0"))->setFocus();
+        QTest::keyClick(strip, Qt::Key_Left); // frame 0 has none before it
+        QVERIFY(cell() == white && screen() == black);
+        QTest::keyClick(strip, Qt::Key_Right);
+        grid->setFocus();
+        QTest::keyClick(grid, Qt::Key_O);
+        QVERIFY(cell() == black && screen() == white);
+    }
+
     // What typing, stray clicks and cancelled dialogs must not change.
     void refusedInput()
     {

@@ -40,9 +40,12 @@ std::optional<std::vector<int>> Numbers(std::string_view line, std::string_view 
 std::string NumbersLine(std::string_view lead, const std::vector<int>& numbers)
 {
     std::string line(lead);
-    for (std::size_t i = 0; i < numbers.size(); ++i)
-        line += (i ? "-" : "") + std::to_string(numbers[i]);
-    return line + kLineEnd;
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+        if (i)
+            line += '-';
+        line += std::to_string(numbers[i]);
+    }
+    return line += kLineEnd;
 }
 
 std::string TimeText(int low = kMinFrameTime) { return "a time from " + std::to_string(low) + " to " + std::to_string(kMaxFrameTime); }
@@ -74,7 +77,13 @@ bool SameSideFile(const SpriteProject& a, const SpriteProject& b)
     return true;
 }
 
-std::string FrameLabel(int k, int f) { return "S" + std::to_string(k + 1) + "F" + std::to_string(f); }
+std::string FrameLabel(int k, int f)
+{
+    std::string label = "S";
+    label += std::to_string(k + 1);
+    label += 'F';
+    return label += std::to_string(f);
+}
 
 std::string SideFileBytes(const SpriteProject& project)
 {

@@ -252,6 +252,8 @@ void ConsoleView::ShowPicture()
     screen_->update();
 }
 
+void ConsoleView::FocusFrames(int k) { strips_.at(k)->setFocus(Qt::OtherFocusReason); }
+
 void ConsoleView::SetOnion(bool onion)
 {
     if (std::exchange(onion_, onion) != onion && !played_)

@@ -48,6 +48,8 @@ public:
     void Play();
     void Stop();
     bool Playing() const { return played_.has_value(); }
+    // Gives sprite k's strip of frames the keys.
+    void FocusFrames(int k);
     // The picture as shown, one screen pixel a block of the zoom's size.
     const QImage& Picture() const { return picture_; }
     // What the chip is given, as the window shows it to be copied.

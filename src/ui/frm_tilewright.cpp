@@ -246,6 +246,10 @@ void frmTilewright::ShowConsoleView()
         consoleView_ = new ConsoleView(*document_, dialogs_, this);
         consoleView_->SetOnion(onion_);
     }
+    // From a sprite's grid, the keys go on to that sprite's frames.
+    for (int k = 0; k < kSprites; ++k)
+        if (fmeSprite[k]->Grid()->hasFocus())
+            consoleView_->FocusFrames(k);
     consoleView_->show();
     consoleView_->raise();
     consoleView_->activateWindow();

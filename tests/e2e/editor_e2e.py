@@ -174,6 +174,41 @@ try:
     second.menu("Load Project", "Tilewright", "key", "Tab", "space")  # the unsaved click: Discard, after Save
     second.answer("Open", "key", "--clearmodifiers", "ctrl+a", "type", f"{WORK}/ship.eap\r")
     second.expect("the loaded project", drawn + [(block(3, 0), (255, 255, 255))])
+    # Frames: F6 from Ship's grid (focused by a click in a gap between blocks) gives its strip the keys, Insert adds
+    # a copy of frame 0 after it, and Escape closes the view; the grid then edits the new frame
+    second.click(ctl(451, 500, at=PANEL[0]))
+    run("xdotool", "key", "F6")
+    view = wait_until("the Console View", lambda: second.windows("^ship.eap - Console View$"))[0]
+    run("xdotool", "windowfocus", "--sync", view, "key", "Insert", "Escape")
+    wait_until("the view closed", lambda: view not in second.windows())
+    second.click(block(0, 0), block(0, 7))
+    second.expect("frame 1 drawn", [(block(0, 0), YELLOW), (block(0, 7), YELLOW)])
+    # Space plays it in the view: among a dozen pictures of the view, both frames show
+    run("xdotool", "key", "F6")
+    view = wait_until("the Console View again", lambda: second.windows("^ship.eap - Console View$"))[0]
+    run("xdotool", "windowfocus", "--sync", view, "key", "space")
+    pictures = set()
+    for _ in range(12):
+        pictures.add(run("import", "-silent", "-window", view, "ppm:-"))
+        time.sleep(0.05)
+    run("xdotool", "key", "space", "Escape")
+    assert len(pictures) > 1, "the view showed one picture all the while it played"
+    # Saved back to ship.eap, with its side file; both read back
+    run("xdotool", "windowfocus", "--sync", second.window, "key", "--clearmodifiers", "ctrl+s")
+    second.answer("Save As", "key", "Return")
+    side = (b";Tilewright side file 1\r\n;TV-NTSC\r\n;Size-16-16-16-16\r\n;Time-6-6-6-6\r\nS1F1:\r\n;Time-6\r\n"
+            b"      db          99h,3Ch,7Eh,0FFh,0FFh,7Eh,3Ch,18h\r\n")
+    wait_until("ship.eap.asm", lambda: read("ship.eap.asm") == side or repr(read("ship.eap.asm")))
+    assert read("ship.eap") == edited, "the project file changed with its frames"
+    first.answer("Tilewright", "key", "Escape")  # the first editor has ship.eap open too, and keeps its own
+    second.menu("New Project", "New Project Creation", "key", "Return")
+    second.menu("Load Project", "Open", "key", "--clearmodifiers", "ctrl+a", "type", f"{WORK}/ship.eap\r")
+    second.expect("frame 0 read back", drawn + [(block(3, 0), (255, 255, 255))])
+    second.click(ctl(451, 500, at=PANEL[0]))
+    run("xdotool", "key", "F6")
+    view = wait_until("the Console View of the file read", lambda: second.windows("^ship.eap - Console View$"))[0]
+    run("xdotool", "windowfocus", "--sync", view, "key", "Right", "Escape")
+    second.expect("frame 1 read back", [(block(0, 0), YELLOW), (block(0, 7), YELLOW)])
     second.menu("New Project", "New Project Creation", "key", "Return")
     second.menu("Create Binary", "Project error", "key", "Return")
     close_box(second.window)
