@@ -11,12 +11,14 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollArea>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
 #include <QSettings>
 #include <QShortcut>
 #include <QVBoxLayout>
 #include <QWheelEvent>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -172,13 +174,30 @@ void ConsoleView::PlaceBeside(const QWidget* editor)
     if (!editor)
         return;
     // On the side of the editor with more room, its top level with the
-    // editor's, and on the screen.
-    const QRect area = screen()->availableGeometry(), beside = editor->frameGeometry();
+    // editor's, and on the screen. Until it is shown this window has no
+    // frame: the editor's is the best guess, and the first show corrects it.
+    const QRect beside = editor->frameGeometry(), inside = editor->geometry();
+    const QMargins decoration(inside.left() - beside.left(), inside.top() - beside.top(), beside.right() - inside.right(),
+                              beside.bottom() - inside.bottom());
+    const QSize framed = size().grownBy(decoration);
+    const QRect area = screen()->availableGeometry();
     const bool right = area.right() - beside.right() >= beside.left() - area.left();
-    QPoint at(right ? beside.right() + 1 : beside.left() - frameGeometry().width(), beside.top());
-    at.setX(std::clamp(at.x(), area.left(), std::max(area.left(), area.right() - frameGeometry().width())));
-    at.setY(std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() - frameGeometry().height())));
-    move(at);
+    move(OnScreen(QRect(QPoint(right ? beside.right() + 1 : beside.left() - framed.width(), beside.top()), framed), area));
+    placing_ = true;
+}
+
+QPoint ConsoleView::OnScreen(const QRect& frame, const QRect& area)
+{
+    // Where the frame is wholly on the screen if it can be, else its top left.
+    return {std::clamp(frame.left(), area.left(), std::max(area.left(), area.right() + 1 - frame.width())),
+            std::clamp(frame.top(), area.top(), std::max(area.top(), area.bottom() + 1 - frame.height()))};
+}
+
+bool ConsoleView::event(QEvent* event)
+{
+    if (event->type() == QEvent::Show && windowHandle())
+        windowHandle()->installEventFilter(this);
+    return QWidget::event(event);
 }
 
 ConsoleView::~ConsoleView() = default;
@@ -320,6 +339,13 @@ void ConsoleView::closeEvent(QCloseEvent* event)
 
 bool ConsoleView::eventFilter(QObject* watched, QEvent* event)
 {
+    // Once framed, the window placed beside the editor is brought wholly on
+    // the screen; later the user places it, partly off the screen if so.
+    if (watched == windowHandle() && event->type() == QEvent::Expose && std::exchange(placing_, false))
+        QTimer::singleShot(0, this, [this] {
+            if (const QScreen* target = screen())
+                move(OnScreen(frameGeometry(), target->availableGeometry()));
+        });
     if (watched == scroller_->viewport() && event->type() == QEvent::Wheel) {
         const auto* wheel = static_cast<QWheelEvent*>(event);
         if (wheel->modifiers() & Qt::ControlModifier) {

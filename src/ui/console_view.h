@@ -60,6 +60,7 @@ Q_SIGNALS:
     void FrameShown(long long t);
 
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -67,6 +68,7 @@ private:
     void ShowDocument(document::Parts parts);
     void ShowPicture();
     void PlaceBeside(const QWidget* editor);
+    static QPoint OnScreen(const QRect& frame, const QRect& area);
     void RunCommand(int k, FrameStrip::Command command);
     void PlayOn();
 
@@ -80,6 +82,7 @@ private:
     int zoom_ = kDefaultScreenScale;
     ColourModel colours_ = ColourModel::Mame;
     bool square_ = false;
+    bool placing_ = false; // placed beside the editor, not yet framed
     QImage picture_;
     QWidget* screen_ = nullptr;
     QScrollArea* scroller_ = nullptr;
