@@ -230,24 +230,29 @@ int Resave(const Call& call)
     return saved.Ok ? kOk : Report(call.Files[1], saved);
 }
 
-// Reads the file once, as the editor would, then judges it as assembler
-// source. The exit status keeps 1 for "warnings found", so an unloadable file
-// gets 2.
+// Reads the file and its side file once, as the editor would, then judges
+// them as assembler source. The exit status keeps 1 for "warnings found", so
+// an unloadable file gets 2.
 int Lint(const Call& call)
 {
     const QString& path = call.Files[0];
-    const tw::storage::BytesOutcome file = tw::storage::ReadRegularFile(path, tw::storage::kMaxProjectFileBytes);
-    const tw::storage::ReadOutcome read = tw::storage::ReadProject(file);
-    if (!read.Ok) {
-        Report(path, read);
+    const tw::storage::ReadOutcome read = tw::document::Read(path, FileKind::Project);
+    if (!read.Ok || !read.SideProblem.Ok) {
+        Report(path, read.Ok ? read.SideProblem : read);
         return kUsage;
     }
-    const std::string_view bytes(file.Bytes.constData(), std::size_t(file.Bytes.size()));
-    const std::vector<tw::LintWarning> warnings = tw::LintProject(bytes, read.Record);
-    for (const tw::LintWarning& warning : warnings)
-        Out() << path << ":" << warning.Line << ": warning: " << QString::fromStdString(warning.Text) << "\n";
+    const auto view = [](const QByteArray& bytes) { return std::string_view(bytes.constData(), std::size_t(bytes.size())); };
+    const auto print = [](const QString& file, const std::vector<tw::LintWarning>& warnings) {
+        for (const tw::LintWarning& warning : warnings)
+            Out() << file << ":" << warning.Line << ": warning: " << QString::fromStdString(warning.Text) << "\n";
+    };
+    const std::vector<tw::LintWarning> warnings = tw::LintProject(view(read.FileBytes), read.Record);
+    const std::vector<tw::LintWarning> side =
+        read.SideBytes ? tw::LintSideFile(view(*read.SideBytes), read.Record) : std::vector<tw::LintWarning>();
+    print(path, warnings);
+    print(tw::document::Beside(path, FileKind::SideFile), side);
     Out().flush();
-    return warnings.empty() ? kOk : kFailed;
+    return warnings.empty() && side.empty() ? kOk : kFailed;
 }
 
 int Png(const Call& call)
