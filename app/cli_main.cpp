@@ -115,6 +115,7 @@ struct Call {
     std::optional<QString> Tv;     // --tv
     std::optional<QString> Colours; // --colours
     std::optional<QString> At;     // --at
+    bool Frames = false;           // --frames
 };
 
 // What a side file holds, as check reports it: the settings, and each
@@ -272,8 +273,11 @@ int Png(const Call& call)
     tw::SpriteProject project;
     if (!Load(call.Files[0], project))
         return kFailed;
-    const tw::storage::Outcome written =
-        tw::document::Write(*call.Output, FileKind::Picture, project, {call.Files[0], FileKind::Project}, module, scale);
+    // The frames sheet is the same kind of file, drawn by another writer.
+    tw::sheet::PictureCode frames = *module;
+    frames.Write = module->WriteFrames;
+    const tw::storage::Outcome written = tw::document::Write(*call.Output, FileKind::Picture, project, {call.Files[0], FileKind::Project},
+                                                             call.Frames ? &frames : module, scale);
     return written.Ok ? kOk : Report(*call.Output, written);
 }
 
@@ -332,16 +336,19 @@ const Command kCommands[] = {
     {"resave", {"IN.eap OUT.eap", "an input and an output file"}, QStringLiteral("load IN and save it as the editor would to OUT"), Resave},
     {"lint", {"FILE.eap", "one file"},
      QStringLiteral("report, as FILE:LINE: warning: text, what a 2650\nassembler would reject or read differently"), Lint},
-    {"png", {"FILE.eap -o SHEET.png [--scale N]", "one project file"},
+    {"png", {"FILE.eap -o SHEET.png [--scale N] [--frames]", "one project file"},
      QStringLiteral("draw the four sprites side by side on the screen\ncolour, one block of gap around and between them:\n"
-                    "(%1*%2+%3)*N x (%4+2)*N pixels, N = %5..%6, default %7")
+                    "(%1*%2+%3)*N x (%4+2)*N pixels, N = %5..%6, default %7;\n"
+                    "--frames: every frame, a row of frames a sprite,\n(%8*n+1)*N x %9*N pixels for n frames at most")
          .arg(tw::kSprites)
          .arg(tw::kRowWidth)
          .arg(tw::sheet::kSheetBlocksWide - tw::kSprites * tw::kRowWidth)
          .arg(tw::kRows)
          .arg(tw::sheet::kMinScale)
          .arg(tw::sheet::kMaxScale)
-         .arg(tw::sheet::kDefaultScale),
+         .arg(tw::sheet::kDefaultScale)
+         .arg(tw::sheet::kSheetSpritePitch)
+         .arg(tw::sheet::kFrameSheetBlocksHigh),
      Png},
     {"import", {"FILE [-o OUT.eap]", "one image or picture"},
      QStringLiteral("read the sprites back from a cartridge image (.bin),\nor from a sheet png wrote, or from the four side by\n"
@@ -491,7 +498,8 @@ int main(int argc, char* argv[])
                                            QStringLiteral("MODEL"));
     const QCommandLineOption atOption(QStringLiteral("at"), QStringLiteral("The console frame of the animation screen draws (from 0)."),
                                       QStringLiteral("T"));
-    parser.addOptions({outputOption, scaleOption, tvOption, coloursOption, atOption});
+    const QCommandLineOption framesOption(QStringLiteral("frames"), QStringLiteral("Every frame of every sprite for png, a row of frames a sprite."));
+    parser.addOptions({outputOption, scaleOption, tvOption, coloursOption, atOption, framesOption});
     parser.addPositionalArgument(QStringLiteral("command"), CommandNames(QStringLiteral(" or ")));
     parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("the command's files"), QStringLiteral("FILE..."));
 
@@ -510,7 +518,7 @@ int main(int argc, char* argv[])
     if (args.isEmpty())
         return Usage(QStringLiteral("no command given"));
     const Command* command = FindCommand(args.first());
-    for (const QCommandLineOption& option : {outputOption, scaleOption, tvOption, coloursOption, atOption})
+    for (const QCommandLineOption& option : {outputOption, scaleOption, tvOption, coloursOption, atOption, framesOption})
         if (parser.isSet(option) && !(command && command->Takes(Spelt(option))))
             return Usage(QStringLiteral("%1 goes with %2 only").arg(Spelt(option), CommandNames(QStringLiteral(" and "), Spelt(option))));
     if (!command)
@@ -518,7 +526,8 @@ int main(int argc, char* argv[])
     const auto value = [&](const QCommandLineOption& option) {
         return parser.isSet(option) ? std::optional(parser.value(option)) : std::nullopt;
     };
-    const Call call{args.mid(1), value(outputOption), value(scaleOption), value(tvOption), value(coloursOption), value(atOption)};
+    const Call call{args.mid(1),          value(outputOption), value(scaleOption), value(tvOption),
+                    value(coloursOption), value(atOption),     parser.isSet(framesOption)};
     if (call.Files.size() != command->FileCount())
         return Usage(QStringLiteral("%1 takes %2").arg(QLatin1String(command->Name), QLatin1String(command->Arguments.InWords)));
     return command->Handler(call);
