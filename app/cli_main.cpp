@@ -115,6 +115,7 @@ struct Call {
     std::optional<QString> Tv;     // --tv
     std::optional<QString> Colours; // --colours
     std::optional<QString> At;     // --at
+    bool Frames = false;           // --frames
 };
 
 // What a side file holds, as check reports it: the settings, and each
@@ -230,24 +231,29 @@ int Resave(const Call& call)
     return saved.Ok ? kOk : Report(call.Files[1], saved);
 }
 
-// Reads the file once, as the editor would, then judges it as assembler
-// source. The exit status keeps 1 for "warnings found", so an unloadable file
-// gets 2.
+// Reads the file and its side file once, as the editor would, then judges
+// them as assembler source. The exit status keeps 1 for "warnings found", so
+// an unloadable file gets 2.
 int Lint(const Call& call)
 {
     const QString& path = call.Files[0];
-    const tw::storage::BytesOutcome file = tw::storage::ReadRegularFile(path, tw::storage::kMaxProjectFileBytes);
-    const tw::storage::ReadOutcome read = tw::storage::ReadProject(file);
-    if (!read.Ok) {
-        Report(path, read);
+    const tw::storage::ReadOutcome read = tw::document::Read(path, FileKind::Project);
+    if (!read.Ok || !read.SideProblem.Ok) {
+        Report(path, read.Ok ? read.SideProblem : read);
         return kUsage;
     }
-    const std::string_view bytes(file.Bytes.constData(), std::size_t(file.Bytes.size()));
-    const std::vector<tw::LintWarning> warnings = tw::LintProject(bytes, read.Record);
-    for (const tw::LintWarning& warning : warnings)
-        Out() << path << ":" << warning.Line << ": warning: " << QString::fromStdString(warning.Text) << "\n";
+    const auto view = [](const QByteArray& bytes) { return std::string_view(bytes.constData(), std::size_t(bytes.size())); };
+    const auto print = [](const QString& file, const std::vector<tw::LintWarning>& warnings) {
+        for (const tw::LintWarning& warning : warnings)
+            Out() << file << ":" << warning.Line << ": warning: " << QString::fromStdString(warning.Text) << "\n";
+    };
+    const std::vector<tw::LintWarning> warnings = tw::LintProject(view(read.FileBytes), read.Record);
+    const std::vector<tw::LintWarning> side =
+        read.SideBytes ? tw::LintSideFile(view(*read.SideBytes), read.Record) : std::vector<tw::LintWarning>();
+    print(path, warnings);
+    print(tw::document::Beside(path, FileKind::SideFile), side);
     Out().flush();
-    return warnings.empty() ? kOk : kFailed;
+    return warnings.empty() && side.empty() ? kOk : kFailed;
 }
 
 int Png(const Call& call)
@@ -267,8 +273,11 @@ int Png(const Call& call)
     tw::SpriteProject project;
     if (!Load(call.Files[0], project))
         return kFailed;
-    const tw::storage::Outcome written =
-        tw::document::Write(*call.Output, FileKind::Picture, project, {call.Files[0], FileKind::Project}, module, scale);
+    // The frames sheet is the same kind of file, drawn by another writer.
+    tw::sheet::PictureCode frames = *module;
+    frames.Write = module->WriteFrames;
+    const tw::storage::Outcome written = tw::document::Write(*call.Output, FileKind::Picture, project, {call.Files[0], FileKind::Project},
+                                                             call.Frames ? &frames : module, scale);
     return written.Ok ? kOk : Report(*call.Output, written);
 }
 
@@ -327,16 +336,19 @@ const Command kCommands[] = {
     {"resave", {"IN.eap OUT.eap", "an input and an output file"}, QStringLiteral("load IN and save it as the editor would to OUT"), Resave},
     {"lint", {"FILE.eap", "one file"},
      QStringLiteral("report, as FILE:LINE: warning: text, what a 2650\nassembler would reject or read differently"), Lint},
-    {"png", {"FILE.eap -o SHEET.png [--scale N]", "one project file"},
+    {"png", {"FILE.eap -o SHEET.png [--scale N] [--frames]", "one project file"},
      QStringLiteral("draw the four sprites side by side on the screen\ncolour, one block of gap around and between them:\n"
-                    "(%1*%2+%3)*N x (%4+2)*N pixels, N = %5..%6, default %7")
+                    "(%1*%2+%3)*N x (%4+2)*N pixels, N = %5..%6, default %7;\n"
+                    "--frames: every frame, a row of frames a sprite,\n(%8*n+1)*N x %9*N pixels for n frames at most")
          .arg(tw::kSprites)
          .arg(tw::kRowWidth)
          .arg(tw::sheet::kSheetBlocksWide - tw::kSprites * tw::kRowWidth)
          .arg(tw::kRows)
          .arg(tw::sheet::kMinScale)
          .arg(tw::sheet::kMaxScale)
-         .arg(tw::sheet::kDefaultScale),
+         .arg(tw::sheet::kDefaultScale)
+         .arg(tw::sheet::kSheetSpritePitch)
+         .arg(tw::sheet::kFrameSheetBlocksHigh),
      Png},
     {"import", {"FILE [-o OUT.eap]", "one image or picture"},
      QStringLiteral("read the sprites back from a cartridge image (.bin),\nor from a sheet png wrote, or from the four side by\n"
@@ -486,7 +498,8 @@ int main(int argc, char* argv[])
                                            QStringLiteral("MODEL"));
     const QCommandLineOption atOption(QStringLiteral("at"), QStringLiteral("The console frame of the animation screen draws (from 0)."),
                                       QStringLiteral("T"));
-    parser.addOptions({outputOption, scaleOption, tvOption, coloursOption, atOption});
+    const QCommandLineOption framesOption(QStringLiteral("frames"), QStringLiteral("Every frame of every sprite for png, a row of frames a sprite."));
+    parser.addOptions({outputOption, scaleOption, tvOption, coloursOption, atOption, framesOption});
     parser.addPositionalArgument(QStringLiteral("command"), CommandNames(QStringLiteral(" or ")));
     parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("the command's files"), QStringLiteral("FILE..."));
 
@@ -505,7 +518,7 @@ int main(int argc, char* argv[])
     if (args.isEmpty())
         return Usage(QStringLiteral("no command given"));
     const Command* command = FindCommand(args.first());
-    for (const QCommandLineOption& option : {outputOption, scaleOption, tvOption, coloursOption, atOption})
+    for (const QCommandLineOption& option : {outputOption, scaleOption, tvOption, coloursOption, atOption, framesOption})
         if (parser.isSet(option) && !(command && command->Takes(Spelt(option))))
             return Usage(QStringLiteral("%1 goes with %2 only").arg(Spelt(option), CommandNames(QStringLiteral(" and "), Spelt(option))));
     if (!command)
@@ -513,7 +526,8 @@ int main(int argc, char* argv[])
     const auto value = [&](const QCommandLineOption& option) {
         return parser.isSet(option) ? std::optional(parser.value(option)) : std::nullopt;
     };
-    const Call call{args.mid(1), value(outputOption), value(scaleOption), value(tvOption), value(coloursOption), value(atOption)};
+    const Call call{args.mid(1),          value(outputOption), value(scaleOption), value(tvOption),
+                    value(coloursOption), value(atOption),     parser.isSet(framesOption)};
     if (call.Files.size() != command->FileCount())
         return Usage(QStringLiteral("%1 takes %2").arg(QLatin1String(command->Name), QLatin1String(command->Arguments.InWords)));
     return command->Handler(call);

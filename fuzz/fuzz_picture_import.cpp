@@ -1,7 +1,8 @@
 // libFuzzer entry for picture import: whatever the bytes, import either
 // refuses them with a reason or gives a project of palette colours and row
-// texts of two upper-case hexadecimal digits, whose saved file loads back as
-// that same project. One import may cost no more than kMaxImportCpu of
+// texts of two upper-case hexadecimal digits, in every frame, with at most 64
+// frames a sprite, times of 1 to 255 and heights of 8 or 16 lines, whose saved
+// project file and side file load back as that same project. One import may cost no more than kMaxImportCpu of
 // processor time and kMaxImportHeap of live heap over what the process held
 // before it; fuzz/run adds -malloc_limit_mb=64, so that any single allocation
 // above 64 MB is a finding too. Any violation aborts, so libFuzzer keeps the
@@ -20,6 +21,7 @@
 #include <string>
 #include <unistd.h>
 
+#include "project/side_file.h"
 #include "project_properties.h"
 #include "sheet/picture_import.h"
 
@@ -89,11 +91,22 @@ std::string CheckPictureImport(const QByteArray& bytes)
     if (record.ScreenBGndColor >= kColorCodes)
         return "the screen colour is outside the palette";
     for (int k = 0; k < kSprites; ++k) {
-        if (record.Sprites[k].FGndColor >= kColorCodes)
-            return "sprite " + std::to_string(k + 1) + " has a colour outside the palette";
-        for (const std::string& row : record.Sprites[k].HexRows)
-            if (!IsRowText(row))
-                return "sprite " + std::to_string(k + 1) + " has the row text '" + row + "'";
+        const SpriteRecord& sprite = record.Sprites[k];
+        const std::string which = "sprite " + std::to_string(k + 1);
+        if (sprite.FGndColor >= kColorCodes)
+            return which + " has a colour outside the palette";
+        if (sprite.Later.size() + 1 > std::size_t(kMaxFrames))
+            return which + " has " + std::to_string(sprite.Later.size() + 1) + " frames";
+        if (record.Console.SpriteLines[k] != kTallLines && record.Console.SpriteLines[k] != kShortLines)
+            return which + " is " + std::to_string(record.Console.SpriteLines[k]) + " lines tall";
+        for (std::size_t f = 0; f <= sprite.Later.size(); ++f) {
+            const FrameRecord& frame = f == 0 ? sprite : sprite.Later[f - 1];
+            if (frame.Time < kMinFrameTime)
+                return which + "'s frame " + std::to_string(f + 1) + " has the time 0";
+            for (const std::string& row : frame.HexRows)
+                if (!IsRowText(row))
+                    return which + "'s frame " + std::to_string(f + 1) + " has the row text '" + row + "'";
+        }
     }
     SpriteProject project = fuzz::EditedProject();
     ApplyProjectRecord(project, record, "/fuzz/in.png");
@@ -114,6 +127,24 @@ std::string CheckPictureImport(const QByteArray& bytes)
         const SpriteRecord &a = again.Sprites[k], &b = record.Sprites[k];
         if (a.Name != b.Name || a.FGndColor != b.FGndColor || a.HexRows != b.HexRows)
             return "sprite " + std::to_string(k + 1) + " changed through save and load";
+    }
+
+    // The rest goes to the side file, and loads back from it as it was; a
+    // project that needs none has nothing of it.
+    ProjectRecord side = again;
+    if (NeedsSideFile(project)) {
+        if (const std::optional<LoadError> error = ReadSideFile(SideFileBytes(project), side))
+            return "the saved side file does not load: line " + std::to_string(error->Line) + ": " + error->Reason;
+    }
+    if (side.Console != record.Console)
+        return "the TV or the heights changed through save and load";
+    for (int k = 0; k < kSprites; ++k) {
+        const SpriteRecord &a = side.Sprites[k], &b = record.Sprites[k];
+        bool same = a.Time == b.Time && a.Later.size() == b.Later.size();
+        for (std::size_t f = 0; same && f < a.Later.size(); ++f)
+            same = a.Later[f].Time == b.Later[f].Time && a.Later[f].HexRows == b.Later[f].HexRows;
+        if (!same)
+            return "sprite " + std::to_string(k + 1) + "'s frames changed through save and load";
     }
     return {};
 }

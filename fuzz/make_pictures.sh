@@ -3,7 +3,8 @@
 # header of 4000 x 4000 pixels before data that is no picture, a GIF whose
 # screen is far larger than its one frame, PNGs whose image data or text
 # inflate past what they need, a GIF whose codes stand for more pixels than
-# its frame, a BMP with more RLE data than its pixels can need), a sheet png draws (with the project in its text), the plain
+# its frame, a BMP with more RLE data than its pixels can need), a sheet png draws (with the project in its text), a sheet of
+# frames and a sheet with the side file's text too, the plain
 # picture in every other format import reads and in its other encodings (RLE
 # BMP, text netpbm, interlaced GIF), in formats it refuses (ICO, JPEG, XPM,
 # XBM: they must stay refused), the largest sheet import takes, and a PNG
@@ -18,6 +19,8 @@ mkdir -p "$out"
 
 cp "$src"/tests/data/pictures/*.png "$src"/tests/data/pictures/*.gif "$src"/tests/data/pictures/*.bmp "$src"/tests/data/worked-example-sheet*.png "$out"/
 "$cli" png "$src/fuzz/corpus/ok-worked-example.eap" -o "$out/sheet-with-text.png" --scale 2
+"$cli" png "$src/tests/data/side/frames.eap" -o "$out/frames-sheet-with-texts.png" --frames --scale 2
+"$cli" png "$src/tests/data/side/frames.eap" -o "$out/sheet-with-side-text.png"
 plain=$src/tests/data/pictures/plain-side-by-side.png
 for format in bmp gif jpg ppm pgm pbm xpm xbm ico; do
     convert "$plain" "$out/plain.$format"

@@ -245,13 +245,18 @@ private Q_SLOTS:
     }
 
     // Line in, warnings out: the worked example with lines replaced ("N TEXT"),
-    // or another file ("@ FILE"), cut ("cut N") or added to ("+ TEXT").
+    // or another file ("@ FILE"), cut ("cut N") or added to ("+ TEXT"); the
+    // same after "side " make and change its side file.
     void lint_data() { CaseRows("lint.txt"); }
     void lint()
     {
         QFETCH(Case, c);
-        QByteArray file = WorkedExample(), expected;
-        for (const QByteArray& line : c.Lines) {
+        QByteArray project = WorkedExample(), expected;
+        std::optional<QByteArray> side;
+        for (const QByteArray& row : c.Lines) {
+            const bool toSide = row.startsWith("side ");
+            const QByteArray line = toSide ? row.mid(5) : row;
+            QByteArray& file = toSide ? (side ? *side : side.emplace()) : project;
             const QByteArray op = line.left(line.indexOf(' ')), text = Unescape(line.mid(op.size() + 1));
             if (op == "->") {
                 expected += line.mid(3) + '\n';
@@ -262,16 +267,18 @@ private Q_SLOTS:
             } else if (op == "+") {
                 file += text;
             } else {
-                QVERIFY2(op.toInt() >= 1 && op.toInt() <= 13, qPrintable("unknown step " + line));
                 QList<QByteArray> lines = file.split('\n');
+                QVERIFY2(op.toInt() >= 1 && op.toInt() <= (toSide ? lines.size() : 13), qPrintable("unknown step " + row));
                 lines[op.toInt() - 1] = text.endsWith('\n') ? text.chopped(1) : text + '\r'; // "\n": LF alone
                 file = lines.join('\n');
             }
         }
-        const LintReport report = LintProjectFile(std::string_view(file.constData(), std::size_t(file.size())));
-        QByteArray actual = report.Loaded ? "" : "not loaded: " + QByteArray::number(report.Error.Line) + '\n';
-        for (const LintWarning& warning : report.Warnings)
-            actual += QByteArray::number(warning.Line) + ": " + QByteArray::fromStdString(warning.Text) + '\n';
+        const auto view = [](const QByteArray& bytes) { return std::string_view(bytes.constData(), std::size_t(bytes.size())); };
+        const LintReport report = LintProjectFile(view(project), side ? std::optional(view(*side)) : std::nullopt);
+        QByteArray actual = report.Loaded ? "" : "not loaded: " + QByteArray(report.ErrorInSideFile ? "side " : "") + QByteArray::number(report.Error.Line) + '\n';
+        for (const auto& [lead, warnings] : {std::pair{"", &report.Warnings}, {"side ", &report.SideWarnings}})
+            for (const LintWarning& warning : *warnings)
+                actual += lead + QByteArray::number(warning.Line) + ": " + QByteArray::fromStdString(warning.Text) + '\n';
         QCOMPARE(QString::fromUtf8(actual), QString::fromUtf8(expected));
     }
 };

@@ -9,6 +9,7 @@
 #include "model/row_encoding.h"
 #include "project/eap_lines.h"
 #include "project/latin1.h"
+#include "project/side_file.h"
 
 namespace tw {
 namespace {
@@ -60,9 +61,27 @@ std::string_view ReservedMeaning(WordClass vacs, WordClass asl)
     return "a symbol asl predefines";
 }
 
+// The side file's frames in the order it holds them: its first frame line
+// is the label, then come the time and the db line.
+struct SideFrame {
+    int Line;
+    std::string Label;
+    const FrameRecord& Frame;
+};
+constexpr int kFirstFrameLine = 5, kLinesAFrame = 3;
+
+std::vector<SideFrame> SideFrames(const ProjectRecord& record)
+{
+    std::vector<SideFrame> frames;
+    for (int k = 0; k < kSprites; ++k)
+        for (std::size_t f = 0; f < record.Sprites[k].Later.size(); ++f)
+            frames.push_back({kFirstFrameLine + kLinesAFrame * int(frames.size()), FrameLabel(k, int(f) + 1), record.Sprites[k].Later[f]});
+    return frames;
+}
+
 class Linter {
 public:
-    Linter(std::string_view bytes, const ProjectRecord& record) : lines_(SplitLines(bytes, kProjectFileLines)), record_(record) {}
+    Linter(std::string_view bytes, int lines, const ProjectRecord& record) : lines_(SplitLines(bytes, lines)), record_(record) {}
 
     std::vector<LintWarning> Run()
     {
@@ -70,15 +89,38 @@ public:
         for (int k = 0; k < kSprites; ++k) {
             CheckLabelLine(k);
             CheckCommentLine(ColorLineNumber(k), "color");
-            CheckDataLine(k);
+            CheckDataLine(DataLineNumber(k), record_.Sprites[k].HexRows);
         }
+        return Finish();
+    }
+
+    // The side file's header, settings, times and labels are read only as
+    // they are written, so a side file that loads has them right; what the
+    // reader is lenient about is the db lines and the line ends.
+    std::vector<LintWarning> RunSide()
+    {
+        for (const SideFrame& frame : SideFrames(record_))
+            CheckDataLine(frame.Line + 2, frame.Frame.HexRows);
+        return Finish();
+    }
+
+private:
+    // A name as a label, now and once the editor has saved it (cut to
+    // kMaxNameLength), folded to lower case.
+    struct Label {
+        int Line;
+        std::string_view Name;
+        std::string Folded, Saved;
+    };
+
+    std::vector<LintWarning> Finish()
+    {
         CheckLineEnds();
         std::stable_sort(warnings_.begin(), warnings_.end(),
                          [](const LintWarning& a, const LintWarning& b) { return a.Line < b.Line; });
         return std::move(warnings_);
     }
 
-private:
     std::string_view Text(int line) const { return lines_[line - 1].Text; }
     void Warn(int line, std::string text) { warnings_.push_back({line, std::move(text)}); }
 
@@ -152,11 +194,33 @@ private:
                 break;
             }
         labels_.push_back(label);
+        CheckFrameLabels(label, written);
     }
 
-    void CheckDataLine(int k)
+    // An assembler source that includes the project file and its side file
+    // gets both files' labels, so a name that is a frame's label is defined
+    // twice there, now or once the editor has saved it.
+    void CheckFrameLabels(const Label& label, std::string_view written)
     {
-        const int line = DataLineNumber(k);
+        for (const SideFrame& frame : SideFrames(record_)) {
+            const std::string folded = FoldCase(frame.Label);
+            const std::string where = "the side file's frame label '" + frame.Label + "' of line " + std::to_string(frame.Line);
+            if (label.Folded == folded) {
+                Warn(label.Line, "sprite name " + ShownText(label.Name) + " is also " + where +
+                                     " (assemblers ignore case): an assembler that includes both files rejects the second as defined twice");
+                return;
+            }
+            if (label.Saved == folded) {
+                Warn(label.Line, "sprite name " + ShownText(label.Name) + " is saved as the label " +
+                                     ShownText(SkipBlanks(written.substr(0, kMaxNameLength))) + ", which is also " + where +
+                                     ": an assembler that includes both files then rejects the second as defined twice");
+                return;
+            }
+        }
+    }
+
+    void CheckDataLine(int line, const std::array<std::string, kRows>& rows)
+    {
         const std::vector<std::string_view> items = SplitItems(Text(line));
 
         // The reader skips as many characters as the prefix has, of any kind;
@@ -174,8 +238,7 @@ private:
                            std::to_string(items.size()));
 
         for (int r = 0; r < kRows; ++r)
-            CheckItem(line, r, r == 0 ? items[0].substr(kDataLinePrefixLength) : items[r],
-                      RowTextValue(record_.Sprites[k].HexRows[r]));
+            CheckItem(line, r, r == 0 ? items[0].substr(kDataLinePrefixLength) : items[r], RowTextValue(rows[r]));
     }
 
     // A row item must be a number an assembler reads as hexadecimal: a
@@ -235,13 +298,6 @@ private:
 
     std::vector<TextLine> lines_;
     const ProjectRecord& record_;
-    // A name as a label, now and once the editor has saved it (cut to
-    // kMaxNameLength), folded to lower case.
-    struct Label {
-        int Line;
-        std::string_view Name;
-        std::string Folded, Saved;
-    };
     std::vector<Label> labels_;
     std::vector<LintWarning> warnings_;
 };
@@ -250,10 +306,19 @@ private:
 
 std::vector<LintWarning> LintProject(std::string_view bytes, const ProjectRecord& record)
 {
-    return Linter(bytes, record).Run();
+    return Linter(bytes, kProjectFileLines, record).Run();
 }
 
-LintReport LintProjectFile(std::string_view bytes)
+std::vector<LintWarning> LintSideFile(std::string_view bytes, const ProjectRecord& record)
+{
+    // The lines the reader read: a side file of earlier versions stops after
+    // its size line.
+    const std::vector<SideFrame> frames = SideFrames(record);
+    const int lines = frames.empty() ? std::min(CountLines(bytes), kFirstFrameLine - 1) : frames.back().Line + kLinesAFrame - 1;
+    return Linter(bytes, lines, record).RunSide();
+}
+
+LintReport LintProjectFile(std::string_view bytes, std::optional<std::string_view> side)
 {
     const ReadResult read = ReadProjectFile(bytes);
     LintReport report;
@@ -261,8 +326,17 @@ LintReport LintProjectFile(std::string_view bytes)
         report.Error = read.Error;
         return report;
     }
+    ProjectRecord record = *read.Record;
+    if (side) {
+        if (std::optional<LoadError> error = ReadSideFile(*side, record)) {
+            report.Error = std::move(*error);
+            report.ErrorInSideFile = true;
+            return report;
+        }
+        report.SideWarnings = LintSideFile(*side, record);
+    }
     report.Loaded = true;
-    report.Warnings = LintProject(bytes, *read.Record);
+    report.Warnings = LintProject(bytes, record);
     return report;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,18 +19,26 @@ struct LintWarning {
 };
 
 struct LintReport {
-    bool Loaded = false;  // false: the editor cannot load the file; see Error
+    bool Loaded = false;  // false: the editor cannot load the files; see Error
     LoadError Error;      // meaningful only when not Loaded
-    std::vector<LintWarning> Warnings; // by line, in file order; empty when clean
+    bool ErrorInSideFile = false; // the error is the side file's
+    std::vector<LintWarning> Warnings;     // by line, in file order; empty when clean
+    std::vector<LintWarning> SideWarnings; // the side file's, the same way
 };
 
 // Judges a project file's bytes (ISO-8859-1) as assembler source, given what
-// ReadProjectFile made of them.
+// ReadProjectFile made of them, and ReadSideFile where there is a side file:
+// a sprite name that is also one of its frame labels is warned about too.
 std::vector<LintWarning> LintProject(std::string_view bytes, const ProjectRecord& record);
 
-// Judges a project file's bytes (ISO-8859-1) as assembler source. The file is
-// first read exactly as Load Project reads it; a file the editor rejects gets
-// that error and no warnings, since there is nothing sensible to lint.
-LintReport LintProjectFile(std::string_view bytes);
+// Judges a side file's bytes as assembler source, given the record that the
+// project file and then ReadSideFile filled from them.
+std::vector<LintWarning> LintSideFile(std::string_view bytes, const ProjectRecord& record);
+
+// Judges a project file's bytes (ISO-8859-1), and its side file's where it
+// has one, as assembler source. The files are first read exactly as Load
+// Project reads them; a file the editor rejects gets that error and no
+// warnings, since there is nothing sensible to lint.
+LintReport LintProjectFile(std::string_view bytes, std::optional<std::string_view> side = std::nullopt);
 
 } // namespace tw

@@ -1,6 +1,6 @@
 #pragma once
 
-// What the picture kind of file needs of QtGui, as two functions: the editor
+// What the picture kind of file needs of QtGui, as a few functions: the editor
 // links them (sheet::LinkedPictureCode), tilewright-cli loads them from a
 // module of its own only for the commands that read or write pictures.
 
@@ -21,6 +21,8 @@ struct PictureCode {
     // Writes the console's screen as PNG to `path`.
     storage::Outcome (*WriteScreen)(const QString& path, const ConsoleScreen& screen, const ScreenScale& scale,
                                     const storage::MadeFrom& from);
+    // As Write, the sheet with every frame of every sprite (png --frames).
+    storage::Outcome (*WriteFrames)(const QString& path, const SpriteProject& project, int scale, const storage::MadeFrom& from);
 };
 
 } // namespace tw::sheet

@@ -18,25 +18,38 @@
 
 #include "model/row_encoding.h"
 #include "project/eap_reader.h"
+#include "project/side_file.h"
 #include "sheet/sprite_sheet.h"
 
 namespace tw::sheet {
 namespace {
 
-// Where the blocks are: a sheet's, or 32 x 8 / 8 x 32 blocks without gaps.
+// Where the blocks are: a sheet's, a frames sheet's, or 32 x 8 / 8 x 32
+// blocks without gaps.
 struct Layout {
-    enum Kind { Sheet, SideBySide, Stacked } Arrangement;
+    enum Kind { Sheet, FrameSheet, SideBySide, Stacked } Arrangement;
     int Scale;
+    int Columns = 1; // the frames a sprite has room for
 
-    QPoint Origin(int k, int i) const
+    QPoint Origin(int k, int f, int i) const
     {
         const int row = i / kRowWidth, column = i % kRowWidth;
         switch (Arrangement) {
         case Sheet: return BlockOrigin(k, i, Scale);
+        case FrameSheet: return FrameBlockOrigin(k, f, i, Scale);
         case SideBySide: return QPoint(kRowWidth * k + column, row) * Scale;
         case Stacked: break;
         }
         return QPoint(column, kRows * k + row) * Scale;
+    }
+    bool IsSheet() const { return Arrangement == Sheet || Arrangement == FrameSheet; }
+    // Whether the block at a sheet's column and row is in its border or the
+    // gaps between its cells, which png draws in the screen colour whatever
+    // the sprites hold.
+    bool IsGap(int column, int row) const
+    {
+        return column % kSheetSpritePitch == 0 ||
+               (Arrangement == FrameSheet ? row % kSheetSpritePitch == 0 : row == 0 || row == kSheetBlocksHigh - 1);
     }
 };
 
@@ -53,6 +66,12 @@ std::optional<Layout> FindLayout(QSize size)
         if (scale > 0 && size == QSize(layout.Wide, layout.High) * scale)
             return Layout{layout.Kind, scale};
     }
+    // A frames sheet's height gives its scale, and then its width the
+    // frames; no size is both this and one of the others.
+    const int scale = size.height() / kFrameSheetBlocksHigh;
+    const int columns = scale > 0 ? (size.width() / scale - 1) / kSheetSpritePitch : 0;
+    if (columns >= 1 && columns <= kMaxFrames && size == QSize(FrameSheetBlocksWide(columns), kFrameSheetBlocksHigh) * scale)
+        return Layout{Layout::FrameSheet, scale, columns};
     return std::nullopt;
 }
 
@@ -75,7 +94,7 @@ QString NoLayoutFor(QSize size)
 {
     return QStringLiteral("the picture is %1 x %2 pixels; import takes the four sprites side by side (%3 x %4 pixels) "
                           "or stacked (%5 x %6), or a whole multiple of either, or a sheet that png wrote (%7 x %8 "
-                          "pixels times its scale)")
+                          "pixels times its scale) or png --frames wrote ((9n + 1) x %9 pixels times its scale, for 1 to %10 frames)")
         .arg(size.width())
         .arg(size.height())
         .arg(kSideBySideWide)
@@ -83,23 +102,32 @@ QString NoLayoutFor(QSize size)
         .arg(kStackedWide)
         .arg(kStackedHigh)
         .arg(kSheetBlocksWide)
-        .arg(kSheetBlocksHigh);
+        .arg(kSheetBlocksHigh)
+        .arg(kFrameSheetBlocksHigh)
+        .arg(kMaxFrames);
 }
 
 // The screen colour of a sheet: the colour of most pixels of its border and
-// of the gaps between the sprites, which a sheet draws in the screen colour
+// of the gaps between the cells, which a sheet draws in the screen colour
 // whatever its sprites hold; the lower code on a tie.
-int SheetScreenCode(const QImage& picture, int scale)
+int SheetScreenCode(const QImage& picture, const Layout& layout)
 {
     std::array<int, kColorCodes> count{};
     for (int y = 0; y < picture.height(); ++y)
         for (int x = 0; x < picture.width(); ++x)
-            if (const int row = y / scale, column = x / scale; row == 0 || row == kSheetBlocksHigh - 1 || column % kSheetSpritePitch == 0)
+            if (layout.IsGap(x / layout.Scale, y / layout.Scale))
                 ++count[NearestCode(picture.pixel(x, y))];
     return int(std::max_element(count.begin(), count.end()) - count.begin());
 }
 
 QString Block(int i) { return QStringLiteral("row %1, column %2").arg(i / kRowWidth + 1).arg(i % kRowWidth + 1); }
+
+// Sprite k, and the frame where the picture has several: "sprite 2, frame 3".
+QString SpriteFrame(const Layout& layout, int k, int f)
+{
+    return layout.Arrangement == Layout::FrameSheet ? QStringLiteral("sprite %1, frame %2").arg(k + 1).arg(f + 1)
+                                                    : QStringLiteral("sprite %1").arg(k + 1);
+}
 
 storage::ReadOutcome Failure(const QString& reason)
 {
@@ -115,6 +143,21 @@ std::optional<ProjectRecord> SavedProject(const QImage& picture)
     const QByteArray text = picture.text(QString::fromLatin1(kProjectTextKey)).toLatin1();
     const ReadResult read = ReadProjectFile(std::string_view(text.constData(), std::size_t(text.size())));
     return text.isEmpty() ? std::nullopt : read.Record;
+}
+
+// What the sheet's side file text says of the settings, the times and the
+// frames, put into `record`, when the sheet has one that can be read: a text
+// that cannot counts as none, as the project's does, and the pixels decide.
+bool ReadSavedSide(const QImage& picture, ProjectRecord& record)
+{
+    const QByteArray text = picture.text(QString::fromLatin1(kSideFileTextKey)).toLatin1();
+    ProjectRecord side = record;
+    for (SpriteRecord& sprite : side.Sprites)
+        sprite.Later.clear();
+    if (text.isEmpty() || ReadSideFile(std::string_view(text.constData(), std::size_t(text.size())), side))
+        return false;
+    record = std::move(side);
+    return true;
 }
 
 SpriteProject Drawn(const ProjectRecord& record)
@@ -492,66 +535,116 @@ storage::ReadOutcome ImportPicture(const QImage& source)
     if (!layout)
         return Failure(NoLayoutFor(source.size()));
     const QImage picture = source.convertToFormat(QImage::Format_RGB32);
-    const std::optional<ProjectRecord> saved = SavedProject(source);
+    std::optional<ProjectRecord> saved = SavedProject(source);
+    // The side file text goes with the project's; without that, it still
+    // gives the frames and their times.
+    ProjectRecord texts = saved.value_or(ProjectRecord{});
+    const bool sideSaved = ReadSavedSide(source, texts);
+    if (saved)
+        saved = texts;
     storage::ReadOutcome outcome;
-    if (saved && layout->Arrangement == Layout::Sheet &&
-        RenderSpriteSheet(Drawn(*saved), layout->Scale) == picture) {
-        outcome.Record = *saved; // untouched since png wrote it
-        return outcome;
+    if (saved && layout->IsSheet()) {
+        const SpriteProject drawn = Drawn(*saved);
+        // Compared only at the size the text would draw: a text may claim
+        // 64 frames on a picture that has room for one.
+        const bool untouched = layout->Arrangement == Layout::Sheet
+                                   ? RenderSpriteSheet(drawn, layout->Scale) == picture
+                                   : FrameSheetColumns(drawn) == layout->Columns && RenderFrameSheet(drawn, layout->Scale) == picture;
+        if (untouched) {
+            outcome.Record = *saved; // untouched since png wrote it
+            return outcome;
+        }
     }
 
-    std::array<std::array<int, kBlocks>, kSprites> codes{};
+    // The blocks of every cell, frame by frame, as console colour codes.
+    using Cell = std::array<int, kBlocks>;
+    std::array<std::vector<Cell>, kSprites> cells;
     std::array<int, kColorCodes> count{};
     for (int k = 0; k < kSprites; ++k)
-        for (int i = 0; i < kBlocks; ++i) {
-            const QPoint origin = layout->Origin(k, i);
-            const int code = NearestCode(picture.pixel(origin));
-            for (int y = 0; y < layout->Scale; ++y)
-                for (int x = 0; x < layout->Scale; ++x)
-                    if (NearestCode(picture.pixel(origin + QPoint(x, y))) != code)
-                        return Failure(QStringLiteral("the block at %1 of sprite %6 (pixels %2,%3 to %4,%5) is not one solid colour")
-                                           .arg(Block(i))
-                                           .arg(origin.x())
-                                           .arg(origin.y())
-                                           .arg(origin.x() + layout->Scale - 1)
-                                           .arg(origin.y() + layout->Scale - 1)
-                                           .arg(k + 1));
-            codes[k][i] = code;
-            ++count[code];
+        for (int f = 0; f < layout->Columns; ++f) {
+            Cell& cell = cells[k].emplace_back();
+            for (int i = 0; i < kBlocks; ++i) {
+                const QPoint origin = layout->Origin(k, f, i);
+                const int code = NearestCode(picture.pixel(origin));
+                for (int y = 0; y < layout->Scale; ++y)
+                    for (int x = 0; x < layout->Scale; ++x)
+                        if (NearestCode(picture.pixel(origin + QPoint(x, y))) != code)
+                            return Failure(QStringLiteral("the block at %1 of %6 (pixels %2,%3 to %4,%5) is not one solid colour")
+                                               .arg(Block(i))
+                                               .arg(origin.x())
+                                               .arg(origin.y())
+                                               .arg(origin.x() + layout->Scale - 1)
+                                               .arg(origin.y() + layout->Scale - 1)
+                                               .arg(SpriteFrame(*layout, k, f)));
+                cell[i] = code;
+                ++count[code];
+            }
         }
 
     ProjectRecord& record = outcome.Record;
     // A sheet's screen colour is in its border and gaps, even when its
     // sprites are mostly set; pictures without them have only the blocks.
-    if (layout->Arrangement == Layout::Sheet)
-        record.ScreenBGndColor = std::uint8_t(SheetScreenCode(picture, layout->Scale));
+    if (layout->IsSheet())
+        record.ScreenBGndColor = std::uint8_t(SheetScreenCode(picture, *layout));
     else
         for (int code = 0; code < kColorCodes; ++code)
             if (count[code] > count[record.ScreenBGndColor])
                 record.ScreenBGndColor = std::uint8_t(code);
+    if (sideSaved)
+        record.Console = texts.Console;
+    const int screen = record.ScreenBGndColor;
     const auto name = [](int code) { return QString::fromStdString(Palette()[code].ColorName); };
     for (int k = 0; k < kSprites; ++k) {
         SpriteRecord& sprite = record.Sprites[k];
-        sprite.Name = saved ? saved->Sprites[k].Name : SpriteProject::DefaultName(k);
-        std::optional<int> foreground;
-        for (int i = 0; i < kBlocks; ++i) {
-            const int code = codes[k][i];
-            if (code == record.ScreenBGndColor)
-                continue;
-            if (foreground && *foreground != code)
-                return Failure(QStringLiteral("sprite %1 has blocks in %2 and in %3 besides the screen colour %4; a "
-                                              "sprite has one colour (the first %3 block is at %5)")
+        const SpriteRecord& told = texts.Sprites[k];
+        sprite.Name = saved ? told.Name : SpriteProject::DefaultName(k);
+        // The frames the pixels hold: up to the last cell that is not all
+        // screen colour, and at least the first; the text's count keeps
+        // frames that are all screen colour, and a frame drawn past it in a
+        // paint program is taken too, as the pixels say.
+        int frames = 1;
+        for (int f = 0; f < layout->Columns; ++f)
+            if (std::any_of(cells[k][f].begin(), cells[k][f].end(), [&](int code) { return code != screen; }))
+                frames = f + 1;
+        const int toldFrames = 1 + int(told.Later.size());
+        if (sideSaved && layout->Arrangement == Layout::FrameSheet) {
+            if (toldFrames > layout->Columns)
+                return Failure(QStringLiteral("the sheet's side file text gives sprite %1 %2 frames, and the sheet has room for %3")
                                    .arg(k + 1)
-                                   .arg(name(*foreground), name(code), name(record.ScreenBGndColor), Block(i)));
-            foreground = code;
+                                   .arg(toldFrames)
+                                   .arg(layout->Columns));
+            frames = std::max(frames, toldFrames);
         }
-        sprite.FGndColor = std::uint8_t(foreground.value_or(saved ? saved->Sprites[k].FGndColor : kWhiteCode));
-        for (int r = 0; r < kRows; ++r) {
-            std::uint8_t bits = 0;
-            for (int c = 0; c < kRowWidth; ++c)
-                if (codes[k][r * kRowWidth + c] != record.ScreenBGndColor)
-                    bits |= ColumnBit(c);
-            sprite.HexRows[r] = RowText(bits);
+        std::optional<int> foreground;
+        for (int f = 0; f < frames; ++f)
+            for (int i = 0; i < kBlocks; ++i) {
+                const int code = cells[k][f][i];
+                if (code == screen)
+                    continue;
+                if (foreground && *foreground != code) {
+                    const QString frame = layout->Arrangement == Layout::FrameSheet ? QStringLiteral(" of frame %1").arg(f + 1) : QString();
+                    return Failure(QStringLiteral("sprite %1 has blocks in %2 and in %3 besides the screen colour %4; a "
+                                                  "sprite has one colour (the first %3 block is at %5)")
+                                       .arg(k + 1)
+                                       .arg(name(*foreground), name(code), name(screen), Block(i) + frame));
+                }
+                foreground = code;
+            }
+        sprite.FGndColor = std::uint8_t(foreground.value_or(saved ? told.FGndColor : kWhiteCode));
+        // The pictures without frames give the first frame alone; the text
+        // gives the others.
+        if (sideSaved)
+            sprite.Time = told.Time, sprite.Later = told.Later;
+        sprite.Later.resize(std::size_t(std::max(frames, toldFrames) - 1));
+        for (int f = 0; f < frames; ++f) {
+            FrameRecord& frame = f == 0 ? sprite : sprite.Later[std::size_t(f - 1)];
+            for (int r = 0; r < kRows; ++r) {
+                std::uint8_t bits = 0;
+                for (int c = 0; c < kRowWidth; ++c)
+                    if (cells[k][f][r * kRowWidth + c] != screen)
+                        bits |= ColumnBit(c);
+                frame.HexRows[r] = RowText(bits);
+            }
         }
     }
     return outcome;
@@ -607,6 +700,13 @@ storage::ReadOutcome ImportOwnedBytes(QByteArray bytes)
     const QSize size{int(width), int(height)};
     if (!FindLayout(size))
         return Failure(NoLayoutFor(size));
+    if (width * height > kMaxPicturePixels)
+        return Failure(QStringLiteral("the picture is %1 x %2 pixels, more than the %3 pixels in all that import takes (%4 x %5)")
+                           .arg(width)
+                           .arg(height)
+                           .arg(kMaxPicturePixels)
+                           .arg(SheetSize(kMaxPictureSide / kSheetBlocksWide).width())
+                           .arg(SheetSize(kMaxPictureSide / kSheetBlocksWide).height()));
     if (const std::optional<QString> refused = png ? CheckPngData(bytes, *png)
                                                : format == "gif" ? CheckGifFrame(bytes, size)
                                                : format == "bmp" ? CheckBmpData(bytes, size)

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QString>
 
+#include "sheet/sheet_layout.h"
 #include "storage/storage.h"
 
 namespace tw::sheet {
@@ -14,19 +15,28 @@ namespace tw::sheet {
 // a file of this size costs about 60 MB more than a small picture.
 inline constexpr int kMaxPictureSide = 4096;
 inline constexpr qint64 kMaxPictureFileBytes = qint64(27) << 20;
+// Nor more pixels than that largest sheet: the bounds above and the decoder's
+// were set for it, and a frames sheet of four frames within kMaxPictureSide
+// could have four times as many.
+inline constexpr qint64 kMaxPicturePixels =
+    qint64(kSheetBlocksWide) * kSheetBlocksHigh * (kMaxPictureSide / kSheetBlocksWide) * (kMaxPictureSide / kSheetBlocksWide);
 // What a PNG's text, colour profile and other kept chunks may hold in all,
 // inflated. The project text of a sheet is a few hundred bytes.
 inline constexpr qint64 kMaxPngMetadataBytes = qint64(1) << 20;
 
-// Reads the four sprites from a picture: a sheet that WriteSpriteSheet wrote,
-// at any scale, or the four sprites side by side (32 x 8 blocks) or stacked
-// (8 x 32), each block a solid square of N x N pixels. Colours are matched to
+// Reads the four sprites from a picture: a sheet that WriteSpriteSheet or
+// WriteFrameSheet wrote, at any scale, or the four sprites side by side (32 x
+// 8 blocks) or stacked (8 x 32), each block a solid square of N x N pixels. Colours are matched to
 // the nearest console colour as the editor shows it; the screen colour is a
 // sheet's border and gaps, or in the other layouts the colour of most blocks,
 // each sprite's colour its one other colour (White,
 // or what the sheet's text says, when it has none), and the names come from
-// the sheet's text, else Sprite1 to Sprite4. A sheet whose pixels are exactly
-// those its text draws gives back that project as it was saved.
+// the sheet's text, else Sprite1 to Sprite4. The settings, the times and the
+// frames after the first come from the side file text where there is one,
+// and a frames sheet's frames from its pixels: each sprite's up to its last
+// cell that is not all screen colour, or as many as the text gives. A sheet
+// whose pixels are exactly those its texts draw gives back that project, and
+// its side file, as they were saved.
 storage::ReadOutcome ImportPicture(const QImage& picture);
 
 // The same for a picture file, read as ImportPictureBytes reads its bytes.

@@ -21,6 +21,12 @@ inline constexpr int kSheetSpritePitch = kRowWidth + 1;                   // 9
 inline constexpr int kSheetBlocksWide = kSprites * kSheetSpritePitch + 1; // 37
 inline constexpr int kSheetBlocksHigh = kRows + 2;                       // 10
 
+// The frames sheet (png --frames) in blocks: a row of frames a sprite, frame
+// f of sprite k at block (1 + 9f, 1 + 9k), with the sheet's gaps between
+// them. Its width follows from the most frames any sprite has.
+inline constexpr int kFrameSheetBlocksHigh = kSprites * kSheetSpritePitch + 1; // 37
+constexpr int FrameSheetBlocksWide(int frames) { return frames * kSheetSpritePitch + 1; }
+
 // The plain layouts import also takes, in blocks: the four sprites side by
 // side, or stacked.
 inline constexpr int kSideBySideWide = kSprites * kRowWidth, kSideBySideHigh = kRows; // 32 x 8

@@ -3,6 +3,7 @@
 #include <QBuffer>
 
 #include "project/eap_writer.h"
+#include "project/side_file.h"
 #include "sheet/picture_import.h"
 #include "sheet/screen_picture.h"
 
@@ -34,32 +35,54 @@ QPoint BlockOrigin(int k, int i, int scale)
     return {(1 + kSheetSpritePitch * k + i % kRowWidth) * scale, (1 + i / kRowWidth) * scale};
 }
 
-QImage RenderSpriteSheet(const SpriteProject& project, int scale)
+QSize FrameSheetSize(int frames, int scale) { return QSize(FrameSheetBlocksWide(frames), kFrameSheetBlocksHigh) * scale; }
+
+int FrameSheetColumns(const SpriteProject& project)
+{
+    int most = 1;
+    for (const SpriteState& sprite : project.Sprites)
+        most = std::max(most, sprite.Frames());
+    return most;
+}
+
+QPoint FrameBlockOrigin(int k, int f, int i, int scale)
+{
+    return QPoint(1 + kSheetSpritePitch * f + i % kRowWidth, 1 + kSheetSpritePitch * k + i / kRowWidth) * scale;
+}
+
+namespace {
+
+// A sheet of `size` in the screen colour with the frames that `origin` places
+// drawn on it: the blocks, not the row texts, since they are what the editor
+// shows, and a load draws them from the row texts anyway.
+template <typename Origin>
+QImage RenderFrames(const SpriteProject& project, QSize size, int scale, int frames, Origin origin)
 {
     if (scale < kMinScale || scale > kMaxScale)
         return {};
-    QImage image(SheetSize(scale), QImage::Format_RGB32);
+    QImage image(size, QImage::Format_RGB32);
     if (image.isNull())
         return image;
     image.fill(ToQRgb(project.ScreenValue()));
-    // The blocks, not the row texts: they are what the editor shows, and a
-    // load draws them from the row texts anyway.
     for (int k = 0; k < kSprites; ++k)
-        for (int i = 0; i < kBlocks; ++i)
-            FillBlock(image, BlockOrigin(k, i, scale), scale, ToQRgb(project.Sprites[k].Blocks[i]));
+        for (int f = 0; f < std::min(frames, project.Sprites[k].Frames()); ++f)
+            for (int i = 0; i < kBlocks; ++i)
+                FillBlock(image, origin(k, f, i), scale, ToQRgb(project.Sprites[k].Frame(f).Blocks[i]));
     return image;
 }
 
-storage::Outcome WriteSpriteSheet(const QString& path, const SpriteProject& project, int scale, const storage::MadeFrom& from)
+// With LF alone between its lines a text goes in a zTXt chunk, which paint
+// programs and ImageMagick keep when they save the picture again; a CR would
+// make it an iTXt chunk, which they drop. The readers take either line end.
+QString PngText(const std::string& latin1) { return QString::fromLatin1(latin1).replace(QLatin1String("\r\n"), QLatin1String("\n")); }
+
+storage::Outcome WriteSheet(const QString& path, QImage image, const SpriteProject& project, int scale, const storage::MadeFrom& from)
 {
-    QImage image = RenderSpriteSheet(project, scale);
     if (image.isNull())
         return {false, QStringLiteral("cannot draw the sheet at scale %1").arg(scale), 0};
-    // With LF alone between its lines the text goes in a zTXt chunk, which
-    // paint programs and ImageMagick keep when they save the picture again; a
-    // CR would make it an iTXt chunk, which they drop. The reader takes
-    // either line end.
-    image.setText(QString::fromLatin1(kProjectTextKey), QString::fromLatin1(ProjectFileBytes(project)).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    image.setText(QString::fromLatin1(kProjectTextKey), PngText(ProjectFileBytes(project)));
+    if (NeedsSideFile(project))
+        image.setText(QString::fromLatin1(kSideFileTextKey), PngText(SideFileBytes(project)));
     // Encoded in memory first, then written as the project files are, so that
     // a full disk or a file size limit is caught with its reason.
     QByteArray png;
@@ -69,9 +92,33 @@ storage::Outcome WriteSpriteSheet(const QString& path, const SpriteProject& proj
     return storage::WriteFileAtomically(path, png, from);
 }
 
+} // namespace
+
+QImage RenderSpriteSheet(const SpriteProject& project, int scale)
+{
+    return RenderFrames(project, SheetSize(scale), scale, 1, [&](int k, int, int i) { return BlockOrigin(k, i, scale); });
+}
+
+QImage RenderFrameSheet(const SpriteProject& project, int scale)
+{
+    const int frames = FrameSheetColumns(project);
+    return RenderFrames(project, FrameSheetSize(frames, scale), scale, frames,
+                        [&](int k, int f, int i) { return FrameBlockOrigin(k, f, i, scale); });
+}
+
+storage::Outcome WriteSpriteSheet(const QString& path, const SpriteProject& project, int scale, const storage::MadeFrom& from)
+{
+    return WriteSheet(path, RenderSpriteSheet(project, scale), project, scale, from);
+}
+
+storage::Outcome WriteFrameSheet(const QString& path, const SpriteProject& project, int scale, const storage::MadeFrom& from)
+{
+    return WriteSheet(path, RenderFrameSheet(project, scale), project, scale, from);
+}
+
 const PictureCode& LinkedPictureCode()
 {
-    static const PictureCode code{&WriteSpriteSheet, &ImportPictureFile, &WriteScreenPicture};
+    static const PictureCode code{&WriteSpriteSheet, &ImportPictureFile, &WriteScreenPicture, &WriteFrameSheet};
     return code;
 }
 
