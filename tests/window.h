@@ -72,6 +72,8 @@ struct Editor {
 
     Editor()
     {
+        // What an earlier test's Console View remembered (zoom, colours) is not this one's.
+        QSettings(QStringLiteral("Tilewright"), QStringLiteral("Tilewright")).clear();
         Window.Form_Load();
         Window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&Window));

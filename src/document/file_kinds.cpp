@@ -88,8 +88,10 @@ void ReadSide(const QString& projectFile, storage::ReadOutcome& read)
         return;
     const storage::BytesOutcome file = storage::ReadRegularFile(path, storage::kMaxProjectFileBytes);
     read.SideBytes = file.Bytes;
-    if (!file.Ok) {
-        read.SideProblem = {false, file.Reason, 0, path};
+    if (!file.Ok || file.Truncated) {
+        // No side file is near the limit: a longer one is not ours, and
+        // reading a part of it would drop frames without a word.
+        read.SideProblem = {false, file.Ok ? QStringLiteral("the file is larger than %1 bytes").arg(storage::kMaxProjectFileBytes) : file.Reason, 0, path};
         return;
     }
     const std::optional<LoadError> error =
