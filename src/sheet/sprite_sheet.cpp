@@ -113,6 +113,28 @@ storage::Outcome WriteSpriteSheet(const QString& path, const SpriteProject& proj
 
 storage::Outcome WriteFrameSheet(const QString& path, const SpriteProject& project, int scale, const storage::MadeFrom& from)
 {
+    // Every sheet written is one import reads back: a long animation at a
+    // large scale would be beyond the bounds import keeps to.
+    const int frames = FrameSheetColumns(project);
+    const auto importable = [&](int s) {
+        const QSize size = FrameSheetSize(frames, s);
+        return size.width() <= kMaxPictureSide && size.height() <= kMaxPictureSide &&
+               qint64(size.width()) * size.height() <= kMaxPicturePixels;
+    };
+    if (scale >= kMinScale && scale <= kMaxScale && !importable(scale)) {
+        int fits = scale;
+        while (fits > kMinScale && !importable(fits))
+            --fits;
+        const QSize size = FrameSheetSize(frames, scale);
+        return {false,
+                QStringLiteral("a sheet of %1 frames at scale %2 is %3 x %4 pixels, more than import reads back; scale %5 fits")
+                    .arg(frames)
+                    .arg(scale)
+                    .arg(size.width())
+                    .arg(size.height())
+                    .arg(fits),
+                0};
+    }
     return WriteSheet(path, RenderFrameSheet(project, scale), project, scale, from);
 }
 
