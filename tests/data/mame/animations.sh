@@ -1,14 +1,15 @@
 #!/bin/sh
-# Runs the animating image that bin writes for each project named (those
-# below) in MAME, headless, with a snapshot after every frame
-# (every-frame.lua), and compares MAME's frame 1 + T with screen --at T for
-# T = 0 to 599, pixel for pixel; MAME's frame 0 must show no sprite, so T
-# counts from the first frame that shows them.
-# Usage: animations.sh CLI MAME PROJECT..., in a scratch folder.
+# Compares MAME's frame 1 + T of the animating image that bin writes for a
+# project (one of those below) with screen --at T, pixel for pixel, for T =
+# FIRST to LAST. The first call for a project runs MAME on the image,
+# headless, for 601 frames with a snapshot after each (every-frame.lua), and
+# checks that its frame 0 shows no sprite, so that T counts from the first
+# frame that shows them; later calls in the same folder use its snapshots.
+# The frames go in parts, since screen starts once a frame.
+# Usage: animations.sh CLI MAME PROJECT FIRST LAST, in a scratch folder.
 set -eu
-cli=$1 mame=$2 lua=$(cd "$(dirname "$0")" && pwd)/every-frame.lua
-shift 2
-frames=600
+cli=$1 mame=$2 p=$3 first=$4 last=$5 lua=$(cd "$(dirname "$0")" && pwd)/every-frame.lua
+size=$((192 * 262 * 3)) # bytes of a snapshot as raw RGB
 
 # project NAME SCREEN COLOURS LINES TIMES1 TIMES2 TIMES3 TIMES4: NAME.eap and
 # its side file; colours and lines "a-b-c-d", times one a frame ("1,255,3").
@@ -45,30 +46,31 @@ project() {
 }
 list() { seq "$1" | awk -v of="$2" '{ printf "%s%d", (NR > 1 ? "," : ""), substr(of, (NR - 1) % length(of) + 1, 1) }'; }
 
-for p; do
-    case $p in
-    # all four animate: 3, 5, 2 and 64 frames, times 1 to 5, 60 and 255, 16 and 8 lines
-    mixed) project mixed 1 6-4-2-5 16-8-16-8 1,2,3 4,1,60,2,5 255,1 "$(list 64 123)" ;;
-    # every blank copies all four shapes: three of 64 frames of time 1, which
-    # wrap together, and one of a single frame, whose time 1 runs out every blank
-    every-blank) project every-blank 6 3-0-2-5 8-16-8-16 "$(list 64 1)" "$(list 64 1)" 1 "$(list 64 1)" ;;
-    *) echo "no project $p" >&2; exit 2 ;;
-    esac
+case $p in
+# all four animate: 3, 5, 2 and 64 frames, times 1 to 5, 60 and 255, 16 and 8 lines
+mixed) project mixed 1 6-4-2-5 16-8-16-8 1,2,3 4,1,60,2,5 255,1 "$(list 64 123)" ;;
+# every blank copies all four shapes: three of 64 frames of time 1, which
+# wrap together, and one of a single frame, whose time 1 runs out every blank
+every-blank) project every-blank 6 3-0-2-5 8-16-8-16 "$(list 64 1)" "$(list 64 1)" 1 "$(list 64 1)" ;;
+*) echo "no project $p" >&2; exit 2 ;;
+esac
+
+if [ ! -d snap-$p ]; then
     "$cli" bin $p.eap
-    mkdir snap-$p want-$p
     # an autoboot script often ends MAME with a crash once its snapshots are written
-    HOME=$PWD FRAMES=$((frames + 1)) "$mame" arcadia -cart "$PWD/$p.bin" -video none -sound none -nothrottle \
+    HOME=$PWD FRAMES=601 "$mame" arcadia -cart "$PWD/$p.bin" -video none -sound none -nothrottle \
         -seconds_to_run 60 -snapshot_directory "$PWD/snap-$p" -autoboot_script "$lua" >mame-$p.log 2>&1 || :
-    [ -e snap-$p/f$(printf %04d $frames).png ] || { echo "$p: MAME left no snapshot of frame $frames" >&2; cat mame-$p.log >&2; exit 1; }
+    [ -e snap-$p/f0600.png ] || { echo "$p: MAME left no snapshot of frame 600" >&2; cat mame-$p.log >&2; exit 1; }
     convert snap-$p/f0000.png -crop 56x16+53+112 +repage box.png && convert snap-$p/f0000.png -crop 56x16+0+112 +repage side.png
     compare -metric AE box.png side.png null: 2>/dev/null || { echo "$p: MAME's frame 0 shows a sprite" >&2; exit 1; }
-    seq 0 $((frames - 1)) | xargs -P 4 -I T "$cli" screen $p.eap -o want-$p/T.png --at T --scale 1 --tv square --colours mame
-    # one stream of MAME's frames 1 to 600 against one of screen's pictures 0 to 599
-    mogrify -format rgb -depth 8 snap-$p/*.png want-$p/*.png
-    cat $(seq -f "want-$p/%g.rgb" 0 $((frames - 1))) >want.rgb
-    differ=$(cat $(seq -f "snap-$p/f%04g.rgb" 1 $frames) | cmp want.rgb - 2>&1) ||
-        { t=$((($(echo "$differ" | sed 's/.* byte \([0-9]*\).*/\1/') - 1) / (192 * 262 * 3)))
-          echo "$p: MAME's frame $((t + 1)) is not screen --at $t ($differ)" >&2; exit 1; }
-    [ "$(wc -c <want.rgb)" = $((frames * 192 * 262 * 3)) ] || { echo "$p: screen drew less than $frames pictures" >&2; exit 1; }
-    rm -r snap-$p want-$p want.rgb
-done
+    mogrify -format rgb -depth 8 snap-$p/*.png
+fi
+rm -rf want && mkdir want
+seq "$first" "$last" | xargs -P 4 -I T "$cli" screen $p.eap -o want/T.png --at T --scale 1 --tv square --colours mame
+mogrify -format rgb -depth 8 want/*.png
+# one stream of screen's pictures against one of MAME's frames
+cat $(seq -f want/%g.rgb "$first" "$last") >want.rgb
+[ "$(wc -c <want.rgb)" = $(((last - first + 1) * size)) ] || { echo "$p: screen drew fewer pictures than asked" >&2; exit 1; }
+differ=$(cat $(seq -f "snap-$p/f%04g.rgb" $((first + 1)) $((last + 1))) | cmp want.rgb - 2>&1) ||
+    { t=$((first + ($(echo "$differ" | sed 's/.* byte \([0-9]*\).*/\1/') - 1) / size))
+      echo "$p: MAME's frame $((t + 1)) is not screen --at $t ($differ)" >&2; exit 1; }
