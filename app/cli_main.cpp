@@ -332,7 +332,7 @@ struct Command {
 
 const Command kCommands[] = {
     {"check", {"FILE.eap", "one file"}, QStringLiteral("load the file; print a summary, or FILE:LINE: reason"), Check},
-    {"bin", {"FILE.eap [-o IMAGE.bin]", "one project file"}, QStringLiteral("write the 133-byte cartridge image (default: FILE.bin)"), Bin},
+    {"bin", {"FILE.eap [-o IMAGE.bin]", "one project file"}, QStringLiteral("write the test cartridge image (default: FILE.bin)"), Bin},
     {"resave", {"IN.eap OUT.eap", "an input and an output file"}, QStringLiteral("load IN and save it as the editor would to OUT"), Resave},
     {"lint", {"FILE.eap", "one file"},
      QStringLiteral("report, as FILE:LINE: warning: text, what a 2650\nassembler would reject or read differently"), Lint},

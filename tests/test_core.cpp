@@ -3,6 +3,7 @@
 // and the lint table.
 #include <random>
 
+#include "cartridge/animation_program.h"
 #include "cartridge/cartridge.h"
 #include "document/project_document.h"
 #include "lint/eap_lint.h"
@@ -101,6 +102,8 @@ public:
 
 QByteArray WorkedExample() { return ReadAll(Source("fuzz/corpus/ok-worked-example.eap")); }
 
+std::string_view Bytes(const CartridgeImage& image) { return {reinterpret_cast<const char*>(image.data()), image.size()}; }
+
 } // namespace
 
 class CoreTest : public QObject {
@@ -186,13 +189,18 @@ private Q_SLOTS:
             for (int n = 0; n < 40; ++n) {
                 const int k = int(random() % 4);
                 const SpriteProject before = p;
-                switch (random() % 6) {
+                switch (random() % 10) {
                 case 0: p.SelectColor(int(random() % 8)); break;
                 case 1: p.ApplySpriteColor(k); break;
                 case 2: p.ApplyScreenColor(); break;
                 case 3: p.RenameSprite(k, kNames[random() % 7]); break;
                 case 4: p.SetRowText(k, int(random() % 8), kRows[random() % 4]); break;
-                default: p.ClickBlock(k, int(random() % 64)); break;
+                case 5: p.ClickBlock(k, int(random() % 64)); break;
+                // frames in half the rounds, so that both images are made
+                case 6: round % 2 ? p.AddFrame(k) : p.SelectFrame(k, 0); break;
+                case 7: p.SelectFrame(k, int(random() % unsigned(p.Sprites[k].Frames()))); break;
+                case 8: p.SetFrameTime(k, int(random() % 256)); break;
+                default: p.Console.SpriteLines[k] = random() % 2 ? kShortLines : kTallLines; break;
                 }
                 QCOMPARE(SameProjectFile(before, p), ProjectFileBytes(before) == ProjectFileBytes(p));
             }
@@ -204,7 +212,8 @@ private Q_SLOTS:
             QCOMPARE(ProjectFileBytes(q), first);
             // Its image reads back into a project whose image is the same.
             const CartridgeImage image = BuildCartridgeImage(p);
-            const ImageReadResult back = ReadCartridgeImage({reinterpret_cast<const char*>(image.data()), image.size()});
+            QCOMPARE(image.size() == kImageBytes, !Animates(p));
+            const ImageReadResult back = ReadCartridgeImage(Bytes(image));
             QVERIFY2(back.Record, back.Error.c_str());
             ApplyProjectRecord(q, *back.Record, "");
             QVERIFY(BuildCartridgeImage(q) == image);
@@ -216,6 +225,74 @@ private Q_SLOTS:
             const LintReport report = LintProjectFile(ProjectFileBytes(p));
             QVERIFY(report.Loaded && report.Warnings.empty());
         }
+    }
+
+    // Whatever one byte of an animating image becomes, and wherever the file
+    // is cut or added to, the image is refused or reads back into a project
+    // that builds those very bytes: the reader takes nothing bin would not
+    // write, and loses nothing it would.
+    void damagedAnimatingImages()
+    {
+        std::mt19937 random(33);
+        int refused = 0, taken = 0;
+        for (int round = 0; round < 4; ++round) {
+            SpriteProject p;
+            for (int k = 0; k < kSprites; ++k) {
+                for (int f = int(random() % (round == 3 ? 64 : 4)); f > 0; --f)
+                    p.AddFrame(k);
+                for (int f = 0; f < p.Sprites[k].Frames(); ++f)
+                    p.SelectFrame(k, f), p.SetFrameTime(k, 1 + int(random() % 255)), p.SetRowText(k, f % 8, RowText(std::uint8_t(random())));
+            }
+            if (!Animates(p))
+                p.AddFrame(0);
+            const CartridgeImage image = BuildCartridgeImage(p);
+            QCOMPARE(image.size() <= MaxCartridgeImageBytes(), true);
+            const auto judge = [&](const CartridgeImage& damaged) {
+                const ImageReadResult read = ReadCartridgeImage(Bytes(damaged));
+                if (!read.Record)
+                    return void(++refused);
+                SpriteProject q;
+                ApplyProjectRecord(q, *read.Record, "");
+                QVERIFY(BuildCartridgeImage(q) == damaged);
+                ++taken;
+            };
+            for (std::size_t at = 0; at < image.size(); ++at)
+                for (const std::uint8_t change : {0x01, 0x02, 0x08, 0x40, 0x80, 0xFF}) {
+                    CartridgeImage damaged = image;
+                    damaged[at] ^= change;
+                    judge(damaged);
+                }
+            for (std::size_t size = 0; size < image.size(); ++size)
+                QVERIFY(!ReadCartridgeImage(Bytes(image).substr(0, size)).Record);
+            CartridgeImage longer = image;
+            longer.push_back(0);
+            QVERIFY(!ReadCartridgeImage(Bytes(longer)).Record);
+        }
+        // Both outcomes happen: colour bytes, times and rows may be anything.
+        QVERIFY(refused > 0 && taken > 0);
+    }
+
+    // The README's listing of the animation program is the program's table.
+    void animationListingInReadme()
+    {
+        QStringList listed;
+        for (const QString& line : QString::fromUtf8(ReadAll(Source("README.md"))).split('\n'))
+            if (line.startsWith("| 0") && line.count('|') == 6)
+                listed << line;
+        QStringList table;
+        for (std::size_t i = 0; i < kAnimationProgram.size(); ++i) {
+            const Instruction& in = kAnimationProgram[i];
+            QStringList bytes;
+            for (std::size_t b = 0; b < in.Size; ++b)
+                bytes << QString::fromStdString(RowText(in.Bytes[b]));
+            table << QStringLiteral("| %1 | %2 | %3 | %4 | %5 |")
+                         .arg(AddressOf(i), 4, 16, QChar('0'))
+                         .toUpper()
+                         .arg(bytes.join(' '), QString::fromUtf8(in.Label.data(), qsizetype(in.Label.size())),
+                              QString::fromUtf8(in.Text.data(), qsizetype(in.Text.size())),
+                              QString::fromUtf8(in.Does.data(), qsizetype(in.Does.size())));
+        }
+        QCOMPARE(listed, table);
     }
 
     // The frame a sprite shows at console frame t: round and round its times.

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/sprite_project.h"
 #include "model/project_record.h"
@@ -24,7 +25,9 @@ inline constexpr std::size_t kSprite34ColorOffset = 0x5A;
 inline constexpr std::size_t kScreenColorOffset = 0x5F;
 inline constexpr std::size_t kRowDataOffset = 0x65;
 
-using CartridgeImage = std::array<std::uint8_t, kImageBytes>;
+// 133 bytes for a project whose sprites have one frame each, the animating
+// image (animation_program.h) for one where some sprite has more.
+using CartridgeImage = std::vector<std::uint8_t>;
 
 // The chip's registers that the test cartridge's program writes, as it
 // leaves them: what the console shows.
@@ -60,9 +63,15 @@ FrameChoice FramesAt(const SpriteProject& project, long long t);
 // or the frames chosen.
 ChipState ChipStateOf(const SpriteProject& project, const FrameChoice& frames = {});
 
-// The test cartridge for the project as shown: template, the three colour
-// bytes (with the sprites' size bits), then the 32 row bytes taken from the
-// row texts (not the blocks).
+// Whether some sprite has more than one frame, which the 133-byte image
+// cannot show.
+bool Animates(const SpriteProject& project);
+
+// The test cartridge for the project as shown, its rows taken from the row
+// texts (not the blocks). Without animation: template, the three colour
+// bytes (with the sprites' size bits), then the 32 row bytes. With it: the
+// animation program with the same three bytes, the RAM's start entries and
+// every sprite's frames with their times.
 CartridgeImage BuildCartridgeImage(const SpriteProject& project);
 
 // The largest screen colour byte: what codes 0 to 7 give.
@@ -74,10 +83,16 @@ struct ImageReadResult {
 };
 
 // Reads a test cartridge image back into the project it shows: the screen
-// colour, the four sprites' colours, sizes and row bytes, and the names of a
-// new project. Only what BuildCartridgeImage can write is taken, so that the
-// record builds the same bytes again: 133 bytes, the template's program, and
-// a screen colour byte that codes 0 to 7 give.
+// colour, the four sprites' colours, sizes, frames and times, and the names
+// of a new project. Only what BuildCartridgeImage can write is taken, so that
+// the record builds the same bytes again: 133 bytes, the template's program,
+// and a screen colour byte that codes 0 to 7 give; or the animation program
+// (the same colour bytes), start entries that point at each sprite's frames,
+// 1 to 64 frames a sprite with times 1 to 255, end markers that point back
+// at the first, not a byte more, and some sprite with more than one frame.
 ImageReadResult ReadCartridgeImage(std::string_view bytes);
+
+// The longest file that can be a test cartridge image.
+std::size_t MaxCartridgeImageBytes();
 
 } // namespace tw

@@ -7,8 +7,8 @@ namespace tw::storage {
 ReadOutcome ReadCartridgeFile(const QString& path)
 {
     ReadOutcome outcome;
-    // One byte more than an image holds, to tell a longer file from an image.
-    const BytesOutcome file = ReadRegularFile(path, qint64(kImageBytes) + 1);
+    // One byte more than the longest image holds, to tell a longer file from an image.
+    const BytesOutcome file = ReadRegularFile(path, qint64(MaxCartridgeImageBytes()) + 1);
     if (!file.Ok) {
         static_cast<Outcome&>(outcome) = file;
         return outcome;

@@ -1,0 +1,273 @@
+#pragma once
+
+// The program of the animating test cartridge, the image written for a
+// project where some sprite has more than one frame. It makes the writes of
+// the 133-byte program, then, once a vertical blank, counts down each
+// sprite's time and copies the next frame into the sprite's shape when the
+// time runs out. Measured in MAME 0.251: SENSE (bit 7 of the program status
+// upper byte) is 1 from line 216 to the end of line 261, and MAME draws the
+// sprites at line 261 from the registers as they are then; all four copies
+// end by line 246 even when every sprite changes in the same blank.
+//
+// The image is the program, then 32 bytes copied to RAM 0x18D0 (a slot of 8
+// bytes a sprite: its count, the address of its next frame record, a flag to
+// move that address on), then each sprite's frames: a record of 9 bytes a
+// frame (its time, its 8 rows), and an end marker (0, then the address of
+// the sprite's first record). The cartridge is mapped at address 0, so an
+// offset in the image is the address the program reaches it at.
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+namespace tw {
+
+// The three operands the project fills in: LODI operands whose values go to
+// 0x19FB, 0x19FA and 0x19F9, as in the 133-byte program.
+enum class Operand : std::uint8_t { Fixed, Pair12, Pair34, Screen };
+
+struct Instruction {
+    std::uint8_t Size;
+    std::array<std::uint8_t, 3> Bytes;
+    std::string_view Label; // what branches and the listing call its address
+    std::string_view Text;  // as the listing spells it: an operand that is a label or 0x... is checked against the bytes
+    std::string_view Does;
+    Operand Fills = Operand::Fixed;
+};
+
+// "INIT" in an operand is the address just past the program, where the 32
+// bytes for RAM start. The relative branches (BCTR, BCFR) count from the
+// next instruction; an indexed form names its index register, the data
+// going through r0.
+inline constexpr std::array kAnimationProgram{
+    Instruction{2, {0x77, 0x02}, "", "PPSL 0x02", "compare is logical (as the 133-byte program)"},
+    Instruction{2, {0x76, 0x40}, "", "PPSU 0x40", "set Flag (as the 133-byte program)"},
+    Instruction{2, {0x75, 0x09}, "", "CPSL 0x09", "clear WC and C: MAME resets PSL with WC set, which would add the carry in ADDI and SUBI"},
+    Instruction{2, {0x04, 0x80}, "", "LODI,r0 0x80", "the blank character, for every cell"},
+    Instruction{2, {0x05, 0xFF}, "", "LODI,r1 0xFF", "the loop fills 0x18FF, 0x1800 to 0x18CF and 0x1A00 to 0x1AD0"},
+    Instruction{2, {0x06, 0xFF}, "", "LODI,r2 0xFF", "as the 133-byte program"},
+    Instruction{3, {0xCD, 0x78, 0x00}, "fill", "STRA,r0 0x1800,r1", "0x1800 + r1"},
+    Instruction{3, {0xCD, 0x3A, 0x00}, "", "STRA,r0 0x1A00,r1+", "r1 += 1; 0x1A00 + r1"},
+    Instruction{2, {0xE5, 0xD0}, "", "COMI,r1 0xD0", ""},
+    Instruction{2, {0x18, 0x02}, "", "BCTR,0 filled", "done after 0x18CF and 0x1AD0"},
+    Instruction{2, {0x1B, 0x74}, "", "BCTR,3 fill", ""},
+    Instruction{2, {0x04, 0xEE}, "filled", "LODI,r0 0xEE", ""},
+    Instruction{3, {0xCC, 0x18, 0xFC}, "", "STRA,r0 0x18FC", "as the 133-byte program"},
+    Instruction{2, {0x05, 0xFF}, "", "LODI,r1 0xFF", ""},
+    Instruction{3, {0x0D, 0x21, 0x28}, "ram", "LODA,r0 INIT,r1+", "r1 += 1; r0 = INIT + r1"},
+    Instruction{3, {0xCD, 0x78, 0xD0}, "", "STRA,r0 0x18D0,r1", "to RAM 0x18D0 + r1"},
+    Instruction{2, {0xE5, 0x1F}, "", "COMI,r1 0x1F", ""},
+    Instruction{2, {0x18, 0x02}, "", "BCTR,0 ramdone", "32 bytes copied"},
+    Instruction{2, {0x1B, 0x74}, "", "BCTR,3 ram", ""},
+    Instruction{2, {0x07, 0x00}, "ramdone", "LODI,r3 0x00", "r3 = 8 x sprite (0 to 3)"},
+    Instruction{3, {0x3F, 0x00, 0x9C}, "shape0", "BSTA,3 TICK", "every count starts at 1: copies frame 0 into the shape"},
+    Instruction{2, {0x87, 0x08}, "", "ADDI,r3 0x08", ""},
+    Instruction{2, {0xE7, 0x20}, "", "COMI,r3 0x20", ""},
+    Instruction{2, {0x18, 0x02}, "", "BCTR,0 colours", ""},
+    Instruction{2, {0x1B, 0x75}, "", "BCTR,3 shape0", ""},
+    Instruction{2, {0x04, 0x00}, "colours", "LODI,r0 0x00", "operand: the colour byte of sprites 1 and 2", Operand::Pair12},
+    Instruction{3, {0xCC, 0x19, 0xFB}, "", "STRA,r0 0x19FB", ""},
+    Instruction{2, {0x04, 0x00}, "", "LODI,r0 0x00", "operand: the colour byte of sprites 3 and 4", Operand::Pair34},
+    Instruction{3, {0xCC, 0x19, 0xFA}, "", "STRA,r0 0x19FA", ""},
+    Instruction{2, {0x04, 0x00}, "", "LODI,r0 0x00", "operand: the screen colour", Operand::Screen},
+    Instruction{3, {0xCC, 0x19, 0xF9}, "", "STRA,r0 0x19F9", ""},
+    Instruction{2, {0xB4, 0x80}, "w1", "TPSU 0x80", "CC = 0 while SENSE, the vertical blank, is 1"},
+    Instruction{2, {0x98, 0x7C}, "", "BCFR,0 w1", "wait for a blank"},
+    Instruction{2, {0xB4, 0x80}, "w2", "TPSU 0x80", ""},
+    Instruction{2, {0x18, 0x7C}, "", "BCTR,0 w2", "wait for its end"},
+    Instruction{2, {0xB4, 0x80}, "w3", "TPSU 0x80", ""},
+    Instruction{2, {0x98, 0x7C}, "", "BCFR,0 w3",
+                "wait for the next blank: the sprites first show in a whole frame, the screen colour set a frame before"},
+    Instruction{2, {0x04, 0x40}, "", "LODI,r0 0x40", ""},
+    Instruction{3, {0xCC, 0x18, 0xF1}, "", "STRA,r0 0x18F1", "sprite 1 across (the positions as the 133-byte program)"},
+    Instruction{2, {0x04, 0x90}, "", "LODI,r0 0x90", ""},
+    Instruction{3, {0xCC, 0x18, 0xF0}, "", "STRA,r0 0x18F0", "sprite 1 down"},
+    Instruction{2, {0x04, 0x50}, "", "LODI,r0 0x50", ""},
+    Instruction{3, {0xCC, 0x18, 0xF3}, "", "STRA,r0 0x18F3", "sprite 2 across"},
+    Instruction{2, {0x04, 0x90}, "", "LODI,r0 0x90", ""},
+    Instruction{3, {0xCC, 0x18, 0xF2}, "", "STRA,r0 0x18F2", "sprite 2 down"},
+    Instruction{2, {0x04, 0x60}, "", "LODI,r0 0x60", ""},
+    Instruction{3, {0xCC, 0x18, 0xF5}, "", "STRA,r0 0x18F5", "sprite 3 across"},
+    Instruction{2, {0x04, 0x90}, "", "LODI,r0 0x90", ""},
+    Instruction{3, {0xCC, 0x18, 0xF4}, "", "STRA,r0 0x18F4", "sprite 3 down"},
+    Instruction{2, {0x04, 0x70}, "", "LODI,r0 0x70", ""},
+    Instruction{3, {0xCC, 0x18, 0xF7}, "", "STRA,r0 0x18F7", "sprite 4 across"},
+    Instruction{2, {0x04, 0x90}, "", "LODI,r0 0x90", ""},
+    Instruction{3, {0xCC, 0x18, 0xF6}, "", "STRA,r0 0x18F6", "sprite 4 down"},
+    Instruction{2, {0xB4, 0x80}, "MAIN", "TPSU 0x80", ""},
+    Instruction{2, {0x18, 0x7C}, "", "BCTR,0 MAIN", "wait until the blank is over"},
+    Instruction{2, {0x07, 0x00}, "", "LODI,r3 0x00", ""},
+    Instruction{3, {0x3F, 0x00, 0xF1}, "adv", "BSTA,3 ADV",
+                "while the screen is drawn: move each next-record address on, so that the blank only copies"},
+    Instruction{2, {0x87, 0x08}, "", "ADDI,r3 0x08", ""},
+    Instruction{2, {0xE7, 0x20}, "", "COMI,r3 0x20", ""},
+    Instruction{2, {0x98, 0x77}, "", "BCFR,0 adv", ""},
+    Instruction{2, {0xB4, 0x80}, "w5", "TPSU 0x80", ""},
+    Instruction{2, {0x98, 0x7C}, "", "BCFR,0 w5", "wait for the blank"},
+    Instruction{2, {0x07, 0x00}, "", "LODI,r3 0x00", ""},
+    Instruction{3, {0x3F, 0x00, 0x9C}, "tick", "BSTA,3 TICK", "in the blank: count down, copy the shapes whose time ran out"},
+    Instruction{2, {0x87, 0x08}, "", "ADDI,r3 0x08", ""},
+    Instruction{2, {0xE7, 0x20}, "", "COMI,r3 0x20", ""},
+    Instruction{2, {0x98, 0x77}, "", "BCFR,0 tick", ""},
+    Instruction{3, {0x1F, 0x00, 0x7B}, "", "BCTA,3 MAIN", ""},
+    Instruction{3, {0x0F, 0x78, 0xD0}, "TICK", "LODA,r0 0x18D0,r3", "the sprite's count"},
+    Instruction{2, {0xA4, 0x01}, "", "SUBI,r0 0x01", ""},
+    Instruction{3, {0xCF, 0x78, 0xD0}, "", "STRA,r0 0x18D0,r3", ""},
+    Instruction{2, {0x18, 0x01}, "", "BCTR,0 show", "time ran out?"},
+    Instruction{1, {0x17}, "", "RETC,3", ""},
+    Instruction{3, {0x0F, 0x78, 0xD1}, "show", "LODA,r0 0x18D1,r3", ""},
+    Instruction{3, {0xCC, 0x18, 0xD4}, "", "STRA,r0 0x18D4", "pointer at 0x18D4 = the next record"},
+    Instruction{3, {0x0F, 0x78, 0xD2}, "", "LODA,r0 0x18D2,r3", ""},
+    Instruction{3, {0xCC, 0x18, 0xD5}, "", "STRA,r0 0x18D5", ""},
+    Instruction{3, {0x0C, 0x98, 0xD4}, "", "LODA,r0 *0x18D4", "the new frame's time"},
+    Instruction{3, {0xCF, 0x78, 0xD0}, "", "STRA,r0 0x18D0,r3", "is the count"},
+    Instruction{2, {0x05, 0x00}, "", "LODI,r1 0x00", ""},
+    Instruction{3, {0x0D, 0xB8, 0xD4}, "", "LODA,r0 *0x18D4,r1+", "row 0"},
+    Instruction{3, {0xCF, 0x79, 0x80}, "", "STRA,r0 0x1980,r3", "to the shape at 0x1980 + 8 x sprite"},
+    Instruction{3, {0x0D, 0xB8, 0xD4}, "", "LODA,r0 *0x18D4,r1+", "row 1"},
+    Instruction{3, {0xCF, 0x79, 0x81}, "", "STRA,r0 0x1981,r3", ""},
+    Instruction{3, {0x0D, 0xB8, 0xD4}, "", "LODA,r0 *0x18D4,r1+", "row 2"},
+    Instruction{3, {0xCF, 0x79, 0x82}, "", "STRA,r0 0x1982,r3", ""},
+    Instruction{3, {0x0D, 0xB8, 0xD4}, "", "LODA,r0 *0x18D4,r1+", "row 3"},
+    Instruction{3, {0xCF, 0x79, 0x83}, "", "STRA,r0 0x1983,r3", ""},
+    Instruction{3, {0x0D, 0xB8, 0xD4}, "", "LODA,r0 *0x18D4,r1+", "row 4"},
+    Instruction{3, {0xCF, 0x79, 0x84}, "", "STRA,r0 0x1984,r3", ""},
+    Instruction{3, {0x0D, 0xB8, 0xD4}, "", "LODA,r0 *0x18D4,r1+", "row 5"},
+    Instruction{3, {0xCF, 0x79, 0x85}, "", "STRA,r0 0x1985,r3", ""},
+    Instruction{3, {0x0D, 0xB8, 0xD4}, "", "LODA,r0 *0x18D4,r1+", "row 6"},
+    Instruction{3, {0xCF, 0x79, 0x86}, "", "STRA,r0 0x1986,r3", ""},
+    Instruction{3, {0x0D, 0xB8, 0xD4}, "", "LODA,r0 *0x18D4,r1+", "row 7"},
+    Instruction{3, {0xCF, 0x79, 0x87}, "", "STRA,r0 0x1987,r3", ""},
+    Instruction{2, {0x04, 0x01}, "", "LODI,r0 0x01", ""},
+    Instruction{3, {0xCF, 0x78, 0xD3}, "", "STRA,r0 0x18D3,r3", "flag: move the next-record address on after the blank"},
+    Instruction{1, {0x17}, "", "RETC,3", ""},
+    Instruction{3, {0x0F, 0x78, 0xD3}, "ADV", "LODA,r0 0x18D3,r3", ""},
+    Instruction{1, {0x14}, "", "RETC,0", "no flag, nothing to do"},
+    Instruction{1, {0x20}, "", "EORZ r0", "r0 = 0"},
+    Instruction{3, {0xCF, 0x78, 0xD3}, "", "STRA,r0 0x18D3,r3", "flag cleared"},
+    Instruction{3, {0x0F, 0x78, 0xD2}, "", "LODA,r0 0x18D2,r3", ""},
+    Instruction{2, {0x84, 0x09}, "", "ADDI,r0 0x09", "next record: 9 bytes on"},
+    Instruction{3, {0xCF, 0x78, 0xD2}, "", "STRA,r0 0x18D2,r3", ""},
+    Instruction{3, {0xCC, 0x18, 0xD5}, "", "STRA,r0 0x18D5", ""},
+    Instruction{3, {0x0F, 0x78, 0xD1}, "", "LODA,r0 0x18D1,r3", "LODA leaves the carry as it is"},
+    Instruction{2, {0xB5, 0x01}, "", "TPSL 0x01", "a carry from the ADDI?"},
+    Instruction{2, {0x98, 0x05}, "", "BCFR,0 nc", ""},
+    Instruction{2, {0x84, 0x01}, "", "ADDI,r0 0x01", ""},
+    Instruction{3, {0xCF, 0x78, 0xD1}, "", "STRA,r0 0x18D1,r3", ""},
+    Instruction{3, {0xCC, 0x18, 0xD4}, "nc", "STRA,r0 0x18D4", ""},
+    Instruction{3, {0x0C, 0x98, 0xD4}, "", "LODA,r0 *0x18D4", "its time byte; 0 is the end marker"},
+    Instruction{2, {0x18, 0x01}, "", "BCTR,0 wrap", ""},
+    Instruction{1, {0x17}, "", "RETC,3", ""},
+    Instruction{2, {0x05, 0x00}, "wrap", "LODI,r1 0x00", ""},
+    Instruction{3, {0x0D, 0xB8, 0xD4}, "", "LODA,r0 *0x18D4,r1+", "the marker's address of frame 0"},
+    Instruction{3, {0xCF, 0x78, 0xD1}, "", "STRA,r0 0x18D1,r3", "is the next record again"},
+    Instruction{3, {0x0D, 0xB8, 0xD4}, "", "LODA,r0 *0x18D4,r1+", ""},
+    Instruction{3, {0xCF, 0x78, 0xD2}, "", "STRA,r0 0x18D2,r3", ""},
+    Instruction{1, {0x17}, "", "RETC,3", ""},
+};
+
+// Where instruction i starts: the sizes before it.
+constexpr std::size_t AddressOf(std::size_t i)
+{
+    std::size_t address = 0;
+    for (std::size_t j = 0; j < i; ++j)
+        address += kAnimationProgram[j].Size;
+    return address;
+}
+
+inline constexpr std::size_t kAnimationProgramBytes = AddressOf(kAnimationProgram.size());
+// The 32 bytes copied to RAM: for sprite k at 8k, its count 1, the address
+// of its first record (high byte first) and five 0.
+inline constexpr std::size_t kStartEntries = kAnimationProgramBytes;
+inline constexpr std::size_t kStartEntryBytes = 8;
+inline constexpr std::size_t kFrameLists = kStartEntries + 4 * kStartEntryBytes;
+inline constexpr std::size_t kFrameRecordBytes = 9;
+inline constexpr std::size_t kEndMarkerBytes = 3;
+// Four sprites of 64 frames: 2,644 bytes, within the first 4 KiB of the
+// cartridge, which the console maps at address 0.
+inline constexpr std::size_t kMaxAnimatingImageBytes = kFrameLists + 4 * (64 * kFrameRecordBytes + kEndMarkerBytes);
+
+// Where the project's operand `fills` stands in the image.
+constexpr std::size_t OperandOffset(Operand fills)
+{
+    for (std::size_t i = 0; i < kAnimationProgram.size(); ++i)
+        if (kAnimationProgram[i].Fills == fills)
+            return AddressOf(i) + 1;
+    return 0;
+}
+
+// The program's bytes, the project's operands 0.
+constexpr std::array<std::uint8_t, kAnimationProgramBytes> AnimationProgramBytes()
+{
+    std::array<std::uint8_t, kAnimationProgramBytes> bytes{};
+    for (std::size_t i = 0; i < kAnimationProgram.size(); ++i)
+        for (std::size_t b = 0; b < kAnimationProgram[i].Size; ++b)
+            bytes[AddressOf(i) + b] = kAnimationProgram[i].Bytes[b];
+    return bytes;
+}
+
+namespace program_check {
+
+constexpr std::size_t LabelAddress(std::string_view label)
+{
+    if (label == "INIT")
+        return kStartEntries;
+    for (std::size_t i = 0; i < kAnimationProgram.size(); ++i)
+        if (kAnimationProgram[i].Label == label)
+            return AddressOf(i);
+    return std::size_t(-1);
+}
+
+constexpr std::size_t HexValue(std::string_view digits)
+{
+    std::size_t value = 0;
+    for (char c : digits)
+        value = 16 * value + std::size_t(c <= '9' ? c - '0' : c - 'A' + 10);
+    return value;
+}
+
+// Whether instruction i's bytes say what its text does of its operand: the
+// value of an immediate, the address of an absolute form and its indirect
+// bit, the target of a relative branch. A slip in a hand-encoded byte stops
+// the build instead of sending the console astray.
+constexpr bool OperandMatches(std::size_t i)
+{
+    const Instruction& in = kAnimationProgram[i];
+    const std::size_t space = in.Text.find(' ');
+    if (space == std::string_view::npos)
+        return in.Size == 1;
+    std::string_view operand = in.Text.substr(space + 1);
+    operand = operand.substr(0, operand.find(','));
+    const bool indirect = operand.starts_with('*');
+    if (indirect)
+        operand.remove_prefix(1);
+    std::size_t value;
+    if (operand.starts_with("0x"))
+        value = HexValue(operand.substr(2));
+    else if (operand.size() == 2 && operand[0] == 'r' && operand[1] >= '0' && operand[1] <= '3')
+        return in.Size == 1;
+    else
+        value = LabelAddress(operand);
+    if (in.Size == 3)
+        return ((in.Bytes[1] & 0x1Fu) << 8 | in.Bytes[2]) == value && bool(in.Bytes[1] & 0x80) == indirect;
+    if (operand.starts_with("0x"))
+        return in.Bytes[1] == value;
+    const int displacement = (in.Bytes[1] & 0x40) ? int(in.Bytes[1] & 0x7F) - 0x80 : int(in.Bytes[1] & 0x7F);
+    return int(AddressOf(i)) + 2 + displacement == int(value);
+}
+
+constexpr bool EveryOperandMatches()
+{
+    for (std::size_t i = 0; i < kAnimationProgram.size(); ++i)
+        if (!OperandMatches(i))
+            return false;
+    return true;
+}
+
+} // namespace program_check
+
+static_assert(program_check::EveryOperandMatches(), "an instruction's bytes do not say what its text does");
+static_assert(kAnimationProgramBytes == 0x128 && kMaxAnimatingImageBytes == 2644);
+
+} // namespace tw
