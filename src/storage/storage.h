@@ -70,7 +70,7 @@ Outcome SaveProject(const QString& path, const SpriteProject& project, const Mad
 // absolute path.
 Outcome CheckNotItsSource(const QString& target, const MadeFrom& from);
 
-// Writes the 133-byte cartridge image, with the same rules.
+// Writes the project's test cartridge image, with the same rules.
 Outcome WriteCartridgeImage(const QString& path, const SpriteProject& project, const MadeFrom& from = {});
 
 // Writes `bytes` to `path` with the same rules as SaveProject, after
