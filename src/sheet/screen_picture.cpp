@@ -8,9 +8,19 @@ namespace tw::sheet {
 
 QImage ScreenImage(const ConsoleScreen& screen, const ScreenScale& scale)
 {
-    QImage image(scale.Width(), scale.Height(), QImage::Format_RGB32);
+    QImage image;
+    DrawScreenImage(screen, scale, image);
+    return image;
+}
+
+void DrawScreenImage(const ConsoleScreen& screen, const ScreenScale& scale, QImage& image)
+{
+    // Fresh memory for a picture of megabytes can cost milliseconds of page
+    // faults, each time: a view redrawn at every console frame keeps its own.
+    if (image.size() != QSize(scale.Width(), scale.Height()) || image.format() != QImage::Format_RGB32)
+        image = QImage(scale.Width(), scale.Height(), QImage::Format_RGB32);
     if (image.isNull())
-        return image;
+        return;
     for (int line = 0; line < kScreenLines; ++line) {
         auto* row = reinterpret_cast<QRgb*>(image.scanLine(line * scale.Scale));
         for (int x = 0; x < kScreenWidth; ++x) {
@@ -21,7 +31,6 @@ QImage ScreenImage(const ConsoleScreen& screen, const ScreenScale& scale)
         for (int copy = 1; copy < scale.Scale; ++copy)
             std::copy(row, row + image.width(), reinterpret_cast<QRgb*>(image.scanLine(line * scale.Scale + copy)));
     }
-    return image;
 }
 
 storage::Outcome WriteScreenPicture(const QString& path, const ConsoleScreen& screen, const ScreenScale& scale,

@@ -266,7 +266,7 @@ void ConsoleView::ShowPicture()
         }
         screen = RenderConsoleScreen(ChipStateOf(project, project.EditedFrame), colours_, onion ? &*onion : nullptr);
     }
-    picture_ = sheet::ScreenImage(screen, scale);
+    sheet::DrawScreenImage(screen, scale, picture_);
     screen_->resize(picture_.size());
     screen_->update();
 }
