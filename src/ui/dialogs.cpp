@@ -100,7 +100,10 @@ Dialogs::Answer QtDialogs::ShowMessage(QWidget* parent, const Message& message)
         break;
     case Buttons::Ok: break;
     }
-    box.setDefaultButton(static_cast<QPushButton*>(buttons.front().first));
+    // Return after Ctrl+S must not replace a file by reflex: there Cancel is
+    // the default, as in Qt's own file dialog.
+    const auto& preferred = message.Choice == Buttons::ReplaceCancel ? buttons.back() : buttons.front();
+    box.setDefaultButton(static_cast<QPushButton*>(preferred.first));
     box.setEscapeButton(buttons.back().first);
     box.exec();
     for (const auto& [button, answer] : buttons)

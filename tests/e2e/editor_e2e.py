@@ -164,11 +164,12 @@ try:
     second.expect("the stroke", stroke)
     run("xdotool", "key", "--clearmodifiers", "ctrl+z")
     second.expect("the stroke taken back", [(p, BLACK) for p, _ in stroke])
-    # Save after New offers ship.eap, the file last chosen: it is asked before it is replaced, and Cancel keeps it
+    # Save after New offers ship.eap, the file last chosen: it is asked before it is replaced, and Return there is
+    # Cancel, which keeps it
     second.click(block(0, 0))
     run("xdotool", "key", "--clearmodifiers", "ctrl+s")
     second.answer("Save As", "key", "Return")
-    second.answer("Save Project", "key", "Escape")
+    second.answer("Save Project", "key", "Return")
     second.answer("File Error", "key", "Return")
     assert read("ship.eap") == edited, "ship.eap was replaced without a question"
     second.menu("Load Project", "Tilewright", "key", "Tab", "space")  # the unsaved click: Discard, after Save
