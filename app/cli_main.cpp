@@ -179,8 +179,7 @@ int Screen(const Call& call)
         return kFailed;
     const tw::PixelShape shape = call.Tv ? tw::PixelShape(kShapes.indexOf(*call.Tv)) : tw::TvShape(project.Console.Tv);
     const tw::ColourModel model = call.Colours == QStringLiteral("names") ? tw::ColourModel::Names : tw::ColourModel::Mame;
-    const tw::ChipState chip = tw::ChipStateOf(project, tw::FramesAt(project, at));
-    const tw::storage::Outcome written = module->WriteScreen(*call.Output, tw::RenderConsoleScreen(chip, model), {scale, shape},
+    const tw::storage::Outcome written = module->WriteScreen(*call.Output, tw::RenderConsoleScreen(tw::ShownAt(project, {at}), model), {scale, shape},
                                                              {file, QStringLiteral("picture"), tw::document::InfoOf(kind).ReadNoun});
     return written.Ok ? kOk : Report(*call.Output, written);
 }

@@ -5,6 +5,8 @@
 
 #include "cartridge/animation_program.h"
 #include "cartridge/cartridge.h"
+#include "cartridge/still_program.h"
+#include "console/chip_state.h"
 #include "document/project_document.h"
 #include "lint/eap_lint.h"
 #include "model/row_encoding.h"
@@ -272,27 +274,69 @@ private Q_SLOTS:
         QVERIFY(refused > 0 && taken > 0);
     }
 
-    // The README's listing of the animation program is the program's table.
-    void animationListingInReadme()
+    // Whatever the positions, colours, heights and frames, every operand an
+    // image's program fills is the project's chip state's byte for that
+    // register, and the 133-byte image's rows are the chip's shapes.
+    void imageOperandsAreTheChipState()
     {
-        QStringList listed;
+        std::mt19937 random(37);
+        for (int round = 0; round < 200; ++round) {
+            SpriteProject p;
+            ConsoleScene& scene = p.Scene.emplace();
+            for (std::uint8_t& byte : scene.Positions)
+                byte = std::uint8_t(random());
+            p.ScreenBGndColor = std::uint8_t(random() % 8);
+            for (int k = 0; k < kSprites; ++k) {
+                p.SpriteFGndColor[k] = std::uint8_t(random() % 8);
+                p.Console.SpriteLines[k] = random() % 2 ? kShortLines : kTallLines;
+                for (int f = round % 2 ? int(random() % 3) : 0; f > 0; --f)
+                    p.AddFrame(k);
+                for (int r = 0; r < kRows; ++r)
+                    p.Sprites[k].HexRows[r] = RowText(std::uint8_t(random()));
+            }
+            const CartridgeImage image = BuildCartridgeImage(p);
+            const ChipState chip = ChipStateOf(p);
+            const Program program = Animates(p) ? Program(kAnimationProgram) : Program(kStillProgram);
+            int filled = 0;
+            for (std::size_t i = 0; i < program.size(); ++i)
+                if (program[i].Fills) {
+                    QCOMPARE(image.at(AddressOf(program, i) + 1), RegisterByte(chip, program[i].Fills).value());
+                    ++filled;
+                }
+            QCOMPARE(filled, 11); // the screen, two pairs, eight positions
+            if (!Animates(p))
+                QVERIFY(std::equal(chip.Shapes.begin(), chip.Shapes.end(), image.begin() + kRowDataOffset));
+        }
+    }
+
+    // The README's listings of the two programs are the programs' tables,
+    // the 133-byte program's first.
+    void programListingsInReadme()
+    {
+        QList<QStringList> listed(1);
         for (const QString& line : QString::fromUtf8(ReadAll(Source("README.md"))).split('\n'))
             if (line.startsWith("| 0") && line.count('|') == 6)
-                listed << line;
-        QStringList table;
-        for (std::size_t i = 0; i < kAnimationProgram.size(); ++i) {
-            const Instruction& in = kAnimationProgram[i];
-            QStringList bytes;
-            for (std::size_t b = 0; b < in.Size; ++b)
-                bytes << QString::fromStdString(RowText(in.Bytes[b]));
-            table << QStringLiteral("| %1 | %2 | %3 | %4 | %5 |")
-                         .arg(AddressOf(i), 4, 16, QChar('0'))
-                         .toUpper()
-                         .arg(bytes.join(' '), QString::fromUtf8(in.Label.data(), qsizetype(in.Label.size())),
-                              QString::fromUtf8(in.Text.data(), qsizetype(in.Text.size())),
-                              QString::fromUtf8(in.Does.data(), qsizetype(in.Does.size())));
+                listed.last() << line;
+            else if (!listed.last().isEmpty())
+                listed << QStringList();
+        listed.removeAll(QStringList());
+        QList<QStringList> tables;
+        for (const Program program : {Program(kStillProgram), Program(kAnimationProgram)}) {
+            QStringList& table = tables.emplace_back();
+            for (std::size_t i = 0; i < program.size(); ++i) {
+                const Instruction& in = program[i];
+                QStringList bytes;
+                for (std::size_t b = 0; b < in.Size; ++b)
+                    bytes << QString::fromStdString(RowText(in.Bytes[b]));
+                table << QStringLiteral("| %1 | %2 | %3 | %4 | %5 |")
+                             .arg(AddressOf(program, i), 4, 16, QChar('0'))
+                             .toUpper()
+                             .arg(bytes.join(' '), QString::fromUtf8(in.Label.data(), qsizetype(in.Label.size())),
+                                  QString::fromUtf8(in.Text.data(), qsizetype(in.Text.size())),
+                                  QString::fromUtf8(in.Does.data(), qsizetype(in.Does.size())));
+            }
         }
-        QCOMPARE(listed, table);
+        QCOMPARE(listed, tables);
     }
 
     // The frame a sprite shows at console frame t: round and round its times.

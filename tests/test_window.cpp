@@ -22,6 +22,7 @@
 #include "ui/editor_startup.h"
 #include "ui/sprite_clipboard.h"
 #include "ui/titled_frame.h"
+#include "ui/window_placement.h"
 #include "window.h"
 
 using namespace tw;
@@ -406,7 +407,7 @@ private Q_SLOTS:
     {
         QFETCH(QRect, area);
         QFETCH(QPoint, at);
-        QCOMPARE(ui::frmTilewright::Placement(QSize(675, 567), area), at);
+        QCOMPARE(ui::Centred(QSize(675, 567), area), at);
     }
 
     // The window is shown whole where it fits, frame and all, and else takes
@@ -426,7 +427,7 @@ private Q_SLOTS:
         QFETCH(QRect, area);
         QFETCH(QMargins, frame);
         QFETCH(QSize, size);
-        QCOMPARE(ui::frmTilewright::Fitted(QSize(675, 567), area, frame), size);
+        QCOMPARE(ui::Fitted(QSize(675, 567), area, frame), size);
     }
 
     // F5: Create Binary, then MAME (a stand-in) on the image. The editor does

@@ -21,20 +21,9 @@
 #include <cstdint>
 #include <string_view>
 
+#include "cartridge/program.h"
+
 namespace tw {
-
-// The three operands the project fills in: LODI operands whose values go to
-// 0x19FB, 0x19FA and 0x19F9, as in the 133-byte program.
-enum class Operand : std::uint8_t { Fixed, Pair12, Pair34, Screen };
-
-struct Instruction {
-    std::uint8_t Size;
-    std::array<std::uint8_t, 3> Bytes;
-    std::string_view Label; // what branches and the listing call its address
-    std::string_view Text;  // as the listing spells it: an operand that is a label or 0x... is checked against the bytes
-    std::string_view Does;
-    Operand Fills = Operand::Fixed;
-};
 
 // "INIT" in an operand is the address just past the program, where the 32
 // bytes for RAM start. The relative branches (BCTR, BCFR) count from the
@@ -66,11 +55,11 @@ inline constexpr std::array kAnimationProgram{
     Instruction{2, {0xE7, 0x20}, "", "COMI,r3 0x20", ""},
     Instruction{2, {0x18, 0x02}, "", "BCTR,0 colours", ""},
     Instruction{2, {0x1B, 0x75}, "", "BCTR,3 shape0", ""},
-    Instruction{2, {0x04, 0x00}, "colours", "LODI,r0 0x00", "operand: the colour byte of sprites 1 and 2", Operand::Pair12},
+    Instruction{2, {0x04, 0x00}, "colours", "LODI,r0 0x00", "operand: the colour byte of sprites 1 and 2", 0x19FB},
     Instruction{3, {0xCC, 0x19, 0xFB}, "", "STRA,r0 0x19FB", ""},
-    Instruction{2, {0x04, 0x00}, "", "LODI,r0 0x00", "operand: the colour byte of sprites 3 and 4", Operand::Pair34},
+    Instruction{2, {0x04, 0x00}, "", "LODI,r0 0x00", "operand: the colour byte of sprites 3 and 4", 0x19FA},
     Instruction{3, {0xCC, 0x19, 0xFA}, "", "STRA,r0 0x19FA", ""},
-    Instruction{2, {0x04, 0x00}, "", "LODI,r0 0x00", "operand: the screen colour", Operand::Screen},
+    Instruction{2, {0x04, 0x00}, "", "LODI,r0 0x00", "operand: the screen colour", 0x19F9},
     Instruction{3, {0xCC, 0x19, 0xF9}, "", "STRA,r0 0x19F9", ""},
     Instruction{2, {0xB4, 0x80}, "w1", "TPSU 0x80", "CC = 0 while SENSE, the vertical blank, is 1"},
     Instruction{2, {0x98, 0x7C}, "", "BCFR,0 w1", "wait for a blank"},
@@ -79,22 +68,22 @@ inline constexpr std::array kAnimationProgram{
     Instruction{2, {0xB4, 0x80}, "w3", "TPSU 0x80", ""},
     Instruction{2, {0x98, 0x7C}, "", "BCFR,0 w3",
                 "wait for the next blank: the sprites first show in a whole frame, the screen colour set a frame before"},
-    Instruction{2, {0x04, 0x40}, "", "LODI,r0 0x40", ""},
-    Instruction{3, {0xCC, 0x18, 0xF1}, "", "STRA,r0 0x18F1", "sprite 1 across (the positions as the 133-byte program)"},
-    Instruction{2, {0x04, 0x90}, "", "LODI,r0 0x90", ""},
-    Instruction{3, {0xCC, 0x18, 0xF0}, "", "STRA,r0 0x18F0", "sprite 1 down"},
-    Instruction{2, {0x04, 0x50}, "", "LODI,r0 0x50", ""},
-    Instruction{3, {0xCC, 0x18, 0xF3}, "", "STRA,r0 0x18F3", "sprite 2 across"},
-    Instruction{2, {0x04, 0x90}, "", "LODI,r0 0x90", ""},
-    Instruction{3, {0xCC, 0x18, 0xF2}, "", "STRA,r0 0x18F2", "sprite 2 down"},
-    Instruction{2, {0x04, 0x60}, "", "LODI,r0 0x60", ""},
-    Instruction{3, {0xCC, 0x18, 0xF5}, "", "STRA,r0 0x18F5", "sprite 3 across"},
-    Instruction{2, {0x04, 0x90}, "", "LODI,r0 0x90", ""},
-    Instruction{3, {0xCC, 0x18, 0xF4}, "", "STRA,r0 0x18F4", "sprite 3 down"},
-    Instruction{2, {0x04, 0x70}, "", "LODI,r0 0x70", ""},
-    Instruction{3, {0xCC, 0x18, 0xF7}, "", "STRA,r0 0x18F7", "sprite 4 across"},
-    Instruction{2, {0x04, 0x90}, "", "LODI,r0 0x90", ""},
-    Instruction{3, {0xCC, 0x18, 0xF6}, "", "STRA,r0 0x18F6", "sprite 4 down"},
+    Instruction{2, {0x04, 0x40}, "", "LODI,r0 0x40", "operand: sprite 1 across (the positions last, as the 133-byte program)", 0x18F1},
+    Instruction{3, {0xCC, 0x18, 0xF1}, "", "STRA,r0 0x18F1", ""},
+    Instruction{2, {0x04, 0x90}, "", "LODI,r0 0x90", "operand: sprite 1 down", 0x18F0},
+    Instruction{3, {0xCC, 0x18, 0xF0}, "", "STRA,r0 0x18F0", ""},
+    Instruction{2, {0x04, 0x50}, "", "LODI,r0 0x50", "operand: sprite 2 across", 0x18F3},
+    Instruction{3, {0xCC, 0x18, 0xF3}, "", "STRA,r0 0x18F3", ""},
+    Instruction{2, {0x04, 0x90}, "", "LODI,r0 0x90", "operand: sprite 2 down", 0x18F2},
+    Instruction{3, {0xCC, 0x18, 0xF2}, "", "STRA,r0 0x18F2", ""},
+    Instruction{2, {0x04, 0x60}, "", "LODI,r0 0x60", "operand: sprite 3 across", 0x18F5},
+    Instruction{3, {0xCC, 0x18, 0xF5}, "", "STRA,r0 0x18F5", ""},
+    Instruction{2, {0x04, 0x90}, "", "LODI,r0 0x90", "operand: sprite 3 down", 0x18F4},
+    Instruction{3, {0xCC, 0x18, 0xF4}, "", "STRA,r0 0x18F4", ""},
+    Instruction{2, {0x04, 0x70}, "", "LODI,r0 0x70", "operand: sprite 4 across", 0x18F7},
+    Instruction{3, {0xCC, 0x18, 0xF7}, "", "STRA,r0 0x18F7", ""},
+    Instruction{2, {0x04, 0x90}, "", "LODI,r0 0x90", "operand: sprite 4 down", 0x18F6},
+    Instruction{3, {0xCC, 0x18, 0xF6}, "", "STRA,r0 0x18F6", ""},
     Instruction{2, {0xB4, 0x80}, "MAIN", "TPSU 0x80", ""},
     Instruction{2, {0x18, 0x7C}, "", "BCTR,0 MAIN", "wait until the blank is over"},
     Instruction{2, {0x07, 0x00}, "", "LODI,r3 0x00", ""},
@@ -167,16 +156,7 @@ inline constexpr std::array kAnimationProgram{
     Instruction{1, {0x17}, "", "RETC,3", ""},
 };
 
-// Where instruction i starts: the sizes before it.
-constexpr std::size_t AddressOf(std::size_t i)
-{
-    std::size_t address = 0;
-    for (std::size_t j = 0; j < i; ++j)
-        address += kAnimationProgram[j].Size;
-    return address;
-}
-
-inline constexpr std::size_t kAnimationProgramBytes = AddressOf(kAnimationProgram.size());
+inline constexpr std::size_t kAnimationProgramBytes = ProgramBytes(kAnimationProgram);
 // The 32 bytes copied to RAM: for sprite k at 8k, its count 1, the address
 // of its first record (high byte first) and five 0.
 inline constexpr std::size_t kStartEntries = kAnimationProgramBytes;
@@ -187,87 +167,9 @@ inline constexpr std::size_t kEndMarkerBytes = 3;
 // Four sprites of 64 frames: 2,644 bytes, within the first 4 KiB of the
 // cartridge, which the console maps at address 0.
 inline constexpr std::size_t kMaxAnimatingImageBytes = kFrameLists + 4 * (64 * kFrameRecordBytes + kEndMarkerBytes);
+inline constexpr std::string_view kInitLabel = "INIT";
 
-// Where the project's operand `fills` stands in the image.
-constexpr std::size_t OperandOffset(Operand fills)
-{
-    for (std::size_t i = 0; i < kAnimationProgram.size(); ++i)
-        if (kAnimationProgram[i].Fills == fills)
-            return AddressOf(i) + 1;
-    return 0;
-}
-
-// The program's bytes, the project's operands 0.
-constexpr std::array<std::uint8_t, kAnimationProgramBytes> AnimationProgramBytes()
-{
-    std::array<std::uint8_t, kAnimationProgramBytes> bytes{};
-    for (std::size_t i = 0; i < kAnimationProgram.size(); ++i)
-        for (std::size_t b = 0; b < kAnimationProgram[i].Size; ++b)
-            bytes[AddressOf(i) + b] = kAnimationProgram[i].Bytes[b];
-    return bytes;
-}
-
-namespace program_check {
-
-constexpr std::size_t LabelAddress(std::string_view label)
-{
-    if (label == "INIT")
-        return kStartEntries;
-    for (std::size_t i = 0; i < kAnimationProgram.size(); ++i)
-        if (kAnimationProgram[i].Label == label)
-            return AddressOf(i);
-    return std::size_t(-1);
-}
-
-constexpr std::size_t HexValue(std::string_view digits)
-{
-    std::size_t value = 0;
-    for (char c : digits)
-        value = 16 * value + std::size_t(c <= '9' ? c - '0' : c - 'A' + 10);
-    return value;
-}
-
-// Whether instruction i's bytes say what its text does of its operand: the
-// value of an immediate, the address of an absolute form and its indirect
-// bit, the target of a relative branch. A slip in a hand-encoded byte stops
-// the build instead of sending the console astray.
-constexpr bool OperandMatches(std::size_t i)
-{
-    const Instruction& in = kAnimationProgram[i];
-    const std::size_t space = in.Text.find(' ');
-    if (space == std::string_view::npos)
-        return in.Size == 1;
-    std::string_view operand = in.Text.substr(space + 1);
-    operand = operand.substr(0, operand.find(','));
-    const bool indirect = operand.starts_with('*');
-    if (indirect)
-        operand.remove_prefix(1);
-    std::size_t value;
-    if (operand.starts_with("0x"))
-        value = HexValue(operand.substr(2));
-    else if (operand.size() == 2 && operand[0] == 'r' && operand[1] >= '0' && operand[1] <= '3')
-        return in.Size == 1;
-    else
-        value = LabelAddress(operand);
-    if (in.Size == 3)
-        return ((in.Bytes[1] & 0x1Fu) << 8 | in.Bytes[2]) == value && bool(in.Bytes[1] & 0x80) == indirect;
-    if (operand.starts_with("0x"))
-        return in.Bytes[1] == value;
-    const int displacement = (in.Bytes[1] & 0x40) ? int(in.Bytes[1] & 0x7F) - 0x80 : int(in.Bytes[1] & 0x7F);
-    return int(AddressOf(i)) + 2 + displacement == int(value);
-}
-
-constexpr bool EveryOperandMatches()
-{
-    for (std::size_t i = 0; i < kAnimationProgram.size(); ++i)
-        if (!OperandMatches(i))
-            return false;
-    return true;
-}
-
-} // namespace program_check
-
-static_assert(program_check::EveryOperandMatches(), "an instruction's bytes do not say what its text does");
+static_assert(program_check::EveryOperandMatches(kAnimationProgram, kInitLabel), "an instruction's bytes do not say what its text does");
 static_assert(kAnimationProgramBytes == 0x128 && kMaxAnimatingImageBytes == 2644);
 
 } // namespace tw

@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+#include "model/names.h"
+
 namespace tw {
 
 inline constexpr int kConsoleSprites = 4;
@@ -10,6 +12,8 @@ inline constexpr int kConsoleSprites = 4;
 // The television the console drives: its frame rate, and the shape of a
 // pixel on it.
 enum class TvSystem { Ntsc, Pal };
+// As the side file and the Console View name them.
+inline constexpr std::array<Named<TvSystem>, 2> kTvNames{{{TvSystem::Ntsc, "NTSC"}, {TvSystem::Pal, "PAL"}}};
 
 // A sprite is 8 lines tall when its size bit is set, else 16, each row drawn
 // twice (the test cartridge's, and a new project's, size).

@@ -209,6 +209,12 @@ void SpriteProject::NewProject()
     EditedFrame.fill(0);
     ThumbNailCells.fill(ColorValue(kBlackCode));
     Console = {};
+    Scene.reset();
+}
+
+bool Animates(const SpriteProject& project)
+{
+    return std::any_of(project.Sprites.begin(), project.Sprites.end(), [](const SpriteState& s) { return s.Frames() > 1; });
 }
 
 std::string SpriteProject::ProjectFileTitle() const { return std::filesystem::path(ProjectFileName).filename().string(); }

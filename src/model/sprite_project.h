@@ -2,11 +2,13 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "model/console_settings.h"
 #include "model/palette.h"
+#include "model/scene.h"
 
 namespace tw {
 
@@ -93,6 +95,8 @@ public:
     std::array<ColorNumber, kBlocks> ThumbNailCells{};
     // What the console shows beyond the project file: the TV, the sprites' heights.
     ConsoleSettings Console;
+    // The screen around the sprites, where the project has one of its own.
+    std::optional<ConsoleScene> Scene;
 
     ColorNumber ColorValue(int code) const { return ToColorNumber(ColorSchemes.at(code).ColorValue); }
     // The colour number of sprite k's set blocks (not its code).
@@ -161,6 +165,9 @@ private:
     // Paints sprite k's edited frame from row bytes and re-encodes its rows.
     void DrawSprite(int k, const RowBytes& rows);
 };
+
+// Whether some sprite has more than one frame.
+bool Animates(const SpriteProject& project);
 
 // Redraws row r of a frame's blocks from its row text, in the two colours.
 void DrawFrameRow(SpriteFrame& frame, int r, ColorNumber foreground, ColorNumber screen);

@@ -6,7 +6,7 @@
 
 #include <QString>
 
-#include "cartridge/console_screen.h"
+#include "console/renderer.h"
 #include "model/sprite_project.h"
 #include "storage/storage.h"
 

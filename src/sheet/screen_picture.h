@@ -3,7 +3,7 @@
 #include <QImage>
 #include <QString>
 
-#include "cartridge/console_screen.h"
+#include "console/renderer.h"
 #include "storage/storage.h"
 
 namespace tw::sheet {

@@ -8,13 +8,9 @@
 #include <cstdlib>
 #include <utility>
 
-namespace tw::ui {
+#include "ui/colours.h"
 
-QColor DisplayColor(ColorNumber color)
-{
-    const Rgb rgb = DisplayRgb(color);
-    return QColor(rgb.red, rgb.green, rgb.blue);
-}
+namespace tw::ui {
 
 BlockGrid::BlockGrid(const Geometry& geometry, bool withSurround, QWidget* parent)
     : QWidget(parent), geometry_(geometry), withSurround_(withSurround)

@@ -91,7 +91,4 @@ private:
     int strokeCell_ = -1;
 };
 
-// How a model colour number is painted.
-QColor DisplayColor(ColorNumber color);
-
 } // namespace tw::ui

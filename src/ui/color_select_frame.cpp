@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "ui/block_grid.h"
+#include "ui/colours.h"
 #include "ui/twips.h"
 
 namespace tw::ui {

@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "ui/block_grid.h"
+#include "ui/colours.h"
 
 namespace tw::ui {
 

@@ -1,14 +1,13 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <QImage>
 #include <QWidget>
 
 #include <array>
-#include <optional>
 
-#include "cartridge/console_screen.h"
+#include "console/renderer.h"
 #include "document/project_document.h"
+#include "ui/console_view_settings.h"
 #include "ui/dialogs.h"
 #include "ui/frame_strip.h"
 
@@ -16,9 +15,10 @@ class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QScrollArea;
-class QTimer;
 
 namespace tw::ui {
+
+class PlaybackClock;
 
 // The console's own picture of the project, in a window of its own: the
 // screen the test cartridge shows, pixel for pixel as MAME draws it (or in the
@@ -34,12 +34,12 @@ class ConsoleView : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr int kMinZoom = 1, kMaxZoom = 8;
+    static constexpr int kMinZoom = ConsoleViewSettings::kMinZoom, kMaxZoom = ConsoleViewSettings::kMaxZoom;
 
     ConsoleView(document::ProjectDocument& document, Dialogs& dialogs, QWidget* parent);
     ~ConsoleView() override;
 
-    int Zoom() const { return zoom_; }
+    int Zoom() const { return settings_.Zoom; }
     void SetZoom(int zoom);
     // The frames before the edited ones, faintly under them (not while playing).
     void SetOnion(bool onion);
@@ -47,7 +47,7 @@ public:
     // times, from console frame 0, round and round.
     void Play();
     void Stop();
-    bool Playing() const { return played_.has_value(); }
+    bool Playing() const;
     // Gives sprite k's strip of frames the keys.
     void FocusFrames(int k);
     // The picture as shown, one screen pixel a block of the zoom's size.
@@ -65,23 +65,24 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QWidget* BuildSettings();
+    QWidget* BuildStrips();
+    void BuildKeys();
     void ShowDocument(document::Parts parts);
+    // Works out what the console shows now, once, and shows it.
+    void ShowMoment();
     void ShowPicture();
+    void ShowStrips(document::Parts parts);
     void PlaceBeside(const QWidget* editor);
-    static QPoint OnScreen(const QRect& frame, const QRect& area);
     void RunCommand(int k, FrameStrip::Command command);
-    void PlayOn();
 
     document::ProjectDocument& document_;
     Dialogs& dialogs_;
+    ConsoleViewSettings settings_;
     bool onion_ = false;
-    std::optional<long long> played_; // the console frame shown, while playing
-    QElapsedTimer clock_;
-    QTimer* ticker_ = nullptr;
+    PlaybackClock* clock_;
+    ConsoleShows shows_;
     std::array<FrameStrip*, kSprites> strips_{};
-    int zoom_ = kDefaultScreenScale;
-    ColourModel colours_ = ColourModel::Mame;
-    bool square_ = false;
     bool placing_ = false; // placed beside the editor, not yet framed
     QImage picture_;
     QWidget* screen_ = nullptr;

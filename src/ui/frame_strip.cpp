@@ -6,14 +6,13 @@
 #include <QPainter>
 
 #include "model/row_encoding.h"
+#include "ui/colours.h"
 
 namespace tw::ui {
 namespace {
 
 constexpr int kGap = 6; // between two frames, and around them
 constexpr int kPicture = kRowWidth * FrameStrip::kBlock;
-
-QColor Colour(Rgb rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
 
 } // namespace
 
@@ -67,11 +66,11 @@ void FrameStrip::paintEvent(QPaintEvent*)
         // focus), the one playing in the text colour.
         if (f == edited_ || playing_ == f)
             painter.fillRect(frame.adjusted(-3, -3, 3, 3), playing_ == f ? palette().windowText() : palette().highlight());
-        painter.fillRect(frame, Colour(screen_));
+        painter.fillRect(frame, ToQColor(screen_));
         for (int r = 0; r < kRows; ++r)
             for (int c = 0; c < kRowWidth; ++c)
                 if (rows_[std::size_t(f)][std::size_t(r)] & ColumnBit(c))
-                    painter.fillRect(frame.x() + c * kBlock, frame.y() + r * kBlock, kBlock, kBlock, Colour(color_));
+                    painter.fillRect(frame.x() + c * kBlock, frame.y() + r * kBlock, kBlock, kBlock, ToQColor(color_));
         painter.drawText(QRect(frame.left() - kGap / 2, frame.bottom() + 3, frame.width() + kGap, fontMetrics().height()),
                          Qt::AlignCenter, QString::number(times_[std::size_t(f)]));
     }

@@ -6,7 +6,7 @@
 #include <array>
 #include <optional>
 
-#include "cartridge/console_screen.h"
+#include "console/renderer.h"
 #include "model/sprite_project.h"
 
 namespace tw::ui {

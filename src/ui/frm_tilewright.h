@@ -39,15 +39,9 @@ public:
 
     const document::ProjectDocument& Document() const { return *document_; }
 
-    // Shows the window for the first time, centred on its screen.
+    // Shows the window for the first time, centred on its screen: all of it
+    // where it fits, else what the screen leaves, the client area scrolled.
     void ShowCentred();
-    // Where a window of that size goes in the screen's available area:
-    // centred, but never with its top-left corner outside the area.
-    static QPoint Placement(QSize window, const QRect& area);
-    // The size the window takes in the screen's available area, when its
-    // frame takes `frame` around it: all of it where it fits, else what the
-    // area leaves, the client area then scrolled.
-    static QSize Fitted(QSize window, const QRect& area, const QMargins& frame);
 
     // Start-up: the welcome box (before the window is shown), then the design
     // frame in front of the hidden help panel.

@@ -22,6 +22,7 @@
 #include "ui/sprite_panel.h"
 #include "ui/sprite_view_frame.h"
 #include "ui/twips.h"
+#include "ui/window_placement.h"
 
 namespace tw::ui {
 
@@ -169,28 +170,14 @@ void frmTilewright::BuildHelpFrame()
     connect(fmeHelp, &HelpPanel::CloseClicked, this, &frmTilewright::cmdCloseHelp_Click);
 }
 
-QPoint frmTilewright::Placement(QSize window, const QRect& area)
-{
-    // A window larger than the area would be centred off its top and left
-    // edges, with its title bar and menus out of reach: its corner stays in.
-    const QRect centred = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window, area);
-    return {std::max(centred.left(), area.left()), std::max(centred.top(), area.top())};
-}
-
-QSize frmTilewright::Fitted(QSize window, const QRect& area, const QMargins& frame)
-{
-    return window.boundedTo(area.size().shrunkBy(frame));
-}
-
 void frmTilewright::FitToScreen()
 {
     const QScreen* target = screen();
     if (!target)
         return;
     // Known once the window manager has framed the window; nothing before.
-    const QRect frame = frameGeometry(), inner = geometry();
-    const QMargins margins(inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
-                           frame.bottom() - inner.bottom());
+    const QRect frame = frameGeometry();
+    const QMargins margins = FrameMargins(frame, geometry());
     const QRect area = target->availableGeometry();
     const QSize whole = sizeHint();
     const QSize fitted = Fitted(whole, area, margins);
@@ -203,7 +190,7 @@ void frmTilewright::FitToScreen()
     }
     // A frame placed with its title bar off the screen is brought in.
     if (isVisible() && !area.contains(frame.topLeft()))
-        move(Placement(fitted.grownBy(margins), area));
+        move(Centred(fitted.grownBy(margins), area));
 }
 
 bool frmTilewright::event(QEvent* event)
@@ -228,7 +215,7 @@ void frmTilewright::ShowCentred()
     FitToScreen();
     if (const QScreen* target = screen()) {
         const QRect area = target->availableGeometry();
-        const QPoint at = Placement(size(), area);
+        const QPoint at = Centred(size(), area);
         // Centred by its client area; pushed into the area, by its frame (a
         // move before the window is first shown), so that the title bar is in.
         if (at == QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), area).topLeft())

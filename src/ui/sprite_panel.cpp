@@ -9,11 +9,13 @@
 #include <QPushButton>
 #include <QValidator>
 
+#include "console/moment.h"
 #include "model/row_encoding.h"
 #include "project/eap_format.h"
 #include "project/latin1.h"
 #include "ui/block_grid.h"
 #include "ui/color_swatch.h"
+#include "ui/colours.h"
 #include "ui/fonts.h"
 #include "ui/sprite_clipboard.h"
 #include "ui/twips.h"
@@ -226,9 +228,9 @@ void SpritePanel::Show(const SpriteState& sprite, int frame, ColorNumber color, 
 {
     const SpriteFrame& shown = sprite.Frame(frame);
     grid_->ShowCells(shown.Blocks);
-    if (onion && frame > 0) {
+    if (const std::optional<int> under = OnionFrame(frame); onion && under) {
         const Rgb faint = FaintRgb(DisplayRgb(color), DisplayRgb(screen));
-        grid_->ShowOnion(BlockGrid::Onion{sprite.Frame(frame - 1).Blocks, color, QColor(faint.red, faint.green, faint.blue)});
+        grid_->ShowOnion(BlockGrid::Onion{sprite.Frame(*under).Blocks, color, ToQColor(faint)});
     } else {
         grid_->ShowOnion(std::nullopt);
     }

@@ -1,14 +1,15 @@
 #pragma once
 
-// The console's screen as the test cartridge leaves it, one pixel per console
-// pixel and scan line over the whole area MAME's arcadia driver shows, and
-// the shape a TV gives those pixels. Measured against MAME 0.251's snapshots
-// of the images BuildCartridgeImage writes, pixel for pixel.
+// The console's screen as the chip draws it, one pixel per console pixel
+// and scan line over the whole area MAME's arcadia driver shows, and the
+// shape a TV gives those pixels. Measured against MAME 0.251's snapshots of
+// the images the test cartridge writes, pixel for pixel.
 
 #include <cstdint>
 #include <vector>
 
-#include "cartridge/cartridge.h"
+#include "console/moment.h"
+#include "model/names.h"
 #include "model/palette.h"
 
 namespace tw {
@@ -26,6 +27,7 @@ inline constexpr int kMaxScreenScale = 16;
 // the FPGA core show. Names: as the editor's palette names the code, which
 // WinArcadia shows with the Flag bit set, as the test cartridge sets it.
 enum class ColourModel { Mame, Names };
+inline constexpr std::array<Named<ColourModel>, 2> kColourModelNames{{{ColourModel::Mame, "mame"}, {ColourModel::Names, "names"}}};
 
 Rgb ConsoleRgb(std::uint8_t code, ColourModel model);
 
@@ -41,14 +43,16 @@ struct ConsoleScreen {
 // shows only where the chip draws it: horizontal byte 12 to 194, vertical 3
 // to 255.
 //
-// With `onion`, the sprites that chip shows are drawn faintly first, where
-// the sprites over them leave the screen colour: the onion skin, the frames
-// before under those shown.
-ConsoleScreen RenderConsoleScreen(const ChipState& chip, ColourModel model, const ChipState* onion = nullptr);
+// Where the moment has an onion skin, its sprites are drawn faintly first,
+// where the sprites over them leave the screen colour: the frames before
+// under those shown.
+ConsoleScreen RenderConsoleScreen(const ConsoleShows& shows, ColourModel model);
 
 // The shape of a console pixel on a TV: NTSC and PAL pixels are wider than
 // the line is tall, by the ratio of the chip's pixel clock to the TV's line.
 enum class PixelShape { Ntsc, Pal, Square };
+inline constexpr std::array<Named<PixelShape>, 3> kPixelShapeNames{
+    {{PixelShape::Ntsc, "ntsc"}, {PixelShape::Pal, "pal"}, {PixelShape::Square, "square"}}};
 struct Ratio {
     int Wide, High;
 };

@@ -1,4 +1,4 @@
-#include "cartridge/console_screen.h"
+#include "console/renderer.h"
 
 #include <algorithm>
 
@@ -48,14 +48,14 @@ void DrawSprites(ConsoleScreen& screen, const ChipState& chip, ColourModel model
 
 } // namespace
 
-ConsoleScreen RenderConsoleScreen(const ChipState& chip, ColourModel model, const ChipState* onion)
+ConsoleScreen RenderConsoleScreen(const ConsoleShows& shows, ColourModel model)
 {
     ConsoleScreen screen;
-    const Rgb background = ConsoleRgb(chip.Screen, model);
+    const Rgb background = ConsoleRgb(shows.Chip.Screen, model);
     std::fill(screen.Pixels.begin(), screen.Pixels.end(), background);
-    if (onion)
-        DrawSprites(screen, *onion, model, [&](Rgb color) { return FaintRgb(color, background); });
-    DrawSprites(screen, chip, model, [](Rgb color) { return color; });
+    if (shows.Onion)
+        DrawSprites(screen, *shows.Onion, model, [&](Rgb color) { return FaintRgb(color, background); });
+    DrawSprites(screen, shows.Chip, model, [](Rgb color) { return color; });
     return screen;
 }
 
