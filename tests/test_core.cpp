@@ -3,6 +3,9 @@
 // and the lint table.
 #include <random>
 
+#include <QImageReader>
+#include <QPainter>
+
 #include "cartridge/animation_program.h"
 #include "cartridge/cartridge.h"
 #include "cartridge/still_program.h"
@@ -12,6 +15,7 @@
 #include "model/row_encoding.h"
 #include "project/eap_writer.h"
 #include "script.h"
+#include "sheet/animated_gif.h"
 #include "storage/storage.h"
 
 using namespace tw;
@@ -401,6 +405,102 @@ private Q_SLOTS:
             for (const LintWarning& warning : *warnings)
                 actual += lead + QByteArray::number(warning.Line) + ": " + QByteArray::fromStdString(warning.Text) + '\n';
         QCOMPARE(QString::fromUtf8(actual), QString::fromUtf8(expected));
+    }
+
+    // A picture ends at its exact end time rounded, whatever the rounding of
+    // those before: no delay is rounded alone, and no total drifts.
+    void gifDelays_data()
+    {
+        QTest::addColumn<QList<qint64>>("frames");
+        QTest::addColumn<int>("rate");
+        QTest::addColumn<QList<qint64>>("delays");
+        QTest::newRow("1/60 s pictures") << QList<qint64>{1, 1, 1, 1, 1, 1, 1} << 60 << QList<qint64>{2, 1, 2, 2, 1, 2, 2};
+        QTest::newRow("mixed, NTSC") << QList<qint64>{3, 7, 5, 1, 60} << 60 << QList<qint64>{5, 12, 8, 2, 100};
+        QTest::newRow("mixed, PAL") << QList<qint64>{3, 7, 5, 1, 50} << 50 << QList<qint64>{6, 14, 10, 2, 100};
+    }
+    void gifDelays()
+    {
+        QFETCH(QList<qint64>, frames);
+        QFETCH(int, rate);
+        QFETCH(QList<qint64>, delays);
+        const std::vector<qint64> got = sheet::GifDelays({frames.begin(), frames.end()}, rate);
+        QCOMPARE(QList<qint64>(got.begin(), got.end()), delays);
+        qint64 shown = 0, exact = 0; // hundredths, and hundredths times the rate
+        for (std::size_t i = 0; i < got.size(); ++i) {
+            shown += got[i], exact += 100 * frames[qsizetype(i)];
+            QVERIFY2(2 * std::abs(shown * rate - exact) <= rate, qPrintable(QStringLiteral("total off after picture %1").arg(i + 1)));
+        }
+    }
+
+    // Written, then read back by ImageMagick (each frame's delay and
+    // rectangle) and by Qt (each frame's pixels over the one before, and the
+    // loop); or refused with its reason, and nothing written.
+    void animatedGif_data()
+    {
+        QTest::addColumn<QList<QImage>>("pictures");
+        QTest::addColumn<QList<int>>("frames");
+        QTest::addColumn<int>("rate");
+        QTest::addColumn<QString>("result"); // "delay:rectangle " a GIF frame, or the reason
+        QTest::addColumn<QList<int>>("shown"); // the picture each GIF frame shows
+        // A screen colour alone, then with a block (and a pixel in it), then
+        // with another in the bottom right corner as well.
+        QImage p0(40, 30, QImage::Format_RGB32);
+        p0.fill(qRgb(0, 0, 96));
+        QImage p1 = p0;
+        QPainter(&p1).fillRect(5, 6, 4, 3, Qt::red);
+        p1.setPixel(6, 7, qRgb(255, 255, 0));
+        QImage p2 = p1;
+        QPainter(&p2).fillRect(30, 20, 10, 10, Qt::green);
+        QImage colours(16, 17, QImage::Format_RGB32);
+        for (int i = 0; i < 16 * 17; ++i)
+            colours.setPixel(i % 16, i / 16, qRgb(i % 16 * 16, i / 16 * 8, 7));
+        QImage other = colours.copy(0, 0, 16, 16);
+        other.setPixel(0, 0, qRgb(1, 2, 3));
+        const QString tooMany = QStringLiteral("the pictures have more than the 256 colours a GIF can show");
+        QTest::newRow("one picture") << QList{p2} << QList{10} << 60 << "17:40x30+0+0 " << QList{0};
+        QTest::newRow("what changed, to the edges") << QList{p0, p1, p2, p0} << QList{1, 1, 1, 1} << 60
+                                                    << "2:40x30+0+0 1:4x3+5+6 2:10x10+30+20 2:35x24+5+6 " << QList{0, 1, 2, 3};
+        QTest::newRow("runs of one picture") << QList{p0, p0, p1, p1, p1, p0} << QList{30, 30, 1, 1, 1, 60} << 60
+                                             << "100:40x30+0+0 5:4x3+5+6 100:4x3+5+6 " << QList{0, 2, 5};
+        QTest::newRow("PAL") << QList{p1, p2} << QList{1, 3} << 50 << "2:40x30+0+0 6:10x10+30+20 " << QList{0, 1};
+        QTest::newRow("longer than a GIF delay") << QList{p0, p1} << QList{40000, 1} << 60 << "65535:40x30+0+0 1132:1x1+0+0 1:4x3+5+6 "
+                                                 << QList{0, 0, 1};
+        QTest::newRow("256 colours") << QList{colours.copy(0, 0, 16, 16)} << QList{1} << 60 << "2:16x16+0+0 " << QList{0};
+        QTest::newRow("257 colours") << QList{colours} << QList{1} << 60 << tooMany << QList<int>{};
+        QTest::newRow("256 colours each, 257 together") << QList{colours.copy(0, 0, 16, 16), other} << QList{1, 1} << 60 << tooMany
+                                                        << QList<int>{};
+        QTest::newRow("sizes differ") << QList{p0, p1.copy(0, 0, 40, 29)} << QList{1, 1} << 60
+                                      << "picture 2 is not 40 x 30 pixels as the first is" << QList<int>{};
+    }
+    void animatedGif()
+    {
+        QFETCH(QList<QImage>, pictures);
+        QFETCH(QList<int>, frames);
+        QFETCH(int, rate);
+        QFETCH(QString, result);
+        QFETCH(QList<int>, shown);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("a.gif");
+        std::vector<sheet::GifPicture> given;
+        for (qsizetype i = 0; i < pictures.size(); ++i)
+            given.push_back({pictures[i], frames[i]});
+        const storage::Outcome written = sheet::WriteAnimatedGif(path, given, rate, {});
+        QCOMPARE(written.Ok ? QString() : written.Reason, shown.isEmpty() ? result : QString());
+        QCOMPARE(QFile::exists(path), written.Ok);
+        if (!written.Ok)
+            return;
+        QProcess identify;
+        identify.start("identify", {"-format", "%T:%wx%h%X%Y ", path});
+        QVERIFY2(identify.waitForFinished(180000) && identify.exitCode() == 0, identify.readAllStandardError().constData());
+        QCOMPARE(QString::fromUtf8(identify.readAllStandardOutput()), result);
+        QImageReader reader(path);
+        QList<QImage> read;
+        for (QImage frame; reader.read(&frame);)
+            read << frame.convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(read.size(), shown.size());
+        for (qsizetype i = 0; i < read.size(); ++i)
+            QVERIFY2(read[i] == pictures[shown[i]], qPrintable(QStringLiteral("frame %1 is not picture %2").arg(i + 1).arg(shown[i] + 1)));
+        QCOMPARE(reader.loopCount(), -1); // for ever
     }
 };
 
