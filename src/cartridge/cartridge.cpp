@@ -65,7 +65,7 @@ OperandRule RuleFor(std::uint16_t fills)
 ProjectRecord RecordOf(const ChipState& chip)
 {
     ProjectRecord record;
-    record.ScreenBGndColor = chip.Screen;
+    record.ScreenBGndColor = chip.Screen & kScreenColourBits;
     for (int k = 0; k < kSprites; ++k) {
         SpriteRecord& sprite = record.Sprites[k];
         sprite.Name = SpriteProject::DefaultName(k);

@@ -13,13 +13,20 @@ auto* RegisterIn(Chip& chip, std::uint16_t address)
 {
     using Byte = std::conditional_t<std::is_const_v<Chip>, const std::uint8_t, std::uint8_t>;
     Byte* byte = nullptr;
+    const auto in = [&](auto& block, std::uint16_t first) { return address >= first && address < first + block.size(); };
     if (address == kScreenRegister)
         byte = &chip.Screen;
+    else if (address == kFieldTopRegister)
+        byte = &chip.FieldTop;
+    else if (in(chip.Cells, kCellRegisters))
+        byte = &chip.Cells[address - kCellRegisters];
+    else if (in(chip.UserCharacters, kUserCharacterRegisters))
+        byte = &chip.UserCharacters[address - kUserCharacterRegisters];
     else if (address == kPairRegisters[0] || address == kPairRegisters[1])
         byte = &chip.Pairs[address == kPairRegisters[0] ? 0 : 1];
-    else if (address >= kPositionRegisters && address < kPositionRegisters + chip.Positions.size())
+    else if (in(chip.Positions, kPositionRegisters))
         byte = &chip.Positions[address - kPositionRegisters];
-    else if (address >= kShapeRegisters && address < kShapeRegisters + chip.Shapes.size())
+    else if (in(chip.Shapes, kShapeRegisters))
         byte = &chip.Shapes[address - kShapeRegisters];
     return byte;
 }
@@ -86,8 +93,12 @@ ChipState ChipStateOf(const SpriteProject& project, const FrameChoice& frames)
     const auto& lines = project.Console.SpriteLines;
     for (int pair = 0; pair < 2; ++pair)
         chip.Pairs[pair] = PairByte(fg[2 * pair], fg[2 * pair + 1], lines[2 * pair], lines[2 * pair + 1]);
-    if (project.Scene)
-        chip.Positions = project.Scene->Positions;
+    if (const std::optional<ConsoleScene>& scene = project.Scene) {
+        chip.Cells = scene->Cells;
+        chip.UserCharacters = scene->UserCharacters;
+        chip.Positions = scene->Positions;
+        chip.Screen |= std::uint8_t((scene->SecondColourSet ? kColourSetBit : 0) | (scene->CellLines == kShortLines ? kShortCellsBit : 0));
+    }
     for (int k = 0; k < kSprites; ++k)
         for (int r = 0; r < kRows; ++r)
             chip.Shapes[kRows * k + r] = RowTextValue(project.Sprites[k].Frame(frames[k]).HexRows[r]);

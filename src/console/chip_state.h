@@ -13,16 +13,30 @@
 
 namespace tw {
 
+inline constexpr std::uint16_t kCellRegisters = 0x1800;
+inline constexpr std::uint16_t kPositionRegisters = 0x18F0;
+inline constexpr std::uint16_t kFieldTopRegister = 0x18FC;
+inline constexpr std::uint16_t kShapeRegisters = 0x1980;
+inline constexpr std::uint16_t kUserCharacterRegisters = 0x19A0;
 inline constexpr std::uint16_t kScreenRegister = 0x19F9;
 inline constexpr std::array<std::uint16_t, 2> kPairRegisters{0x19FB, 0x19FA};
-inline constexpr std::uint16_t kPositionRegisters = 0x18F0;
-inline constexpr std::uint16_t kShapeRegisters = 0x1980;
+
+// 0x19F9 holds more than the screen colour: the colour set and cell height.
+inline constexpr std::uint8_t kScreenColourBits = 0x07;
+inline constexpr std::uint8_t kColourSetBit = 0x08;
+inline constexpr std::uint8_t kShortCellsBit = 0x80;
+
+// What the test cartridge writes to 0x18FC: the field's first row at line 17.
+inline constexpr std::uint8_t kFieldTop = 0xEE;
 
 struct ChipState {
-    std::uint8_t Screen = 0;                // 0x19F9: the screen colour code
-    std::array<std::uint8_t, 2> Pairs{};    // 0x19FB (sprites 1 and 2), 0x19FA (3 and 4)
-    SpritePositions Positions = kDefaultPositions; // 0x18F0 to 0x18F7
-    std::array<std::uint8_t, 32> Shapes{};  // 0x1980 to 0x199F: sprite k's rows at 8k
+    std::array<std::uint8_t, kCells> Cells = ConsoleScene::BlankCells(); // 0x1800 to 0x18CF
+    SpritePositions Positions = kDefaultPositions;   // 0x18F0 to 0x18F7
+    std::uint8_t FieldTop = kFieldTop;                // 0x18FC: row 0 at line 255 less this
+    std::array<std::uint8_t, 32> Shapes{};           // 0x1980 to 0x199F: sprite k's rows at 8k
+    std::array<std::uint8_t, 32> UserCharacters{};   // 0x19A0 to 0x19BF: character 0x3C + c's rows at 8c
+    std::uint8_t Screen = 0;                          // 0x19F9: screen colour, colour set, cell height
+    std::array<std::uint8_t, 2> Pairs{};              // 0x19FB (sprites 1 and 2), 0x19FA (3 and 4)
     friend bool operator==(const ChipState&, const ChipState&) = default;
 };
 
@@ -53,7 +67,9 @@ using FrameChoice = std::array<int, kSprites>;
 FrameChoice FramesAt(const SpriteProject& project, long long t);
 
 // What the project's test cartridge leaves in the chip with the frames
-// chosen: its colours, heights, positions and those frames' shapes.
+// chosen: its colours, heights, those frames' shapes, and its scene's cells,
+// characters, colour set, cell height and positions (without a scene, those
+// the test cartridge has always written).
 ChipState ChipStateOf(const SpriteProject& project, const FrameChoice& frames = {});
 
 } // namespace tw

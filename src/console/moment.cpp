@@ -11,6 +11,7 @@ ConsoleShows ShownAt(const SpriteProject& project, const Moment& moment)
     ConsoleShows shows;
     shows.Frames = moment.At ? FramesAt(project, *moment.At) : project.EditedFrame;
     shows.Chip = ChipStateOf(project, shows.Frames);
+    shows.CellShapes = moment.At && *moment.At > 0 ? ChipStateOf(project, FramesAt(project, *moment.At - 1)).Shapes : shows.Chip.Shapes;
     if (moment.At || !moment.Onion)
         return shows;
     FrameChoice before{};

@@ -20,6 +20,10 @@ struct ConsoleShows {
     FrameChoice Frames{};             // the frame each sprite shows
     ChipState Chip;                   // what the chip holds then
     std::optional<ChipState> Onion;   // what the onion skin draws faintly first, where it shows
+    // The sprites' shapes as cells of codes 0x38 to 0x3B show them: those of
+    // the console frame before, since the chip draws the sprites at the end
+    // of a frame and the field while it goes (at rest, the chip's own).
+    std::array<std::uint8_t, 32> CellShapes{};
 };
 
 ConsoleShows ShownAt(const SpriteProject& project, const Moment& moment);

@@ -1,7 +1,10 @@
 #pragma once
 
-// What the console shows around the four sprites: for now where it puts
-// them. A project without a scene shows the test cartridge's screen.
+// What the console shows around the four sprites: the character field
+// (16 x 13 cells), the four user-defined characters, the colour set and cell
+// height, and where the sprites stand, each as the chip takes it. A project
+// without a scene shows the test cartridge's screen, which is what a new
+// scene starts as.
 
 #include <array>
 #include <cstdint>
@@ -9,6 +12,16 @@
 #include "model/console_settings.h"
 
 namespace tw {
+
+inline constexpr int kFieldColumns = 16, kFieldRows = 13;
+inline constexpr int kCells = kFieldColumns * kFieldRows;
+
+// A cell's byte: the character code in bits 0-5, two colour bits in 6-7.
+// The test cartridge fills every cell with a blank (code 0, colour bits 10).
+inline constexpr std::uint8_t kBlankCell = 0x80;
+// Codes 0x3C to 0x3F are four characters the program defines, 8 rows each.
+inline constexpr int kUserCharacters = 4;
+inline constexpr std::uint8_t kFirstUserCharacter = 0x3C;
 
 // Sprite k's place as the chip takes it, at 0x18F0 + 2k: its vertical byte
 // (a larger one is higher on the screen), then its horizontal one.
@@ -18,7 +31,20 @@ using SpritePositions = std::array<std::uint8_t, 2 * kConsoleSprites>;
 inline constexpr SpritePositions kDefaultPositions{0x90, 0x40, 0x90, 0x50, 0x90, 0x60, 0x90, 0x70};
 
 struct ConsoleScene {
+    std::array<std::uint8_t, kCells> Cells = BlankCells(); // row by row from the top left
+    // Which four character colours the screen has (0x19F9 bit 3).
+    bool SecondColourSet = false;
+    // Lines a cell is tall: 16, each glyph row drawn twice, or 8 (0x19F9 bit 7).
+    std::uint8_t CellLines = kTallLines;
+    std::array<std::uint8_t, kUserCharacters * 8> UserCharacters{}; // character 0x3C + c's rows at 8c
     SpritePositions Positions = kDefaultPositions;
+
+    static constexpr std::array<std::uint8_t, kCells> BlankCells()
+    {
+        std::array<std::uint8_t, kCells> cells{};
+        cells.fill(kBlankCell);
+        return cells;
+    }
     friend bool operator==(const ConsoleScene&, const ConsoleScene&) = default;
 };
 
