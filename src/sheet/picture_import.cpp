@@ -151,12 +151,10 @@ std::optional<ProjectRecord> SavedProject(const QImage& picture)
 bool ReadSavedSide(const QImage& picture, ProjectRecord& record)
 {
     const QByteArray text = picture.text(QString::fromLatin1(kSideFileTextKey)).toLatin1();
-    ProjectRecord side = record;
-    for (SpriteRecord& sprite : side.Sprites)
-        sprite.Later.clear();
-    if (text.isEmpty() || ReadSideFile(std::string_view(text.constData(), std::size_t(text.size())), side))
+    const SideFileRead side = ReadSideFile(std::string_view(text.constData(), std::size_t(text.size())));
+    if (text.isEmpty() || !side.File)
         return false;
-    record = std::move(side);
+    ApplySideFile(record, *side.File);
     return true;
 }
 
