@@ -20,9 +20,6 @@ inline constexpr qint64 kMaxPictureFileBytes = qint64(27) << 20;
 // could have four times as many.
 inline constexpr qint64 kMaxPicturePixels =
     qint64(kSheetBlocksWide) * kSheetBlocksHigh * (kMaxPictureSide / kSheetBlocksWide) * (kMaxPictureSide / kSheetBlocksWide);
-// What a PNG's text, colour profile and other kept chunks may hold in all,
-// inflated. The project text of a sheet is a few hundred bytes.
-inline constexpr qint64 kMaxPngMetadataBytes = qint64(1) << 20;
 
 // Reads the four sprites from a picture: a sheet that WriteSpriteSheet or
 // WriteFrameSheet wrote, at any scale, or the four sprites side by side (32 x
@@ -49,7 +46,7 @@ storage::ReadOutcome ImportPictureFile(const QString& path);
 // has (libpng would set aside what a chunk claims), the picture's size from
 // its header against the layouts ImportPicture takes and kMaxPictureSide, and
 // a PNG's image data against the size its header needs (inflated as far as
-// one byte past it) and its metadata against kMaxPngMetadataBytes. Every
+// one byte past it) and its metadata against kMaxPngMetadataBytes (picture_gates.h). Every
 // refusal gives its reason alone: Qt and libpng say nothing while the picture
 // is decoded.
 storage::ReadOutcome ImportPictureBytes(const QByteArray& bytes);
