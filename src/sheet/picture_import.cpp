@@ -1,6 +1,7 @@
 #include "sheet/picture_import.h"
 
 #include <QBuffer>
+#include <QColorSpace>
 #include <QImageReader>
 #include <QtEndian>
 
@@ -182,11 +183,21 @@ storage::ReadOutcome ImportPicture(const QImage& source)
     storage::ReadOutcome outcome;
     if (saved && layout->IsSheet()) {
         const SpriteProject drawn = Drawn(*saved);
+        // Tools tag a picture with a colour space and leave its pixels as
+        // they were (ImageMagick adds gAMA and cHRM to every PNG it saves,
+        // others sRGB or an iCCP profile). Qt's PNG reader gives the image
+        // the space those chunks name, and QImage's == compares it with the
+        // pixels, so the sheet is drawn in the picture's space: the pixels'
+        // values are the console colours whatever space they are said to be in.
+        const auto samePixels = [&](QImage sheet) {
+            sheet.setColorSpace(picture.colorSpace());
+            return sheet == picture;
+        };
         // Compared only at the size the text would draw: a text may claim
         // 64 frames on a picture that has room for one.
         const bool untouched = layout->Arrangement == Layout::Sheet
-                                   ? RenderSpriteSheet(drawn, layout->Scale) == picture
-                                   : FrameSheetColumns(drawn) == layout->Columns && RenderFrameSheet(drawn, layout->Scale) == picture;
+                                   ? samePixels(RenderSpriteSheet(drawn, layout->Scale))
+                                   : FrameSheetColumns(drawn) == layout->Columns && samePixels(RenderFrameSheet(drawn, layout->Scale));
         if (untouched) {
             outcome.Record = *saved; // untouched since png wrote it
             return outcome;

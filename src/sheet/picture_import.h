@@ -32,8 +32,9 @@ inline constexpr qint64 kMaxPicturePixels =
 // frames after the first come from the side file text where there is one,
 // and a frames sheet's frames from its pixels: each sprite's up to its last
 // cell that is not all screen colour, or as many as the text gives. A sheet
-// whose pixels are exactly those its texts draw gives back that project, and
-// its side file, as they were saved.
+// whose pixels are exactly those its texts draw, whatever colour space the
+// picture is tagged with, gives back that project, and its side file, as
+// they were saved.
 storage::ReadOutcome ImportPicture(const QImage& picture);
 
 // The same for a picture file, read as ImportPictureBytes reads its bytes.
