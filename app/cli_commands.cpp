@@ -77,7 +77,7 @@ QString DescribeScene(const SpriteProject& project)
         .arg(scene.CellLines)
         .arg(scene.SecondColourSet ? 1 : 0)
         .arg(shown)
-        .arg(QString::fromStdString(RegisterText(ChipStateOf(project))));
+        .arg(QString::fromStdString(RegisterText(ShownAt(project, {}).Chip)));
 }
 
 // Writes the cartridge image of the call's project, as the editor's Create
