@@ -8,7 +8,7 @@
 # (Xvfb, xdotool or import missing, and CI not set).
 import ctypes, os, re, shutil, subprocess, sys, tempfile, time
 
-WAIT, W, H = 30.0, 1280, 1024  # the longest wait for anything, in seconds; the screen
+WAIT, W, H = 300.0, 1280, 1024  # the longest wait for anything, in seconds; the screen
 BLACK, BLUE, GREEN, YELLOW = (0, 0, 0), (0, 0, 255), (0, 255, 0), (255, 255, 0)
 SHIP, ALIEN = [0x18, 0x3C, 0x7E, 0xFF, 0xFF, 0x7E, 0x3C, 0x18], [0x81, 0x42, 0x3C, 0x5A, 0x7E, 0x24, 0x42, 0x81]
 # The worked example, 298 bytes: the screen Blue, Ship Yellow, Alien Green, two sprites untouched
