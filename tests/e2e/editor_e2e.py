@@ -220,7 +220,8 @@ try:
     # A File menu opened now would take the click on Close and not pass it on: the blocks would stay covered.
     first.click(first.titles[0], ctl(4200, 7680, 1215, 255))
     first.expect("the blocks again", drawn)
-    first.menu("Exit")
+    # It kept its own project over the second's save: Exit asks, and Discard (after Save) lets it end
+    first.menu("Exit", "Tilewright", "key", "Tab", "space")
     wait_until("status 0 after File > Exit", lambda: first.proc.poll() == 0 or f"status {first.proc.poll()}")
 except Exception as error:
     shutil.copytree(WORK, FAILURES, dirs_exist_ok=True)  # the logs and files
