@@ -179,7 +179,7 @@ private Q_SLOTS:
         const QByteArray frames = ReadAll(Data("side/frames.eap.asm")), scene = ReadAll(Data("side/scene.eap.asm"));
         QTest::newRow("a bad time after the first frames") << QByteArray(frames).replace(";Time-30", ";Time-0") << 12;
         QTest::newRow("a cut db line in sprite 4's frames") << frames.left(frames.lastIndexOf(',')) << 22;
-        QTest::newRow("an item that is no byte in the scene's cells") << QByteArray(scene).replace("43h\r\n", "4Xh\r\n") << 39;
+        QTest::newRow("an item that is no byte in the scene's cells") << QByteArray(scene).replace("43h\r\n", "4Xh\r\n") << 41;
     }
     void sideFileAllOrNothing()
     {
