@@ -108,6 +108,17 @@ QString ProjectFileFor(const QString& path, FileKind kind)
     }
 }
 
+OpenedFile OpenFile(const QString& path, const sheet::PictureCode* pictures)
+{
+    // As the file dialog gives a path: the project file names the image
+    // beside it, whatever the current folder is by then.
+    const FileKind kind = KindOf(path);
+    const FileKindInfo& info = InfoOf(kind);
+    const QString own = info.OpensAsProjectFile ? ProjectFileFor(path, kind) : QString();
+    const QString file = storage::AbsolutePath(path);
+    return {file, kind, own.isEmpty() ? own : storage::AbsolutePath(own), info.Read(file, pictures)};
+}
+
 storage::MadeFrom MadeFromFile(const QString& source, FileKind kind, const QString& written)
 {
     // A project read from its files is made from both of them.

@@ -81,6 +81,18 @@ inline storage::ReadOutcome Read(const QString& path, FileKind kind, const sheet
     return InfoOf(kind).Read(path, pictures);
 }
 
+// A file opened: its absolute name, its kind, its project file when it
+// opens as the project's own (empty for an image or a picture), and what it
+// holds.
+struct OpenedFile {
+    QString File;
+    FileKind Kind;
+    QString ProjectFile;
+    storage::ReadOutcome Read;
+};
+// Opens `path` as the kind its name gives: what Open and a drop do.
+OpenedFile OpenFile(const QString& path, const sheet::PictureCode* pictures);
+
 // Writes `project` to `path` as a file of `kind`.
 inline storage::Outcome Write(const QString& path, FileKind kind, const SpriteProject& project, const WriteOptions& options = {})
 {

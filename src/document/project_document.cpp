@@ -8,6 +8,9 @@
 #include <optional>
 #include <utility>
 
+#include "document/file_kinds.h"
+#include "model/project_record.h"
+#include "sheet/sprite_sheet.h"
 #include "model/row_encoding.h"
 #include "project/latin1.h"
 
@@ -300,6 +303,34 @@ void ProjectDocument::NewProject()
     next.NewProject();
     Replace(std::move(next), EmptyProject(), {});
 }
+
+Outcome ProjectDocument::Open(const QString& path)
+{
+    EndRun();
+    const OpenedFile opened = OpenFile(path, &sheet::LinkedPictureCode());
+    if (!opened.Read.Ok)
+        return FileError(opened.Read, opened.File);
+    SpriteProject next = project_;
+    ApplyProjectRecord(next, opened.Read.Record, opened.ProjectFile.toStdString());
+    if (opened.ProjectFile.isEmpty()) {
+        // An image's or a picture's sprites are a new project, saved nowhere
+        // yet; Save offers the project file beside what they were read from.
+        next.ImportedFileName = opened.File.toStdString();
+        Replace(std::move(next), EmptyProject(), {});
+        return {};
+    }
+    next.ImportedFileName.clear();
+    SpriteProject inFile = next;
+    Replace(std::move(next), std::move(inFile), {opened.Read.FileBytes, opened.Read.SideBytes, !opened.Read.SideProblem.Ok});
+    // The project file opens without what its side file could not give, or
+    // with what it gives but was not saved with it.
+    Outcome result;
+    result.Warning = opened.Read.SideProblem;
+    result.SideWarning = opened.Read.SideWarning;
+    return result;
+}
+
+Outcome ProjectDocument::Reload() { return Open(FileName()); }
 
 void ProjectDocument::SetSpriteLines(int k, int lines)
 {

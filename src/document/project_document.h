@@ -41,6 +41,9 @@ struct Outcome {
     bool Ok() const { return Result == Kind::Done; }
 };
 
+// A file action that failed, for the window to show.
+Outcome FileError(const storage::Outcome& failure, const QString& file);
+
 // The parts of the project an action may have changed. A view brings those
 // parts up to date and repaints within them only what differs.
 enum class Part : unsigned {

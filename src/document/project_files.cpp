@@ -12,46 +12,11 @@
 #include "storage/project_pair.h"
 
 namespace tw::document {
-namespace {
-
 // As the file dialog gives a path: the project file names the image beside
 // it, whatever the current folder is by then.
 using storage::AbsolutePath;
 
 Outcome FileError(const storage::Outcome& failure, const QString& file) { return {Outcome::Kind::FileError, failure, file}; }
-
-} // namespace
-
-Outcome ProjectDocument::Open(const QString& path)
-{
-    EndRun();
-    const QString file = AbsolutePath(path);
-    const FileKind kind = KindOf(file);
-    const storage::ReadOutcome read = Read(file, kind, &sheet::LinkedPictureCode());
-    if (!read.Ok)
-        return FileError(read, file);
-    SpriteProject next = project_;
-    if (!InfoOf(kind).OpensAsProjectFile) {
-        // An image's or a picture's sprites are a new project, saved nowhere
-        // yet; Save offers the project file beside what they were read from.
-        ApplyProjectRecord(next, read.Record, {});
-        next.ImportedFileName = file.toStdString();
-        Replace(std::move(next), EmptyProject(), {});
-        return {};
-    }
-    ApplyProjectRecord(next, read.Record, ProjectFileFor(file, kind).toStdString());
-    next.ImportedFileName.clear();
-    SpriteProject inFile = next;
-    Replace(std::move(next), std::move(inFile), {read.FileBytes, read.SideBytes, !read.SideProblem.Ok});
-    // The project file opens without what its side file could not give, or
-    // with what it gives but was not saved with it.
-    Outcome opened;
-    opened.Warning = read.SideProblem;
-    opened.SideWarning = read.SideWarning;
-    return opened;
-}
-
-Outcome ProjectDocument::Reload() { return Open(FileName()); }
 
 QString ProjectDocument::OfferedFileName() const
 {
