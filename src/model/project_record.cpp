@@ -32,6 +32,7 @@ void ApplyProjectRecord(SpriteProject& project, const ProjectRecord& record, con
         project.EditedFrame[k] = 0;
     }
     project.Console = record.Console;
+    project.Scene = record.Scene;
     ParseProjectSprites(project);
     project.SelectColor(project.ScreenBGndColor);
     project.ProjectFileName = fileName;

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,7 @@ struct ProjectRecord {
     std::uint8_t ScreenBGndColor = 0;
     std::array<SpriteRecord, kSprites> Sprites;
     ConsoleSettings Console; // from a side file or a cartridge image; else the defaults
+    std::optional<ConsoleScene> Scene;
 };
 
 // Redraws sprite k's blocks from its row texts, as a load does, in every
