@@ -246,9 +246,9 @@ int Lint(const Call& call)
         for (const tw::LintWarning& warning : warnings)
             Out() << file << ":" << warning.Line << ": warning: " << QString::fromStdString(warning.Text) << "\n";
     };
-    const std::vector<tw::LintWarning> warnings = tw::LintProject(view(read.FileBytes), read.Record);
-    const std::vector<tw::LintWarning> side =
-        read.SideBytes ? tw::LintSideFile(view(*read.SideBytes), read.Record) : std::vector<tw::LintWarning>();
+    const tw::SideFileRead sideFile = read.SideBytes ? tw::ReadSideFile(view(*read.SideBytes)) : tw::SideFileRead{};
+    const std::vector<tw::LintWarning> warnings = tw::LintProject(view(read.FileBytes), read.Record, sideFile.File ? &*sideFile.File : nullptr);
+    const std::vector<tw::LintWarning> side = sideFile.File ? tw::LintSideFile(view(*read.SideBytes), *sideFile.File) : std::vector<tw::LintWarning>();
     print(path, warnings);
     print(tw::document::Beside(path, FileKind::SideFile), side);
     Out().flush();

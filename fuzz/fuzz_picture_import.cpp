@@ -133,8 +133,10 @@ std::string CheckPictureImport(const QByteArray& bytes)
     // project that needs none has nothing of it.
     ProjectRecord side = again;
     if (NeedsSideFile(project)) {
-        if (const std::optional<LoadError> error = ReadSideFile(SideFileBytes(project), side))
-            return "the saved side file does not load: line " + std::to_string(error->Line) + ": " + error->Reason;
+        const SideFileRead read = ReadSideFile(SideFileBytes(project));
+        if (!read.File)
+            return "the saved side file does not load: line " + std::to_string(read.Error.Line) + ": " + read.Error.Reason;
+        ApplySideFile(side, *read.File);
     }
     if (side.Console != record.Console)
         return "the TV or the heights changed through save and load";

@@ -14,6 +14,7 @@
 #include "lint/eap_lint.h"
 #include "model/row_encoding.h"
 #include "project/eap_writer.h"
+#include "project/side_file.h"
 #include "script.h"
 #include "sheet/animated_gif.h"
 #include "storage/storage.h"
@@ -182,8 +183,8 @@ private Q_SLOTS:
     }
 
     // Projects made by random editing save, load and save again to the same
-    // bytes, build images that read back into the same image, and whatever
-    // row bytes they hold, lint finds nothing to say.
+    // bytes, side file and scene too, build images that read back into the
+    // same image, and whatever row bytes they hold, lint finds nothing to say.
     void generatedProjectsRoundTrip()
     {
         // Texts that save alike: "?" for a letter outside ISO-8859-1, "0Ah" for A and 0A.
@@ -210,13 +211,32 @@ private Q_SLOTS:
                 }
                 QCOMPARE(SameProjectFile(before, p), ProjectFileBytes(before) == ProjectFileBytes(p));
             }
-            const std::string first = ProjectFileBytes(p);
+            if (round % 3 == 0) {
+                ConsoleScene& scene = p.Scene.emplace();
+                for (std::uint8_t& cell : scene.Cells)
+                    cell = std::uint8_t(random());
+                for (std::uint8_t& row : scene.UserCharacters)
+                    row = std::uint8_t(random());
+                for (std::uint8_t& position : scene.Positions)
+                    position = std::uint8_t(random());
+                scene.SecondColourSet = random() % 2;
+                scene.CellLines = random() % 2 ? kShortLines : kTallLines;
+            }
+            const std::string first = ProjectFileBytes(p), side = SideFileBytes(p);
             const ReadResult read = ReadProjectFile(first);
             QVERIFY2(read.Record, read.Error.Reason.c_str());
+            ProjectRecord record = *read.Record;
+            const SideFileRead sideRead = ReadSideFile(side);
+            QVERIFY2(sideRead.File, sideRead.Error.Reason.c_str());
+            ApplySideFile(record, *sideRead.File);
             SpriteProject q;
-            ApplyProjectRecord(q, *read.Record, "");
+            ApplyProjectRecord(q, record, "");
             QCOMPARE(ProjectFileBytes(q), first);
+            QCOMPARE(SideFileBytes(q), side);
+            QVERIFY(q.Scene == p.Scene && SameSideFile(p, q));
             // Its image reads back into a project whose image is the same.
+            if (p.Scene)
+                continue; // the images of scenes have a test of their own
             const CartridgeImage image = BuildCartridgeImage(p);
             QCOMPARE(image.size() == kImageBytes, !Animates(p));
             const ImageReadResult back = ReadCartridgeImage(Bytes(image));

@@ -94,12 +94,11 @@ void ReadSide(const QString& projectFile, storage::ReadOutcome& read)
         read.SideProblem = {false, file.Ok ? QStringLiteral("the file is larger than %1 bytes").arg(storage::kMaxProjectFileBytes) : file.Reason, 0, path};
         return;
     }
-    const std::optional<LoadError> error =
-        ReadSideFile(std::string_view(file.Bytes.constData(), std::size_t(file.Bytes.size())), read.Record);
-    if (error) {
-        read.Record.Console = {}; // all of it or nothing, as for a project file
-        read.SideProblem = {false, QString::fromStdString(error->Reason), error->Line, path};
-    }
+    const SideFileRead side = ReadSideFile(std::string_view(file.Bytes.constData(), std::size_t(file.Bytes.size())));
+    if (side.File)
+        ApplySideFile(read.Record, *side.File);
+    else
+        read.SideProblem = {false, QString::fromStdString(side.Error.Reason), side.Error.Line, path};
 }
 
 } // namespace

@@ -61,27 +61,18 @@ std::string_view ReservedMeaning(WordClass vacs, WordClass asl)
     return "a symbol asl predefines";
 }
 
-// The side file's frames in the order it holds them: its first frame line
-// is the label, then come the time and the db line.
-struct SideFrame {
-    int Line;
-    std::string Label;
-    const FrameRecord& Frame;
-};
-constexpr int kFirstFrameLine = 5, kLinesAFrame = 3;
-
-std::vector<SideFrame> SideFrames(const ProjectRecord& record)
+// What the side file calls a label of it: a frame's, or one of the scene's.
+std::string SideLabelKind(const std::string& name)
 {
-    std::vector<SideFrame> frames;
-    for (int k = 0; k < kSprites; ++k)
-        for (std::size_t f = 0; f < record.Sprites[k].Later.size(); ++f)
-            frames.push_back({kFirstFrameLine + kLinesAFrame * int(frames.size()), FrameLabel(k, int(f) + 1), record.Sprites[k].Later[f]});
-    return frames;
+    return name == kPositionsLabel || name == kUserCharactersLabel || name == kCellsLabel ? "scene label" : "frame label";
 }
 
 class Linter {
 public:
-    Linter(std::string_view bytes, int lines, const ProjectRecord& record) : lines_(SplitLines(bytes, lines)), record_(record) {}
+    Linter(std::string_view bytes, int lines, const ProjectRecord* record, const SideFile* side)
+        : lines_(SplitLines(bytes, lines)), record_(record), side_(side)
+    {
+    }
 
     std::vector<LintWarning> Run()
     {
@@ -89,7 +80,7 @@ public:
         for (int k = 0; k < kSprites; ++k) {
             CheckLabelLine(k);
             CheckCommentLine(ColorLineNumber(k), "color");
-            CheckDataLine(DataLineNumber(k), record_.Sprites[k].HexRows);
+            CheckDataLine(DataLineNumber(k), record_->Sprites[k].HexRows);
         }
         return Finish();
     }
@@ -99,8 +90,8 @@ public:
     // reader is lenient about is the db lines and the line ends.
     std::vector<LintWarning> RunSide()
     {
-        for (const SideFrame& frame : SideFrames(record_))
-            CheckDataLine(frame.Line + 2, frame.Frame.HexRows);
+        for (const SideFile::DataLine& data : side_->DataLines)
+            CheckDataLine(data.Line, data.Rows);
         return Finish();
     }
 
@@ -194,17 +185,18 @@ private:
                 break;
             }
         labels_.push_back(label);
-        CheckFrameLabels(label, written);
+        if (side_)
+            CheckSideLabels(label, written);
     }
 
     // An assembler source that includes the project file and its side file
-    // gets both files' labels, so a name that is a frame's label is defined
-    // twice there, now or once the editor has saved it.
-    void CheckFrameLabels(const Label& label, std::string_view written)
+    // gets both files' labels, so a name that is one of the side file's
+    // labels is defined twice there, now or once the editor has saved it.
+    void CheckSideLabels(const Label& label, std::string_view written)
     {
-        for (const SideFrame& frame : SideFrames(record_)) {
-            const std::string folded = FoldCase(frame.Label);
-            const std::string where = "the side file's frame label '" + frame.Label + "' of line " + std::to_string(frame.Line);
+        for (const SideFile::Label& side : side_->Labels) {
+            const std::string folded = FoldCase(side.Name);
+            const std::string where = "the side file's " + SideLabelKind(side.Name) + " '" + side.Name + "' of line " + std::to_string(side.Line);
             if (label.Folded == folded) {
                 Warn(label.Line, "sprite name " + ShownText(label.Name) + " is also " + where +
                                      " (assemblers ignore case): an assembler that includes both files rejects the second as defined twice");
@@ -297,25 +289,22 @@ private:
     }
 
     std::vector<TextLine> lines_;
-    const ProjectRecord& record_;
+    const ProjectRecord* record_; // the project file's, when it is judged
+    const SideFile* side_;
     std::vector<Label> labels_;
     std::vector<LintWarning> warnings_;
 };
 
 } // namespace
 
-std::vector<LintWarning> LintProject(std::string_view bytes, const ProjectRecord& record)
+std::vector<LintWarning> LintProject(std::string_view bytes, const ProjectRecord& record, const SideFile* side)
 {
-    return Linter(bytes, kProjectFileLines, record).Run();
+    return Linter(bytes, kProjectFileLines, &record, side).Run();
 }
 
-std::vector<LintWarning> LintSideFile(std::string_view bytes, const ProjectRecord& record)
+std::vector<LintWarning> LintSideFile(std::string_view bytes, const SideFile& side)
 {
-    // The lines the reader read: a side file of earlier versions stops after
-    // its size line.
-    const std::vector<SideFrame> frames = SideFrames(record);
-    const int lines = frames.empty() ? std::min(CountLines(bytes), kFirstFrameLine - 1) : frames.back().Line + kLinesAFrame - 1;
-    return Linter(bytes, lines, record).RunSide();
+    return Linter(bytes, side.Lines, nullptr, &side).RunSide();
 }
 
 LintReport LintProjectFile(std::string_view bytes, std::optional<std::string_view> side)
@@ -326,17 +315,19 @@ LintReport LintProjectFile(std::string_view bytes, std::optional<std::string_vie
         report.Error = read.Error;
         return report;
     }
-    ProjectRecord record = *read.Record;
+    std::optional<SideFile> sideFile;
     if (side) {
-        if (std::optional<LoadError> error = ReadSideFile(*side, record)) {
-            report.Error = std::move(*error);
+        SideFileRead sideRead = ReadSideFile(*side);
+        if (!sideRead.File) {
+            report.Error = std::move(sideRead.Error);
             report.ErrorInSideFile = true;
             return report;
         }
-        report.SideWarnings = LintSideFile(*side, record);
+        sideFile = std::move(sideRead.File);
+        report.SideWarnings = LintSideFile(*side, *sideFile);
     }
     report.Loaded = true;
-    report.Warnings = LintProject(bytes, record);
+    report.Warnings = LintProject(bytes, *read.Record, sideFile ? &*sideFile : nullptr);
     return report;
 }
 

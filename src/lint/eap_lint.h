@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "project/eap_reader.h"
+#include "project/side_file.h"
 
 namespace tw {
 
@@ -27,13 +28,14 @@ struct LintReport {
 };
 
 // Judges a project file's bytes (ISO-8859-1) as assembler source, given what
-// ReadProjectFile made of them, and ReadSideFile where there is a side file:
-// a sprite name that is also one of its frame labels is warned about too.
-std::vector<LintWarning> LintProject(std::string_view bytes, const ProjectRecord& record);
+// ReadProjectFile made of them, and what ReadSideFile made of its side file
+// where it has one: a sprite name that is also one of its labels is warned
+// about too.
+std::vector<LintWarning> LintProject(std::string_view bytes, const ProjectRecord& record, const SideFile* side = nullptr);
 
-// Judges a side file's bytes as assembler source, given the record that the
-// project file and then ReadSideFile filled from them.
-std::vector<LintWarning> LintSideFile(std::string_view bytes, const ProjectRecord& record);
+// Judges a side file's bytes as assembler source, given what ReadSideFile
+// made of them: the lines it read, and the db lines where it read them.
+std::vector<LintWarning> LintSideFile(std::string_view bytes, const SideFile& side);
 
 // Judges a project file's bytes (ISO-8859-1), and its side file's where it
 // has one, as assembler source. The files are first read exactly as Load

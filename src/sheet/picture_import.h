@@ -20,9 +20,6 @@ inline constexpr qint64 kMaxPictureFileBytes = qint64(27) << 20;
 // could have four times as many.
 inline constexpr qint64 kMaxPicturePixels =
     qint64(kSheetBlocksWide) * kSheetBlocksHigh * (kMaxPictureSide / kSheetBlocksWide) * (kMaxPictureSide / kSheetBlocksWide);
-// What a PNG's text, colour profile and other kept chunks may hold in all,
-// inflated. The project text of a sheet is a few hundred bytes.
-inline constexpr qint64 kMaxPngMetadataBytes = qint64(1) << 20;
 
 // Reads the four sprites from a picture: a sheet that WriteSpriteSheet or
 // WriteFrameSheet wrote, at any scale, or the four sprites side by side (32 x
@@ -35,8 +32,9 @@ inline constexpr qint64 kMaxPngMetadataBytes = qint64(1) << 20;
 // frames after the first come from the side file text where there is one,
 // and a frames sheet's frames from its pixels: each sprite's up to its last
 // cell that is not all screen colour, or as many as the text gives. A sheet
-// whose pixels are exactly those its texts draw gives back that project, and
-// its side file, as they were saved.
+// whose pixels are exactly those its texts draw, whatever colour space the
+// picture is tagged with, gives back that project, and its side file, as
+// they were saved.
 storage::ReadOutcome ImportPicture(const QImage& picture);
 
 // The same for a picture file, read as ImportPictureBytes reads its bytes.
@@ -49,7 +47,7 @@ storage::ReadOutcome ImportPictureFile(const QString& path);
 // has (libpng would set aside what a chunk claims), the picture's size from
 // its header against the layouts ImportPicture takes and kMaxPictureSide, and
 // a PNG's image data against the size its header needs (inflated as far as
-// one byte past it) and its metadata against kMaxPngMetadataBytes. Every
+// one byte past it) and its metadata against kMaxPngMetadataBytes (picture_gates.h). Every
 // refusal gives its reason alone: Qt and libpng say nothing while the picture
 // is decoded.
 storage::ReadOutcome ImportPictureBytes(const QByteArray& bytes);
