@@ -6,7 +6,10 @@
 // and before them copies the scene's 208 cells to 0x1800 and its four
 // user-defined characters to 0x19A0; the screen byte it writes carries the
 // colour set (bit 3) and the cell height (bit 7) as well as the colour, and
-// the positions are the scene's.
+// the positions are the scene's. Measured in MAME 0.251: the copies reach
+// into MAME's frame 1, so the sprites first show in frame 2, a whole one,
+// and MAME's frame 2 + T is console frame T; a cell of a sprite's code shows
+// the shape the sprite showed a console frame before.
 //
 // The image is the program, then the 208 cells (row by row from the top
 // left), the 32 rows of the characters, the 32 bytes copied to RAM 0x18D0
@@ -32,14 +35,14 @@ inline constexpr std::array kSceneProgram{
     Instruction{2, {0x77, 0x02}, "", "PPSL 0x02", "compare is logical (as the other programs)"},
     Instruction{2, {0x76, 0x40}, "", "PPSU 0x40", "set Flag (as the other programs)"},
     Instruction{2, {0x75, 0x09}, "", "CPSL 0x09", "clear WC and C (as the animating program)"},
-    Instruction{2, {0x04, 0x80}, "", "LODI,r0 0x80", "the blank character"},
-    Instruction{3, {0xCC, 0x18, 0xFF}, "", "STRA,r0 0x18FF", "where the other programs' fill starts"},
-    Instruction{3, {0xCC, 0x1A, 0xD0}, "", "STRA,r0 0x1AD0", "and where it ends"},
+    Instruction{2, {0x04, 0x80}, "", "LODI,r0 0x80", "the blank character, for what the other programs fill beyond the cells"},
+    Instruction{3, {0xCC, 0x18, 0xFF}, "", "STRA,r0 0x18FF", ""},
+    Instruction{3, {0xCC, 0x1A, 0xD0}, "", "STRA,r0 0x1AD0", ""},
     Instruction{2, {0x05, 0xFF}, "", "LODI,r1 0xFF", ""},
     Instruction{2, {0x04, 0x80}, "fill", "LODI,r0 0x80", ""},
-    Instruction{3, {0xCD, 0x3A, 0x00}, "", "STRA,r0 0x1A00,r1+", "r1 += 1; the blank at 0x1A00 + r1"},
-    Instruction{3, {0x0D, 0x61, 0x37}, "", "LODA,r0 CELLS,r1", "the scene's cell r1"},
-    Instruction{3, {0xCD, 0x78, 0x00}, "", "STRA,r0 0x1800,r1", "at 0x1800 + r1"},
+    Instruction{3, {0xCD, 0x3A, 0x00}, "", "STRA,r0 0x1A00,r1+", "r1 += 1; 0x1A00 + r1"},
+    Instruction{3, {0x0D, 0x61, 0x37}, "", "LODA,r0 CELLS,r1", "r0 = CELLS + r1, the scene's cell"},
+    Instruction{3, {0xCD, 0x78, 0x00}, "", "STRA,r0 0x1800,r1", "to 0x1800 + r1"},
     Instruction{2, {0xE5, 0xCF}, "", "COMI,r1 0xCF", ""},
     Instruction{2, {0x18, 0x02}, "", "BCTR,0 filled", "done after 0x18CF and 0x1ACF"},
     Instruction{2, {0x1B, 0x6F}, "", "BCTR,3 fill", ""},
@@ -51,7 +54,7 @@ inline constexpr std::array kSceneProgram{
     Instruction{3, {0x0D, 0x62, 0x07}, "", "LODA,r0 CHARS,r1", "r0 = CHARS + r1"},
     Instruction{3, {0xCD, 0x79, 0xA0}, "", "STRA,r0 0x19A0,r1", "to the user-defined characters at 0x19A0 + r1"},
     Instruction{2, {0xE5, 0x1F}, "", "COMI,r1 0x1F", ""},
-    Instruction{2, {0x18, 0x02}, "", "BCTR,0 ramdone", "32 bytes each copied"},
+    Instruction{2, {0x18, 0x02}, "", "BCTR,0 ramdone", "32 bytes of each copied"},
     Instruction{2, {0x1B, 0x6E}, "", "BCTR,3 ram", ""},
     Instruction{2, {0x07, 0x00}, "ramdone", "LODI,r3 0x00", "r3 = 8 x sprite (0 to 3)"},
     Instruction{3, {0x3F, 0x00, 0xAB}, "shape0", "BSTA,3 TICK", "every count starts at 1: copies frame 0 into the shape"},
