@@ -9,7 +9,7 @@ namespace tw {
 namespace {
 
 // Marks the set bits of `bits` (bit 7 at x) on the screen as `what`.
-void Mark(std::vector<CollisionPixel>& pixels, int x, int line, std::uint8_t bits, std::uint8_t what)
+void Mark(std::vector<CollisionPixel>& pixels, int x, int line, std::uint8_t bits, std::uint16_t what)
 {
     for (int c = 0; c < kRowWidth; ++c)
         if ((bits & ColumnBit(c)) && x + c >= 0 && x + c < kScreenWidth && line >= 0 && line < kScreenLines)
@@ -33,7 +33,7 @@ void SpritesAgainstField(const ConsoleShows& shows, Collisions& found)
             if (both == 0)
                 continue;
             found.Characters &= std::uint8_t(~(1u << k));
-            Mark(found.Pixels, place.Left, line, both, std::uint8_t(1u << k));
+            Mark(found.Pixels, place.Left, line, both, std::uint16_t(1u << k));
         }
     }
 }
@@ -53,7 +53,7 @@ void PairAgainstPair(const ChipState& chip, int p, Collisions& found)
         if (both == 0)
             continue;
         found.Pairs &= std::uint8_t(~(1u << p));
-        Mark(found.Pixels, first.Left, first.Top + r, both, std::uint8_t(0x10u << p));
+        Mark(found.Pixels, first.Left, first.Top + r, both, std::uint16_t(0x10u << p));
     }
 }
 

@@ -26,7 +26,7 @@ inline constexpr std::array<std::array<int, 2>, kSpritePairs> kPairSprites{{{0, 
 // be at that height).
 struct CollisionPixel {
     int X = 0, Line = 0;
-    std::uint8_t What = 0;
+    std::uint16_t What = 0;
     friend bool operator==(const CollisionPixel&, const CollisionPixel&) = default;
 };
 
