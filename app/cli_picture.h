@@ -16,4 +16,9 @@ inline constexpr char kPictureModuleName[] = "tilewright-cli-picture.so";
 inline constexpr char kPictureModuleEntry[] = "tilewright_cli_picture_module";
 using PictureModuleEntry = const sheet::PictureCode* (*)();
 
+// The commands' picture code, from its module: beside the program (a build
+// folder), else where it is installed. Null, after saying why, if it cannot
+// be loaded. (tilewright-cli's own; the module does not have it.)
+const sheet::PictureCode* OpenPictureModule();
+
 } // namespace tw::cli

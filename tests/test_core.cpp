@@ -15,6 +15,7 @@
 #include "lint/eap_lint.h"
 #include "model/row_encoding.h"
 #include "project/eap_writer.h"
+#include "lint_cases.h"
 #include "project/side_file.h"
 #include "script.h"
 #include "sheet/animated_gif.h"
@@ -107,8 +108,6 @@ public:
         return s;
     }
 };
-
-QByteArray WorkedExample() { return ReadAll(Source("fuzz/corpus/ok-worked-example.eap")); }
 
 std::string_view Bytes(const CartridgeImage& image) { return {reinterpret_cast<const char*>(image.data()), image.size()}; }
 
@@ -410,42 +409,21 @@ private Q_SLOTS:
         QCOMPARE(sprite.FrameAt(t), frame);
     }
 
-    // Line in, warnings out: the worked example with lines replaced ("N TEXT"),
-    // or another file ("@ FILE"), cut ("cut N") or added to ("+ TEXT"); the
-    // same after "side " make and change its side file.
+    // Line in, warnings out (tests/lint_cases.h).
     void lint_data() { CaseRows("lint.txt"); }
     void lint()
     {
         QFETCH(Case, c);
-        QByteArray project = WorkedExample(), expected;
-        std::optional<QByteArray> side;
-        for (const QByteArray& row : c.Lines) {
-            const bool toSide = row.startsWith("side ");
-            const QByteArray line = toSide ? row.mid(5) : row;
-            QByteArray& file = toSide ? (side ? *side : side.emplace()) : project;
-            const QByteArray op = line.left(line.indexOf(' ')), text = Unescape(line.mid(op.size() + 1));
-            if (op == "->") {
-                expected += line.mid(3) + '\n';
-            } else if (op == "@") {
-                file = ReadAll(Source(QString::fromUtf8(text)));
-            } else if (op == "cut") {
-                file.chop(text.toInt());
-            } else if (op == "+") {
-                file += text;
-            } else {
-                QList<QByteArray> lines = file.split('\n');
-                QVERIFY2(op.toInt() >= 1 && op.toInt() <= (toSide ? lines.size() : 13), qPrintable("unknown step " + row));
-                lines[op.toInt() - 1] = text.endsWith('\n') ? text.chopped(1) : text + '\r'; // "\n": LF alone
-                file = lines.join('\n');
-            }
-        }
+        const LintCase files = MakeLintCase(c);
+        QVERIFY2(files.Wrong.isEmpty(), files.Wrong.constData());
+        const std::optional<QByteArray>& side = files.Side;
         const auto view = [](const QByteArray& bytes) { return std::string_view(bytes.constData(), std::size_t(bytes.size())); };
-        const LintReport report = LintProjectFile(view(project), side ? std::optional(view(*side)) : std::nullopt);
+        const LintReport report = LintProjectFile(view(files.Project), side ? std::optional(view(*side)) : std::nullopt);
         QByteArray actual = report.Loaded ? "" : "not loaded: " + QByteArray(report.ErrorInSideFile ? "side " : "") + QByteArray::number(report.Error.Line) + '\n';
         for (const auto& [lead, warnings] : {std::pair{"", &report.Warnings}, {"side ", &report.SideWarnings}})
             for (const LintWarning& warning : *warnings)
                 actual += lead + QByteArray::number(warning.Line) + ": " + QByteArray::fromStdString(warning.Text) + '\n';
-        QCOMPARE(QString::fromUtf8(actual), QString::fromUtf8(expected));
+        QCOMPARE(QString::fromUtf8(actual), QString::fromUtf8(files.Expected));
     }
 
     // A picture ends at its exact end time rounded, whatever the rounding of

@@ -1,48 +1,81 @@
 #include "document/file_kinds.h"
 
-#include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <array>
-#include <filesystem>
 
 #include "project/side_file.h"
 #include "storage/cartridge_file.h"
+#include "storage/file_names.h"
+#include "storage/project_pair.h"
 
 namespace tw::document {
 namespace {
 
+storage::Outcome Refused(const QString& reason) { return {false, reason, 0}; }
+
+storage::MadeFrom From(FileKind written, const WriteOptions& options)
+{
+    return MadeFromFile(options.Source, options.SourceKind, InfoOf(written).WrittenNoun);
+}
+
+storage::ReadOutcome ReadProject(const QString& path, const sheet::PictureCode*) { return storage::ReadProjectPair(path); }
+
+storage::ReadOutcome ReadSideFile(const QString& path, const sheet::PictureCode*) { return storage::ReadProjectPair(ProjectFileFor(path, FileKind::SideFile)); }
+
+storage::ReadOutcome ReadImage(const QString& path, const sheet::PictureCode*) { return storage::ReadCartridgeFile(path); }
+
+storage::ReadOutcome ReadPicture(const QString& path, const sheet::PictureCode* pictures)
+{
+    if (pictures)
+        return pictures->Read(path);
+    storage::ReadOutcome refused;
+    static_cast<storage::Outcome&>(refused) = Refused(QStringLiteral("pictures cannot be read here"));
+    return refused;
+}
+
+storage::Outcome WriteProject(const QString& path, const SpriteProject& project, const WriteOptions& options)
+{
+    return storage::SaveProjectPair(path, project, From(FileKind::Project, options));
+}
+
+storage::Outcome WriteSideFile(const QString& path, const SpriteProject& project, const WriteOptions& options)
+{
+    return WriteProject(ProjectFileFor(path, FileKind::SideFile), project, options);
+}
+
+storage::Outcome WriteImage(const QString& path, const SpriteProject& project, const WriteOptions& options)
+{
+    return storage::WriteCartridgeImage(path, project, From(FileKind::CartridgeImage, options));
+}
+
+storage::Outcome WritePicture(const QString& path, const SpriteProject& project, const WriteOptions& options)
+{
+    return options.Pictures ? options.Pictures->WriteSheet(path, project, options.Sheet, From(FileKind::Picture, options))
+                            : Refused(QStringLiteral("pictures cannot be written here"));
+}
+
+// Indexed by FileKind.
 const std::array<FileKindInfo, 4> kKinds{{
     {FileKind::Project, QStringLiteral("project"), QStringLiteral("project"), {QStringLiteral("eap")},
-     QStringLiteral("Emerson Arcadia Project (*.eap)")},
+     QStringLiteral("Emerson Arcadia Project (*.eap)"), true, &ReadProject, &WriteProject},
     {FileKind::CartridgeImage, QStringLiteral("image"), QStringLiteral("image"), {QStringLiteral("bin")},
-     QStringLiteral("Test cartridge image (*.bin)")},
+     QStringLiteral("Test cartridge image (*.bin)"), false, &ReadImage, &WriteImage},
     // Named as the picture formats are that a paint program might leave; import
     // itself judges a picture by its bytes.
     {FileKind::Picture, QStringLiteral("picture"), QStringLiteral("sheet"),
      {QStringLiteral("png"), QStringLiteral("bmp"), QStringLiteral("gif"), QStringLiteral("pbm"), QStringLiteral("pgm"),
       QStringLiteral("ppm"), QStringLiteral("jpg"), QStringLiteral("jpeg"), QStringLiteral("ico"), QStringLiteral("cur"),
       QStringLiteral("xbm"), QStringLiteral("xpm")},
-     QString()},
-    {FileKind::SideFile, QStringLiteral("side file"), QStringLiteral("side file"), {QStringLiteral("eap.asm")}, QString()},
+     QString(), false, &ReadPicture, &WritePicture},
+    {FileKind::SideFile, QStringLiteral("side file"), QStringLiteral("side file"), {QString::fromLatin1(kSideFileSuffix.substr(1))}, QString(),
+     true, &ReadSideFile, &WriteSideFile},
 }};
-
-storage::ReadOutcome Refused(const QString& reason)
-{
-    storage::ReadOutcome outcome;
-    static_cast<storage::Outcome&>(outcome) = {false, reason, 0};
-    return outcome;
-}
 
 } // namespace
 
-const FileKindInfo& InfoOf(FileKind kind)
-{
-    for (const FileKindInfo& info : kKinds)
-        if (info.Kind == kind)
-            return info;
-    return kKinds[0];
-}
+const FileKindInfo& InfoOf(FileKind kind) { return kKinds.at(std::size_t(kind)); }
 
 std::optional<FileKind> NamedKind(const QString& path)
 {
@@ -58,96 +91,30 @@ std::optional<FileKind> NamedKind(const QString& path)
     return kind;
 }
 
-FileKind KindOf(const QString& path) { return NamedKind(path).value_or(FileKind::Project); }
-
-QString Beside(const QString& path, FileKind kind)
+FileKind KindOf(const QString& path, std::initializer_list<FileKind> taken)
 {
-    // In the bytes that name the file, so that a name is never spelt anew.
-    std::filesystem::path name(QFile::encodeName(path).toStdString());
-    name.replace_extension('.' + InfoOf(kind).Suffixes.first().toStdString());
-    return QFile::decodeName(QByteArray::fromStdString(name.string()));
+    const std::optional<FileKind> named = NamedKind(path);
+    return named && std::find(taken.begin(), taken.end(), *named) != taken.end() ? *named : *taken.begin();
 }
 
-QString ProjectFileFor(const QString& path)
+QString Beside(const QString& path, FileKind kind) { return storage::NameBeside(path, '.' + InfoOf(kind).Suffixes.first().toStdString()); }
+
+QString ProjectFileFor(const QString& path, FileKind kind)
 {
-    switch (KindOf(path)) {
+    switch (kind) {
     case FileKind::Project: return path;
     case FileKind::SideFile: return path.chopped(QFileInfo(path).suffix().size() + 1); // ship.eap.asm: ship.eap
     default: return Beside(path, FileKind::Project);
     }
 }
 
-namespace {
-
-// Reads the side file of a project file into `read`, when there is one; one
-// that cannot be used does not stop the project file from opening.
-void ReadSide(const QString& projectFile, storage::ReadOutcome& read)
+storage::MadeFrom MadeFromFile(const QString& source, FileKind kind, const QString& written)
 {
-    const QString path = Beside(projectFile, FileKind::SideFile);
-    if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink())
-        return;
-    const storage::BytesOutcome file = storage::ReadRegularFile(path, storage::kMaxProjectFileBytes);
-    read.SideBytes = file.Bytes;
-    if (!file.Ok || file.Truncated) {
-        // No side file is near the limit: a longer one is not ours, and
-        // reading a part of it would drop frames without a word.
-        read.SideProblem = {false, file.Ok ? QStringLiteral("the file is larger than %1 bytes").arg(storage::kMaxProjectFileBytes) : file.Reason, 0, path};
-        return;
-    }
-    const SideFileRead side = ReadSideFile(std::string_view(file.Bytes.constData(), std::size_t(file.Bytes.size())));
-    if (side.File)
-        ApplySideFile(read.Record, *side.File);
-    else
-        read.SideProblem = {false, QString::fromStdString(side.Error.Reason), side.Error.Line, path};
-}
-
-} // namespace
-
-storage::ReadOutcome Read(const QString& path, FileKind kind, const sheet::PictureCode* pictures)
-{
-    switch (kind) {
-    case FileKind::Project: {
-        const storage::BytesOutcome file = storage::ReadRegularFile(path, storage::kMaxProjectFileBytes);
-        storage::ReadOutcome read = storage::ReadProject(file);
-        static_cast<storage::Outcome&>(read) = storage::ExplainUnreadableProject(path, read);
-        read.FileBytes = file.Bytes;
-        if (read.Ok)
-            ReadSide(path, read);
-        return read;
-    }
-    case FileKind::SideFile:
-        return Read(ProjectFileFor(path), FileKind::Project, pictures);
-    case FileKind::CartridgeImage:
-        return storage::ReadCartridgeFile(path);
-    case FileKind::Picture:
-        break;
-    }
-    return pictures ? pictures->Read(path) : Refused(QStringLiteral("pictures cannot be read here"));
-}
-
-storage::Outcome Write(const QString& path, FileKind kind, const SpriteProject& project, const Source& source,
-                       const sheet::PictureCode* pictures, int scale)
-{
-    const storage::MadeFrom from{source.Path, InfoOf(kind).WrittenNoun, InfoOf(source.Kind).ReadNoun};
-    switch (kind) {
-    case FileKind::Project: {
-        storage::Outcome saved = storage::SaveProject(path, project, from);
-        const QString side = Beside(path, FileKind::SideFile);
-        if (saved.Ok && (NeedsSideFile(project) || QFileInfo::exists(side) || QFileInfo(side).isSymLink())) {
-            saved = storage::WriteFileAtomically(side, QByteArray::fromStdString(SideFileBytes(project)));
-            saved.File = saved.Ok ? QString() : side;
-        }
-        return saved;
-    }
-    case FileKind::SideFile:
-        return Write(ProjectFileFor(path), FileKind::Project, project, source, pictures, scale);
-    case FileKind::CartridgeImage:
-        return storage::WriteCartridgeImage(path, project, from);
-    case FileKind::Picture:
-        break;
-    }
-    return pictures ? pictures->Write(path, project, scale, from)
-                    : storage::Outcome{false, QStringLiteral("pictures cannot be written here"), 0};
+    // A project read from its files is made from both of them.
+    if (source.isEmpty() || !InfoOf(kind).OpensAsProjectFile)
+        return {source, written, InfoOf(kind).ReadNoun, {}};
+    const QString project = ProjectFileFor(source, kind);
+    return {project, written, InfoOf(FileKind::Project).ReadNoun, storage::SideFileOf(project)};
 }
 
 QStringList LoadFilters()

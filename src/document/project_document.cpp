@@ -1,7 +1,5 @@
 #include "document/project_document.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QUndoStack>
 
@@ -10,13 +8,8 @@
 #include <optional>
 #include <utility>
 
-#include "document/file_kinds.h"
-#include "model/project_record.h"
 #include "model/row_encoding.h"
-#include "project/eap_writer.h"
 #include "project/latin1.h"
-#include "project/side_file.h"
-#include "sheet/sprite_sheet.h"
 
 namespace tw::document {
 namespace {
@@ -41,17 +34,13 @@ struct Slice {
     }
 };
 
-const SpriteProject& EmptyProject()
+} // namespace
+
+const SpriteProject& ProjectDocument::EmptyProject()
 {
     static const SpriteProject project;
     return project;
 }
-
-// As the file dialog gives a path: the project file names the image beside
-// it, whatever the current folder is by then.
-using storage::AbsolutePath;
-
-} // namespace
 
 struct ProjectDocument::Saved {
     SpriteProject Project;
@@ -182,17 +171,12 @@ void ProjectDocument::Replace(SpriteProject next, SpriteProject inFile, DiskStat
 
 void ProjectDocument::Announce(Parts parts)
 {
-    const bool modified = !SameProjectFile(project_, saved_) || !SameSideFile(project_, saved_);
+    const bool modified = WouldChangeFiles();
     if (modified != modified_) {
         modified_ = modified;
         parts |= Part::Modified;
     }
     Q_EMIT Changed(parts);
-}
-
-Outcome ProjectDocument::FileError(const storage::Outcome& failure, const QString& file) const
-{
-    return {Outcome::Kind::FileError, failure, file};
 }
 
 void ProjectDocument::SelectColor(int code)
@@ -311,36 +295,6 @@ void ProjectDocument::NewProject()
     Replace(std::move(next), EmptyProject(), {});
 }
 
-Outcome ProjectDocument::Open(const QString& path)
-{
-    EndRun();
-    const QString file = AbsolutePath(path);
-    const FileKind kind = KindOf(file);
-    const storage::ReadOutcome read = Read(file, kind, &sheet::LinkedPictureCode());
-    if (!read.Ok)
-        return FileError(read, file);
-    SpriteProject next = project_;
-    if (kind != FileKind::Project && kind != FileKind::SideFile) {
-        // An image's or a picture's sprites are a new project, saved nowhere
-        // yet; Save offers the project file beside what they were read from.
-        ApplyProjectRecord(next, read.Record, {});
-        next.ImportedFileName = file.toStdString();
-        Replace(std::move(next), EmptyProject(), {});
-        return {};
-    }
-    const QString projectFile = ProjectFileFor(file);
-    ApplyProjectRecord(next, read.Record, projectFile.toStdString());
-    next.ImportedFileName.clear();
-    SpriteProject inFile = next;
-    Replace(std::move(next), std::move(inFile), {read.FileBytes, read.SideBytes, !read.SideProblem.Ok});
-    // The project file opens without the settings its side file could not give.
-    Outcome opened;
-    opened.Warning = read.SideProblem;
-    return opened;
-}
-
-Outcome ProjectDocument::Reload() { return Open(FileName()); }
-
 void ProjectDocument::SetSpriteLines(int k, int lines)
 {
     EditProject([&](SpriteProject& p) { p.Console.SpriteLines.at(k) = std::uint8_t(lines == kShortLines ? kShortLines : kTallLines); });
@@ -378,104 +332,6 @@ void ProjectDocument::MoveFrame(int k, int by)
 void ProjectDocument::SetFrameTime(int k, int time)
 {
     EditSprite(k, [&](SpriteProject& p) { p.SetFrameTime(k, time); });
-}
-
-QString ProjectDocument::OfferedFileName() const
-{
-    if (!project_.ProjectFileName.empty())
-        return FileName();
-    return project_.ImportedFileName.empty() ? QString() : ProjectFileFor(QString::fromStdString(project_.ImportedFileName));
-}
-
-bool ProjectDocument::IsProjectFile(const QString& file) const
-{
-    if (project_.ProjectFileName.empty())
-        return false;
-    const QFileInfo own(FileName()), other(file);
-    return own.exists() && other.exists() ? own.canonicalFilePath() == other.canonicalFilePath()
-                                          : AbsolutePath(FileName()) == AbsolutePath(file);
-}
-
-QString ProjectDocument::SideFileName() const { return FileName().isEmpty() ? QString() : Beside(FileName(), FileKind::SideFile); }
-
-bool ProjectDocument::FileChanged() const
-{
-    // A file gone, or unreadable, holds nothing a save would lose.
-    const auto differs = [](const QString& file, const std::optional<QByteArray>& known) {
-        const storage::BytesOutcome now = storage::ReadRegularFile(file, storage::kMaxProjectFileBytes);
-        return now.Ok && (now.Truncated || now.Bytes != known);
-    };
-    return differs(FileName(), disk_.Project) || differs(SideFileName(), disk_.Side);
-}
-
-Outcome ProjectDocument::Save(const QString& path, Replacing replacing)
-{
-    EndRun();
-    const QString file = AbsolutePath(path);
-    const QString side = Beside(file, FileKind::SideFile);
-    const bool sideThere = QFileInfo::exists(side) || QFileInfo(side).isSymLink();
-    if (replacing == Replacing::AskFirst) {
-        if (!IsProjectFile(file) && (QFileInfo::exists(file) || QFileInfo(file).isSymLink()))
-            return {Outcome::Kind::AskReplace, {}, file};
-        if (IsProjectFile(file) && FileChanged())
-            return {Outcome::Kind::AskReplaceChanged, {}, file};
-        if (IsProjectFile(file) && disk_.SideUnreadable && sideThere)
-            return {Outcome::Kind::AskReplaceSideFile, {}, side};
-    }
-    const storage::Outcome saved = Write(file, FileKind::Project, project_);
-    if (!saved.Ok)
-        return FileError(saved, saved.File.isEmpty() ? file : saved.File);
-    project_.ProjectFileName = file.toStdString();
-    saved_ = project_;
-    // What Write wrote: the side file too when it was needed or there.
-    disk_ = {QByteArray::fromStdString(ProjectFileBytes(project_)),
-             NeedsSideFile(project_) || sideThere ? std::optional(QByteArray::fromStdString(SideFileBytes(project_))) : std::nullopt,
-             false};
-    WatchFile();
-    Announce(Part::File);
-    return {};
-}
-
-void ProjectDocument::WatchFile()
-{
-    if (!watcher_->files().isEmpty())
-        watcher_->removePaths(watcher_->files());
-    told_ = {};
-    if (!project_.ProjectFileName.empty())
-        watcher_->addPaths({FileName(), SideFileName()}); // a side file made later goes unwatched until the next save
-}
-
-void ProjectDocument::FileEvent(const QString& file)
-{
-    // A file replaced by a rename is watched no more: the new one is.
-    watcher_->removePath(file);
-    if (file != FileName() && file != SideFileName())
-        return;
-    watcher_->addPath(file);
-    const auto bytes = [](const QString& path) {
-        const storage::BytesOutcome now = storage::ReadRegularFile(path, storage::kMaxProjectFileBytes);
-        return now.Ok ? std::optional(now.Bytes) : std::nullopt;
-    };
-    const DiskState now{bytes(FileName()).value_or(disk_.Project), bytes(SideFileName()), disk_.SideUnreadable};
-    if (!FileChanged() || now == told_)
-        return;
-    told_ = now;
-    Q_EMIT FileChangedOnDisk(FileName());
-}
-
-Outcome ProjectDocument::CreateBinary()
-{
-    EndRun();
-    if (project_.ProjectFileName.empty())
-        return {Outcome::Kind::NoProjectFile, {}, {}};
-    const QString image = CartridgeImageFile();
-    const storage::Outcome written = Write(image, FileKind::CartridgeImage, project_, {FileName(), FileKind::Project});
-    return written.Ok ? Outcome{} : FileError(written, image);
-}
-
-QString ProjectDocument::CartridgeImageFile() const
-{
-    return project_.ProjectFileName.empty() ? QString() : Beside(FileName(), FileKind::CartridgeImage);
 }
 
 } // namespace tw::document

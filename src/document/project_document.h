@@ -20,8 +20,8 @@ struct Outcome {
         Done,
         FileError,         // Failure holds the reason (and the line, for a file that cannot be read)
         NoProjectFile,     // Create Binary before any Save or Load
-        AskReplace,        // Save: File is there and is not the project's file
-        AskReplaceChanged, // Save: the project's file has changed on disk since it was read or written
+        AskReplace,        // Save: File (and OtherFile) is there and is not the project's own
+        AskReplaceChanged, // Save: File, the project's own, has changed on disk since it was read or written
         AskReplaceSideFile, // Save: File is the side file, which could not be read when the project was
     };
     Outcome(Kind result = Kind::Done, storage::Outcome failure = {}, QString file = {})
@@ -30,9 +30,11 @@ struct Outcome {
     }
     Kind Result = Kind::Done;
     storage::Outcome Failure;
-    QString File; // the file a FileError is about, as a full path
+    QString File; // the file a FileError or a question is about, as a full path
+    QString OtherFile; // a second file a question is about: the side file beside File
     // Done, but with something to tell: a side file that could not be read
-    // (its File, Line and Reason), without which the project was opened.
+    // (its File, Line and Reason), without which the project was opened, or
+    // one that was not saved with its project file.
     storage::Outcome Warning;
 
     bool Ok() const { return Result == Kind::Done; }
@@ -60,11 +62,12 @@ inline constexpr Parts kAllProject = Part::Sprite1 | Part::Sprite2 | Part::Sprit
 // function here; the window calls it, shows the outcome, and repaints from
 // Changed(), which each action emits once with what it changed.
 //
-// Modified means that what Save would write now differs from what it wrote
-// last, or would have written right after the file was opened (from what a
-// new project saves as, when there is no file). Viewing a sprite, an edit
-// undone, and New Project undone back to a saved project are no changes;
-// opening a file written by hand in another spelling is none either.
+// Modified means that Save would change a file: what it would write now
+// differs from what the project's files hold (from what a new project saves
+// as, when there is no file). Viewing a sprite, an edit undone, and New
+// Project undone back to a saved project are no changes; opening a file
+// written by hand in another spelling is none either; a file another program
+// changed, and kept so, is one.
 class ProjectDocument : public QObject {
     Q_OBJECT
 
@@ -150,8 +153,9 @@ public:
 
 Q_SIGNALS:
     void Changed(tw::document::Parts parts);
-    // Another program changed the project file: its bytes are no longer
-    // those the project was read from or saved as. Told once per change.
+    // Another program changed the project file or its side file (`file`
+    // names the one that changed): its bytes are no longer those the project
+    // was read from or saved as. Told once per change.
     void FileChangedOnDisk(const QString& file);
 
 protected:
@@ -161,6 +165,7 @@ protected:
 
 private:
     class Step;
+    static const SpriteProject& EmptyProject();
     struct Saved; // the whole project with what its file held
 
     // Runs `edit` on sprite k alone, or on the whole project; records a step
@@ -170,26 +175,30 @@ private:
     void EditSprite(int k, Edit edit, int typingKey = -1);
     template <typename Edit>
     void EditProject(Edit edit);
-    // Puts `next` in place of the whole project, as one step; `inFile` is
-    // what its file holds, as a project and as bytes.
-    // The project's files as they were read or written: what a change on
-    // disk is told from.
+    // The project's files' bytes: as they were read or written, what a change
+    // on disk is told from; and as they are on the disk now.
     struct DiskState {
         QByteArray Project;
         std::optional<QByteArray> Side; // none: no side file
         bool SideUnreadable = false;    // there, but of no use: not to be replaced without asking
         friend bool operator==(const DiskState&, const DiskState&) = default;
     };
+    // Puts `next` in place of the whole project, as one step; `inFile` is
+    // what its file holds, as a project and as bytes.
     void Replace(SpriteProject next, SpriteProject inFile, DiskState disk);
 
     void Announce(Parts parts);
-    Outcome FileError(const storage::Outcome& failure, const QString& file) const;
+    // Whether Save would change a file (IsModified).
+    bool WouldChangeFiles() const;
+    // The project's files as they are on the disk now.
+    DiskState ReadDisk() const;
     // Ends the run of merged edits under way: typing or a stroke.
     void EndRun();
-    // Whether `file` is the project's file, and whether that has changed on
-    // disk since it was read or written.
+    // Whether `file` is the project's file; which of its files has changed
+    // on disk since it was read or written (empty: neither).
     bool IsProjectFile(const QString& file) const;
-    bool FileChanged() const;
+    QString ChangedFile() const;
+    // Watches the project's files, and sees what they hold now.
     void WatchFile();
     void FileEvent(const QString& file);
 
@@ -198,6 +207,7 @@ private:
     // compares with. A new project when there is no file.
     SpriteProject saved_;
     DiskState disk_;
+    DiskState now_;  // what the disk holds, as last seen
     DiskState told_; // the last change on disk told, not to tell it twice
     bool modified_ = false;
     QUndoStack* history_;

@@ -20,7 +20,7 @@
 #include <unistd.h>
 #include <vector>
 
-#include "storage/storage.h"
+#include "storage/file_names.h"
 
 extern char** environ;
 

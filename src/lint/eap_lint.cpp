@@ -82,6 +82,8 @@ public:
             CheckCommentLine(ColorLineNumber(k), "color");
             CheckDataLine(DataLineNumber(k), record_->Sprites[k].HexRows);
         }
+        for (int line = kProjectFileLines + 1; line <= int(lines_.size()); ++line)
+            CheckLineAfterProject(line);
         return Finish();
     }
 
@@ -106,7 +108,7 @@ private:
 
     std::vector<LintWarning> Finish()
     {
-        CheckLineEnds();
+        CheckLines();
         std::stable_sort(warnings_.begin(), warnings_.end(),
                          [](const LintWarning& a, const LintWarning& b) { return a.Line < b.Line; });
         return std::move(warnings_);
@@ -115,10 +117,28 @@ private:
     std::string_view Text(int line) const { return lines_[line - 1].Text; }
     void Warn(int line, std::string text) { warnings_.push_back({line, std::move(text)}); }
 
+    // Blanks may come first, and an empty line is no code either.
+    static bool IsCommentOrBlank(std::string_view text)
+    {
+        text = SkipBlanks(text);
+        return text.empty() || text.front() == ';';
+    }
+
     void CheckCommentLine(int line, const char* what)
     {
-        if (Text(line).empty() || Text(line).front() != ';')
+        if (!IsCommentOrBlank(Text(line)))
             Warn(line, std::string("the ") + what + " line does not start with ';', so an assembler reads it as code");
+    }
+
+    // What follows the 13 lines is no part of the project, and saving drops
+    // it; an assembler reads it all the same, and a game that takes the file
+    // gets it as code: labels and bytes the editor knows nothing of, or an
+    // error.
+    void CheckLineAfterProject(int line)
+    {
+        if (!IsCommentOrBlank(Text(line)))
+            Warn(line, "the line comes after the project's " + std::to_string(kProjectFileLines) +
+                           " lines: the editor does not read it, but an assembler reads it as code");
     }
 
     void CheckLabelLine(int k)
@@ -213,24 +233,35 @@ private:
 
     void CheckDataLine(int line, const std::array<std::string, kRows>& rows)
     {
-        const std::vector<std::string_view> items = SplitItems(Text(line));
+        const std::string_view text = Text(line);
+        // An assembler reads the items up to a ';', which starts a comment.
+        const std::string_view code = text.substr(0, std::min(text.find(';'), text.size()));
 
-        // The reader skips as many characters as the prefix has, of any kind;
-        // an assembler needs the db directive there, away from column 1 (where
-        // it would be a label) and separated from the first item.
-        const std::string_view prefix = items[0].substr(0, kDataLinePrefixLength);
-        const std::string_view word = TrimBlanks(prefix);
-        if (!IsBlank(prefix.front()) || !IsBlank(prefix.back()) || FoldCase(word) != "db")
-            Warn(line, "the db line does not begin with blanks, 'db' and blanks: its first " +
-                           std::to_string(kDataLinePrefixLength) + " characters are " + ShownText(prefix));
+        // It needs the db directive away from column 1 (where it would be a
+        // label) and blanks between it and the first item, which may come
+        // anywhere after them. The reader instead skips as many characters as
+        // the prefix has, of any kind: where the two disagree on the first
+        // item, its value tells whether that matters.
+        const std::string_view indented = SkipBlanks(code);
+        const std::string_view word = indented.substr(0, std::min(indented.find_first_of(" \t,"), indented.size()));
+        const std::string_view first = SkipBlanks(indented.substr(word.size()));
+        const bool db = indented.size() < code.size() && FoldCase(word) == "db" && first.size() < indented.size() - word.size();
+        if (!db)
+            Warn(line, "the db line does not begin with blanks, 'db' and blanks: it begins with " +
+                           ShownText(code.substr(0, code.size() - first.size())));
 
+        std::vector<std::string_view> items = SplitItems(code);
+        items[0] = db ? SplitItems(first)[0] : SplitItems(text)[0].substr(kDataLinePrefixLength);
         if (items.size() > static_cast<std::size_t>(kRows))
             Warn(line, "the db line has " + std::to_string(items.size()) +
                            " items; the editor keeps the first " + std::to_string(kRows) + ", an assembler reads all " +
                            std::to_string(items.size()));
+        else if (items.size() < static_cast<std::size_t>(kRows))
+            Warn(line, "the db line has " + std::to_string(items.size()) + " item" + (items.size() == 1 ? "" : "s") +
+                           " before the ';' that starts a comment, where the editor reads " + std::to_string(kRows));
 
-        for (int r = 0; r < kRows; ++r)
-            CheckItem(line, r, r == 0 ? items[0].substr(kDataLinePrefixLength) : items[r], RowTextValue(rows[r]));
+        for (std::size_t r = 0; r < std::min(items.size(), static_cast<std::size_t>(kRows)); ++r)
+            CheckItem(line, int(r), items[r], RowTextValue(rows[r]));
     }
 
     // A row item must be a number an assembler reads as hexadecimal: a
@@ -273,16 +304,75 @@ private:
                            RowText(static_cast<std::uint8_t>(editorValue)) + "h to the editor");
     }
 
-    // Some 2650 assemblers end a line only at CR and refuse a last line
-    // without an end, so the file must use CR LF throughout.
-    void CheckLineEnds()
+    // The columns the VACS assembler takes for `text` after `column`: it
+    // reads a line into 255 columns, a tab taking it to the next multiple of
+    // 8 (but no further than column 254), and rejects a longer one ("Line Too
+    // Long"). asl has no such limit.
+    static constexpr int kVacsColumns = 255;
+    static int VacsColumns(std::string_view text, int column = 0)
+    {
+        for (const char ch : text)
+            if (ch != '\t')
+                ++column;
+            else
+                do
+                    ++column;
+                while (column < kVacsColumns - 1 && column % 8 != 0);
+        return column;
+    }
+
+    // Whether an assembler that reads lines a and b as one line gets what
+    // it would get from the two: a blank a, a comment or blank b (a comment
+    // after a label, items or another comment), or a label alone and then
+    // an instruction.
+    static bool JoinsHarmlessly(std::string_view a, std::string_view b)
+    {
+        const std::string_view label = SkipBlanks(a);
+        return label.empty() || IsCommentOrBlank(b) ||
+               (label.back() == ':' && label.find_first_of(" \t;") == label.npos && IsBlank(b.front()));
+    }
+
+    // Each line as the assemblers read it: its length, the bytes that end a
+    // line or the file for one of them, and its line end. Both end a line at
+    // CR LF. VACS skips a lone LF and asl reads on past a lone CR, so each
+    // reads the next line as part of this one (after the last line, the
+    // game's own code that follows the pasted file); a comment that swallows
+    // another comment, or a label joined to its comment or its db line, reads
+    // as it did.
+    void CheckLines()
     {
         for (std::size_t i = 0; i < lines_.size(); ++i) {
             const int line = static_cast<int>(i) + 1;
+            const std::string_view text = lines_[i].Text;
+            const bool last = i + 1 == lines_.size();
+            const std::string_view next = last ? std::string_view() : lines_[i + 1].Text;
+            const auto joins = [&](std::string_view part) { return !last && JoinsHarmlessly(part, next); };
+
+            if (const int columns = VacsColumns(text); columns > kVacsColumns)
+                Warn(line, (text.find('\t') == text.npos ? "the line is " + std::to_string(columns) + " characters long"
+                                                        : "the line takes " + std::to_string(columns) + " columns, each tab to the next multiple of 8") +
+                               "; the VACS assembler rejects a line longer than " + std::to_string(kVacsColumns) + " ('Line Too Long')");
+            // VACS takes byte 0x1A for the end of the file, as MS-DOS did.
+            if (text.find('\x1A') != text.npos)
+                Warn(line, "the line holds byte 0x1A, the end of the file to the VACS assembler, which reads nothing after it");
+            // asl reads a line as a C string: it stops at byte 0, and reads on
+            // into the next line for the end it did not see.
+            if (const std::size_t nul = text.find('\0'); nul != text.npos && !(IsCommentOrBlank(text.substr(0, nul)) && joins(text.substr(0, nul))))
+                Warn(line, "the line holds byte 0x00, where asl stops reading it and reads the next line as part of it");
+            // asl continues a line that ends in a backslash on the next one.
+            if (!text.empty() && text.back() == '\\' && !joins(text.substr(0, text.size() - 1)))
+                Warn(line, "the line ends in '\\', so asl reads the next line as part of it");
+
             switch (lines_[i].End) {
             case LineEnd::CrLf: break;
-            case LineEnd::Lf: Warn(line, "the line ends in LF alone, not CR LF"); break;
-            case LineEnd::Cr: Warn(line, "the line ends in CR alone, not CR LF"); break;
+            case LineEnd::Lf:
+                if (!joins(text) || VacsColumns(next, VacsColumns(text)) > kVacsColumns)
+                    Warn(line, "the line ends in LF alone, not CR LF: the VACS assembler reads the next line as part of it");
+                break;
+            case LineEnd::Cr:
+                if (!joins(text))
+                    Warn(line, "the line ends in CR alone, not CR LF: asl reads the next line as part of it");
+                break;
             case LineEnd::None: Warn(line, "the last line has no line end (CR LF)"); break;
             }
         }
@@ -299,7 +389,7 @@ private:
 
 std::vector<LintWarning> LintProject(std::string_view bytes, const ProjectRecord& record, const SideFile* side)
 {
-    return Linter(bytes, kProjectFileLines, &record, side).Run();
+    return Linter(bytes, std::max(kProjectFileLines, CountLines(bytes)), &record, side).Run();
 }
 
 std::vector<LintWarning> LintSideFile(std::string_view bytes, const SideFile& side)

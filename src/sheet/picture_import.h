@@ -21,8 +21,8 @@ inline constexpr qint64 kMaxPictureFileBytes = qint64(27) << 20;
 inline constexpr qint64 kMaxPicturePixels =
     qint64(kSheetBlocksWide) * kSheetBlocksHigh * (kMaxPictureSide / kSheetBlocksWide) * (kMaxPictureSide / kSheetBlocksWide);
 
-// Reads the four sprites from a picture: a sheet that WriteSpriteSheet or
-// WriteFrameSheet wrote, at any scale, or the four sprites side by side (32 x
+// Reads the four sprites from a picture: a sheet or frames sheet that
+// WriteSheet wrote, at any scale, or the four sprites side by side (32 x
 // 8 blocks) or stacked (8 x 32), each block a solid square of N x N pixels. Colours are matched to
 // the nearest console colour as the editor shows it; the screen colour is a
 // sheet's border and gaps, or in the other layouts the colour of most blocks,

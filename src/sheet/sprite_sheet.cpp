@@ -76,7 +76,7 @@ QImage RenderFrames(const SpriteProject& project, QSize size, int scale, int fra
 // make it an iTXt chunk, which they drop. The readers take either line end.
 QString PngText(const std::string& latin1) { return QString::fromLatin1(latin1).replace(QLatin1String("\r\n"), QLatin1String("\n")); }
 
-storage::Outcome WriteSheet(const QString& path, QImage image, const SpriteProject& project, int scale, const storage::MadeFrom& from)
+storage::Outcome WriteImage(const QString& path, QImage image, const SpriteProject& project, int scale, const storage::MadeFrom& from)
 {
     if (image.isNull())
         return {false, QStringLiteral("cannot draw the sheet at scale %1").arg(scale), 0};
@@ -106,10 +106,7 @@ QImage RenderFrameSheet(const SpriteProject& project, int scale)
                         [&](int k, int f, int i) { return FrameBlockOrigin(k, f, i, scale); });
 }
 
-storage::Outcome WriteSpriteSheet(const QString& path, const SpriteProject& project, int scale, const storage::MadeFrom& from)
-{
-    return WriteSheet(path, RenderSpriteSheet(project, scale), project, scale, from);
-}
+namespace {
 
 storage::Outcome WriteFrameSheet(const QString& path, const SpriteProject& project, int scale, const storage::MadeFrom& from)
 {
@@ -135,12 +132,20 @@ storage::Outcome WriteFrameSheet(const QString& path, const SpriteProject& proje
                     .arg(fits),
                 0};
     }
-    return WriteSheet(path, RenderFrameSheet(project, scale), project, scale, from);
+    return WriteImage(path, RenderFrameSheet(project, scale), project, scale, from);
+}
+
+} // namespace
+
+storage::Outcome WriteSheet(const QString& path, const SpriteProject& project, const SheetOptions& options, const storage::MadeFrom& from)
+{
+    return options.Frames ? WriteFrameSheet(path, project, options.Scale, from)
+                          : WriteImage(path, RenderSpriteSheet(project, options.Scale), project, options.Scale, from);
 }
 
 const PictureCode& LinkedPictureCode()
 {
-    static const PictureCode code{&WriteSpriteSheet, &ImportPictureFile, &WriteScreenPicture, &WriteFrameSheet};
+    static const PictureCode code{&WriteSheet, &ImportPictureFile, &WriteScreenPicture};
     return code;
 }
 

@@ -41,15 +41,13 @@ QPoint FrameBlockOrigin(int k, int f, int i, int scale);
 // sprite's last frame stay screen colour. Null as RenderSpriteSheet is.
 QImage RenderFrameSheet(const SpriteProject& project, int scale);
 
-// Renders and writes the sheet as PNG, with the project in its text; `path` is
-// replaced only once the whole image is written, and never when it is the
-// file the sheet is made from.
-storage::Outcome WriteSpriteSheet(const QString& path, const SpriteProject& project, int scale, const storage::MadeFrom& from);
-// The same for the frames sheet.
-storage::Outcome WriteFrameSheet(const QString& path, const SpriteProject& project, int scale, const storage::MadeFrom& from);
+// Renders and writes the sheet, or the frames sheet, as PNG, with the project
+// in its text; `path` is replaced only once the whole image is written, and
+// never when it is the file the sheet is made from.
+storage::Outcome WriteSheet(const QString& path, const SpriteProject& project, const SheetOptions& options, const storage::MadeFrom& from);
 
-// The picture code as this library has it linked: WriteSpriteSheet,
-// ImportPictureFile, WriteScreenPicture and WriteFrameSheet.
+// The picture code as this library has it linked: WriteSheet,
+// ImportPictureFile and WriteScreenPicture.
 const PictureCode& LinkedPictureCode();
 
 } // namespace tw::sheet

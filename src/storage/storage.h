@@ -1,17 +1,24 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
+#include <ctime>
+#include <memory>
 #include <optional>
 #include <utility>
 
-#include "model/sprite_project.h"
 #include "model/project_record.h"
+#include "model/sprite_project.h"
+#include "project/side_file.h"
 
 namespace tw::storage {
 
-// A project file is 13 short lines; reading stops at this many bytes, so a
-// huge or endless file cannot exhaust memory.
+class NewFile;
+
+// A project file is 13 short lines and a side file at most a few hundred;
+// reading either stops at this many bytes, so that a huge or endless file
+// cannot exhaust memory.
 inline constexpr qint64 kMaxProjectFileBytes = 1 << 20;
 
 struct Outcome {
@@ -28,10 +35,15 @@ struct Outcome {
 struct ReadOutcome : Outcome {
     ProjectRecord Record; // complete when Ok
     QByteArray FileBytes; // a project file's bytes as they were read
-    // Its side file's bytes, when there is one, and when that cannot be used
-    // (the project file is read all the same), why.
+    // Its side file's bytes, when there is one, and what they hold when they
+    // can be used; when they cannot (the project file is read all the same),
+    // why, and nothing of them is in the record.
     std::optional<QByteArray> SideBytes;
+    std::optional<SideFile> Side;
     Outcome SideProblem;
+    // Read and used, but something to tell (a side file not saved with its
+    // project file).
+    Outcome SideWarning;
 };
 
 struct BytesOutcome : Outcome {
@@ -44,9 +56,8 @@ struct BytesOutcome : Outcome {
 // block or run on for ever. Every file the programs read comes through here.
 BytesOutcome ReadRegularFile(const QString& path, qint64 limit);
 
-// Reads and parses a project file. Nothing is applied to any project.
-ReadOutcome ReadProject(const QString& path);
-// The same for a file already read, up to kMaxProjectFileBytes.
+// Parses a project file already read, up to kMaxProjectFileBytes. Nothing is
+// applied to any project.
 ReadOutcome ReadProject(const BytesOutcome& read);
 
 // What an output is made from: a file written from another must never take
@@ -55,42 +66,45 @@ struct MadeFrom {
     QString Source; // empty: made from no file
     QString Output; // e.g. "image"
     QString Input;  // e.g. "project"
+    QString Side;   // the source's side file, which goes with it (empty: none)
 };
 
-// Writes the project file, replacing `path` only once everything is written:
-// on failure the old file is left as it was. A file that is replaced keeps
-// its owner, group and mode; one without write permission for its owner is
-// refused as write-protected. A project made from another file (`from`, a
-// picture) never takes that file's place; resaving a project onto itself
-// rewrites it.
-Outcome SaveProject(const QString& path, const SpriteProject& project, const MadeFrom& from = {});
-
-// Refuses `target` when it is `from.Source` itself: the same file after
-// following links (device and inode) where both exist, else the same cleaned
-// absolute path.
+// Refuses `target` when it is `from.Source` itself, or its side file: the
+// same file after following links (device and inode) where both exist, else
+// the same cleaned absolute name.
 Outcome CheckNotItsSource(const QString& target, const MadeFrom& from);
+
+// A new file made ready to take a target's place: the target checked (not
+// its source, a regular file or none, not write-protected), every byte
+// written and on the disk, owner, group and mode those of the file it
+// replaces, under a name of its own. Nothing is replaced until Commit; a
+// write dropped before that leaves nothing behind.
+class PendingWrite {
+public:
+    // `modified`, when given, is the time the new file says it was written.
+    PendingWrite(const QString& path, const QByteArray& bytes, const MadeFrom& from = {}, const timespec* modified = nullptr);
+    PendingWrite(PendingWrite&&) noexcept;
+    ~PendingWrite();
+
+    const Outcome& Status() const { return status_; }
+    // Puts the file in its target's place.
+    Outcome Commit();
+
+private:
+    Outcome Prepare(const QString& path, const QByteArray& bytes, const MadeFrom& from, const timespec* modified);
+
+    Outcome status_;
+    QByteArray target_;
+    std::unique_ptr<NewFile> file_;
+};
+
+// Writes `bytes` to `path` as a PendingWrite does, then replaces it: on
+// failure the old file is left as it was. A file that is replaced keeps its
+// owner, group and mode; one without write permission for its owner is
+// refused as write-protected.
+Outcome WriteFileAtomically(const QString& path, const QByteArray& bytes, const MadeFrom& from = {});
 
 // Writes the project's test cartridge image, with the same rules.
 Outcome WriteCartridgeImage(const QString& path, const SpriteProject& project, const MadeFrom& from = {});
-
-// Writes `bytes` to `path` with the same rules as SaveProject, after
-// CheckNotItsSource.
-Outcome WriteFileAtomically(const QString& path, const QByteArray& bytes, const MadeFrom& from = {});
-
-// Qt takes file names from the system as UTF-8; a name that is not cannot be
-// turned back into the bytes that name the file, so it is refused with this
-// reason rather than reported missing or written under another name.
-inline const QString kNameNotUtf8 = QStringLiteral("the file name is not valid UTF-8");
-bool IsUtf8FileName(const QByteArray& name);
-
-// `name` made absolute from the current folder's own bytes (getcwd), never
-// from a name Qt decoded: a folder whose name is not UTF-8 stays what it is.
-// Relative still when the current folder is gone.
-QByteArray AbsoluteName(const QByteArray& name);
-
-// For a file to keep by its name (the project file): `path` made absolute
-// and cleaned where the whole absolute name is UTF-8, else `path` as it is,
-// relative, which the system still finds from the current folder.
-QString AbsolutePath(const QString& path);
 
 } // namespace tw::storage

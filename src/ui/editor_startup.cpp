@@ -1,5 +1,7 @@
 #include "ui/editor_startup.h"
 
+#include "storage/file_names.h"
+
 namespace tw::ui {
 
 std::unique_ptr<frmTilewright> StartEditor(Dialogs& dialogs, const QString& projectFile)

@@ -1,0 +1,81 @@
+#pragma once
+
+// tilewright-cli's commands: what each takes, how its usage reads, and the
+// function that runs it.
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <span>
+#include <vector>
+
+#include "console/renderer.h"
+#include "document/file_kinds.h"
+
+namespace tw::cli {
+
+// A whole number an option may be, from the least to the most.
+struct Range {
+    long long Least = 0, Most = 0;
+};
+
+// The options a command may be given, each read once, in its range.
+struct Options {
+    std::optional<QString> Output;      // -o
+    std::optional<int> Scale;           // --scale
+    std::optional<PixelShape> Tv;       // --tv
+    std::optional<ColourModel> Colours; // --colours
+    std::optional<long long> At;        // --at
+    bool Frames = false;                // --frames
+};
+
+// What a command is given: its files, the first read as `Kind`, and its options.
+struct Call {
+    QStringList Files;
+    document::FileKind Kind = document::FileKind::Project;
+    Options Given;
+};
+
+struct Command {
+    const char* Name;
+    // The files and options it takes as its usage shows them, files first
+    // ("FILE.eap [-o IMAGE.bin]"); an option not in brackets is needed.
+    const char* Synopsis;
+    const char* InWords; // the files in words, for a wrong number of them
+    // What its first file is read as: the kind its name gives, where that is
+    // one of these, else the first of them.
+    std::vector<document::FileKind> Reads;
+    Range Scale; // what --scale may be, for a command that takes it
+    QString Usage; // for --help; its lines after the first are indented there
+    int (*Handler)(const Call&);
+
+    // Read off the synopsis, so that the usage cannot say other than what is
+    // checked.
+    QStringList Words() const;
+    qsizetype FileCount() const;
+    bool Takes(const QString& option) const;
+    // The word the synopsis gives an option that is needed ("SHEET.png"),
+    // empty when it is not needed.
+    QString Needs(const QString& option) const;
+};
+
+std::span<const Command> Commands();
+const Command* FindCommand(const QString& name);
+// The names of the commands that take `option`, or of all with none, as a
+// list: "bin, png and import".
+QString CommandNames(const QString& lastJoin, const QString& option = {});
+QString UsageText();
+QString HelpText();
+
+// The handlers.
+int Check(const Call& call);
+int Bin(const Call& call);
+int Resave(const Call& call);
+int Lint(const Call& call);
+int Png(const Call& call);
+int Import(const Call& call);
+int Screen(const Call& call);
+int Run(const Call& call);
+
+} // namespace tw::cli
