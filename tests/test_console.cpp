@@ -126,6 +126,65 @@ private Q_SLOTS:
             QVERIFY(found.Pixels.front().X == firstX && found.Pixels.front().What == what);
     }
 
+    // A cell of a sprite's code is tested as the field shows it, with the
+    // sprite's shape of the console frame before: 0x19FC as MAME 0.251 read
+    // it at console frames 0 to 59 of the scene image (its frames 2 to 61),
+    // sprite 2 over a cell of sprite 1's code, sprite 1 full and empty by
+    // turns, sprite 4 over a cell of sprite 2's code.
+    void charactersOfAnimatedShapes()
+    {
+        SpriteProject p;
+        ConsoleScene& scene = p.Scene.emplace();
+        scene.Cells[104] = 0x38, scene.Cells[105] = 0x39;
+        scene.Positions = {0x14, 0x10, 143, 107, 0x14, 0x30, 143, 115};
+        const int times[] = {1, 1, 2, 1, 3, 2, 1};
+        for (int f = 0; f < 7; ++f) {
+            if (f > 0)
+                p.AddFrame(0);
+            p.SetFrameTime(0, times[f]);
+            for (int r = 0; r < kRows; ++r)
+                p.SetRowText(0, r, f % 2 ? "00" : "FF");
+        }
+        for (int f = 0; f < 5; ++f) {
+            if (f > 0)
+                p.AddFrame(1);
+            p.SetFrameTime(1, 1 + f % 2);
+            for (int r = 0; r < kRows; ++r)
+                p.SetRowText(1, r, f % 2 ? "0F" : "F0");
+        }
+        for (int r = 0; r < kRows; ++r)
+            p.SetRowText(3, r, "FF");
+        p.Console.SpriteLines.fill(kShortLines);
+        const QByteArray mame = "557557555775575575557755755755577557557555775575575557755755";
+        QByteArray found;
+        for (int t = 0; t < mame.size(); ++t)
+            found += QByteArray::number(CollisionsOf(ShownAt(p, {t})).Characters, 16);
+        QCOMPARE(found, mame);
+    }
+
+    // A sprite below the drawn range meets no character even where the field
+    // is, moved to the bottom lines: MAME 0.251 with 0x18FC = 0 (row 0 at
+    // line 255), every cell a full block, sprite 1 8 lines tall.
+    void undrawnOverTheField_data()
+    {
+        QTest::addColumn<int>("vertical");
+        QTest::addColumn<int>("mame"); // 0x19FC
+        QTest::newRow("v 1, not drawn") << 1 << 0x0F;
+        QTest::newRow("v 2, not drawn") << 2 << 0x0F;
+        QTest::newRow("v 3, drawn") << 3 << 0x0E;
+    }
+    void undrawnOverTheField()
+    {
+        QFETCH(int, vertical);
+        QFETCH(int, mame);
+        ConsoleShows shows = Field(7, 0, {});
+        shows.Chip.Cells.fill(0x03);
+        shows.Chip.Shapes.fill(0xFF);
+        shows.Chip.Pairs = {0xC0, 0xC0};
+        shows.Chip.Positions = {std::uint8_t(vertical), 0x40, 0x14, 0x30, 0x14, 0x50, 0x14, 0x70};
+        QCOMPARE(int(CollisionsOf(shows).Characters), mame);
+    }
+
     // The colour the screen shows at a point of the field, as MAME's
     // snapshots showed it: where the cells stand, both heights, the colour
     // set, block graphics, the last line, the sprites' and user characters.
