@@ -18,8 +18,9 @@ struct FieldLine {
 
 // Screen line `line` of the field into `out`; false where the field does
 // not show: above and below its rows, and on the last line where that
-// would be the first of a doubled glyph row (MAME draws a 16-line cell's
-// rows two lines at a time and stops before the last). A cell's set
+// would be the first line of a 16-line cell's doubled glyph row (MAME 0.251
+// shows the last line of the field as the second line of a doubled row, or
+// in 8-line cells, and never as a first). A cell's set
 // pixels take chip colour ((cell >> 5) & 6) | the colour set bit. A cell
 // 0xC0 switches the rest of its row to block graphics and 0x40 back, both
 // drawn blank.
