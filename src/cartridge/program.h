@@ -87,9 +87,12 @@ constexpr bool OperandMatches(Program program, std::span<const DataLabel> data, 
 {
     const Instruction& in = program[i];
     if (in.Fills != 0) {
-        const Instruction* next = i + 1 < program.size() ? &program[i + 1] : nullptr;
-        if (in.Size != 2 || in.Bytes[0] != 0x04 || !next || next->Size != 3 || next->Bytes[0] != 0xCC ||
-            (next->Bytes[1] << 8 | next->Bytes[2]) != in.Fills)
+        // By index, not by a pointer tested against null: the sanitizers'
+        // build cannot evaluate that comparison at compile time.
+        if (i + 1 >= program.size())
+            return false;
+        const Instruction& next = program[i + 1];
+        if (in.Size != 2 || in.Bytes[0] != 0x04 || next.Size != 3 || next.Bytes[0] != 0xCC || (next.Bytes[1] << 8 | next.Bytes[2]) != in.Fills)
             return false;
     }
     const std::size_t space = in.Text.find(' ');
