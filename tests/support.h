@@ -23,6 +23,11 @@ inline const struct PrivateHome {
     }
 } kPrivateHome;
 
+// The longest any program a test starts (the editor, MAME, an assembler) may
+// take: minutes, so that a machine busy with other work never reaches it,
+// while a program that hangs still ends the test.
+inline constexpr int kProgramMilliseconds = 10 * 60 * 1000;
+
 inline QString Source(const QString& path) { return QStringLiteral(TILEWRIGHT_SOURCE_DIR "/") + path; }
 inline QString Data(const QString& name) { return Source(QStringLiteral("tests/data/") + name); }
 
@@ -83,7 +88,7 @@ inline int Sh(const QString& folder, const QString& command)
     shell.setWorkingDirectory(folder);
     shell.setProcessChannelMode(QProcess::ForwardedChannels);
     shell.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), command});
-    return shell.waitForFinished(60000) && shell.exitStatus() == QProcess::NormalExit ? shell.exitCode() : -1;
+    return shell.waitForFinished(kProgramMilliseconds) && shell.exitStatus() == QProcess::NormalExit ? shell.exitCode() : -1;
 }
 
 } // namespace tw::test

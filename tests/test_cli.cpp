@@ -57,7 +57,7 @@ private Q_SLOTS:
                 cli.setWorkingDirectory(dir.path());
                 cli.setProcessEnvironment(env);
                 cli.start(program, args);
-                QVERIFY(cli.waitForFinished(60000) && cli.exitStatus() == QProcess::NormalExit);
+                QVERIFY(cli.waitForFinished(kProgramMilliseconds) && cli.exitStatus() == QProcess::NormalExit);
                 exitCode = cli.exitCode();
                 out = QString::fromUtf8(cli.readAllStandardOutput());
                 err = QString::fromUtf8(cli.readAllStandardError());

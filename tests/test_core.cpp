@@ -510,7 +510,7 @@ private Q_SLOTS:
             return;
         QProcess identify;
         identify.start("identify", {"-format", "%T:%wx%h%X%Y ", path});
-        QVERIFY2(identify.waitForFinished(180000) && identify.exitCode() == 0, identify.readAllStandardError().constData());
+        QVERIFY2(identify.waitForFinished(kProgramMilliseconds) && identify.exitCode() == 0, identify.readAllStandardError().constData());
         QCOMPARE(QString::fromUtf8(identify.readAllStandardOutput()), result);
         QImageReader reader(path);
         QList<QImage> read;

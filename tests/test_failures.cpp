@@ -158,7 +158,7 @@ private Q_SLOTS:
                     : binNamed       ? QStringList{"bin", target}
                                      : QStringList{"bin", dir.filePath("good.eap"), "-o", target};
             cli.start(args.takeFirst(), args);
-            QVERIFY(cli.waitForFinished(60000));
+            QVERIFY(cli.waitForFinished(kProgramMilliseconds));
             const QString err = QString::fromUtf8(cli.readAllStandardError());
             if (!works.isEmpty()) {
                 QVERIFY2(cli.exitCode() == 0 && Sh(dir.path(), works) == 0, qPrintable(err));

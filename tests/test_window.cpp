@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
@@ -410,6 +411,28 @@ private Q_SLOTS:
         QCOMPARE(ui::Centred(QSize(675, 567), area), at);
     }
 
+    // The Console View beside the editor: on the side with more room, level
+    // with it, and wholly on the screen where it fits, else its top left.
+    void besideTheEditor_data()
+    {
+        QTest::addColumn<QRect>("editor");
+        QTest::addColumn<QSize>("view");
+        QTest::addColumn<QPoint>("at");
+        const QSize view(600, 500);
+        QTest::newRow("room on the right") << QRect(100, 100, 500, 400) << view << QPoint(600, 100);
+        QTest::newRow("more room on the left") << QRect(700, 100, 500, 400) << view << QPoint(100, 100);
+        QTest::newRow("too low: its bottom on the screen's") << QRect(100, 700, 500, 400) << view << QPoint(600, 524);
+        QTest::newRow("no room either side: on the screen, on the roomier side") << QRect(400, 0, 500, 400) << QSize(900, 500) << QPoint(0, 0);
+        QTest::newRow("larger than the screen: its top left") << QRect(0, 0, 500, 400) << QSize(1400, 1100) << QPoint(0, 0);
+    }
+    void besideTheEditor()
+    {
+        QFETCH(QRect, editor);
+        QFETCH(QSize, view);
+        QFETCH(QPoint, at);
+        QCOMPARE(ui::Beside(editor, view, QRect(0, 0, 1280, 1024)), at);
+    }
+
     // The window is shown whole where it fits, frame and all, and else takes
     // what the screen leaves it, its client area scrolled.
     void fitted_data()
@@ -453,7 +476,7 @@ private Q_SLOTS:
                 qputenv("STAND_IN", "wait " + go.arg(run).toUtf8());
                 qputenv("STAND_IN_ARGS", args.arg(run).toUtf8());
                 QTest::keyClick(&e.Window, Qt::Key_F5);
-                QTRY_VERIFY_WITH_TIMEOUT(ReadAll(args.arg(run)).endsWith(".bin\n"), 30000);
+                QTRY_VERIFY_WITH_TIMEOUT(ReadAll(args.arg(run)).endsWith(".bin\n"), kProgramMilliseconds);
             }
             QCOMPARE(ReadAll(dir.filePath("ship.bin")), ReadAll(Data("worked-example.bin")));
             QCOMPARE(ReadAll(args.arg(0)).split('\n').mid(1).join(' '), "arcadia -window -skip_gameinfo -cart " + dir.filePath("ship.bin").toUtf8() + ' ');
@@ -463,20 +486,20 @@ private Q_SLOTS:
         }
         for (int run = 0; run < 2; ++run) {
             QFile(go.arg(run)).open(QIODevice::WriteOnly);
-            QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(go.arg(run) + ".seen"), 30000);
+            QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(go.arg(run) + ".seen"), kProgramMilliseconds);
         }
 
         Editor e;
         e.Window.OpenProjectFile(dir.filePath("ship.eap"));
         qputenv("STAND_IN", "fail 4 Unknown system 'arcadia'");
         QTest::keyClick(&e.Window, Qt::Key_F5);
-        QTRY_COMPARE_WITH_TIMEOUT(e.Script.Messages.size(), 2, 30000);
+        QTRY_COMPARE_WITH_TIMEOUT(e.Script.Messages.size(), 2, kProgramMilliseconds);
         QVERIFY2(e.Script.Last().startsWith("MAME Error: MAME could not be started (") && e.Script.Last().contains("Unknown system 'arcadia'") &&
                      e.Script.Last().contains("ended at once with status 4; MAME comes in the Debian package mame"),
                  qPrintable(e.Script.Last()));
         qputenv("TILEWRIGHT_MAME", dir.filePath("missing").toUtf8());
         QTest::keyClick(&e.Window, Qt::Key_F5);
-        QTRY_COMPARE_WITH_TIMEOUT(e.Script.Messages.size(), 3, 30000);
+        QTRY_COMPARE_WITH_TIMEOUT(e.Script.Messages.size(), 3, kProgramMilliseconds);
         QVERIFY2(e.Script.Last().contains("missing cannot be started: no such file or directory; MAME comes in the Debian package mame"),
                  qPrintable(e.Script.Last()));
     }
@@ -498,6 +521,8 @@ private Q_SLOTS:
         };
         const QColor white(255, 255, 255), black(0, 0, 0), blue(0, 0, 255); // MAME's screen code 0 and White's code 7
         QCOMPARE(pixel(53, 112), white);
+        QCOMPARE(e.Find<QLineEdit>(QStringLiteral("consoleBytes"))->text(),
+                 QStringLiteral("19F9=00 19FA=3F 19FB=3F 18F0=90 18F1=40 18F2=90 18F3=50 18F4=90 18F5=60 18F6=90 18F7=70"));
         QTest::mouseClick(e.Find(QStringLiteral("picSpriteBlock0")), Qt::LeftButton, {}, BlockCentre(0));
         QCOMPARE(pixel(53, 112), black);
         QCOMPARE(pixel(53, 113), black);
@@ -533,6 +558,59 @@ private Q_SLOTS:
         QVERIFY(!view->isVisible());
         QTest::keyClick(&e.Window, Qt::Key_F6);
         QVERIFY(view->isVisible() && view->Zoom() == 4);
+    }
+
+    // A strip's frames stand side by side, each its own picture; a click
+    // selects the frame under it, and nothing right of the last; its keys
+    // go on from the frame selected, and its context menu shows them. Play
+    // shows console frame 0 at once, before the clock's first tick.
+    void frameStrips()
+    {
+        Editor e;
+        QTest::keyClick(&e.Window, Qt::Key_F6);
+        auto* view = e.Window.findChild<ui::ConsoleView*>();
+        auto* strip = e.Find<ui::FrameStrip>(QStringLiteral("frameStrip_0"));
+        QWidget* grid = e.Find(QStringLiteral("picSpriteBlock0"));
+        // Frame f has block f of its top row set, and no other.
+        QTest::mouseClick(grid, Qt::LeftButton, {}, BlockCentre(0));
+        for (int f = 1; f < 4; ++f) {
+            strip->setFocus();
+            QTest::keyClick(strip, Qt::Key_Insert);
+            QTest::mouseClick(grid, Qt::LeftButton, {}, BlockCentre(f - 1));
+            QTest::mouseClick(grid, Qt::LeftButton, {}, BlockCentre(f));
+        }
+        QCOMPARE(e.Project().Sprites[0].Frames(), 4);
+        // 8 blocks of 3 pixels, 6 apart and from the edge; a White sprite
+        // on Black shows as MAME's black on white.
+        const QImage shown = strip->grab().toImage();
+        for (int f = 0; f < 4; ++f)
+            for (int c = 0; c < 4; ++c)
+                QVERIFY2(shown.pixelColor(6 + 30 * f + 3 * c + 1, 7) == (c == f ? QColor(Qt::black) : QColor(Qt::white)),
+                         qPrintable(QStringLiteral("frame %1, block %2").arg(f).arg(c)));
+        const auto click = [&](QPoint at) { QTest::mouseClick(strip, Qt::LeftButton, {}, at); };
+        click(strip->FrameRect(1).center());
+        QTest::keyClick(strip, Qt::Key_Right);
+        QCOMPARE(e.Project().EditedFrame[0], 2);
+        click(strip->FrameRect(0).center());
+        click(strip->FrameRect(3).center() + QPoint(strip->FrameRect(3).width() / 2 + 10, 0));
+        QCOMPARE(e.Project().EditedFrame[0], 0);
+        QStringList items;
+        QTimer::singleShot(0, strip, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            for (QAction* item : menu ? menu->actions() : QList<QAction*>())
+                items << item->text() + '[' + item->shortcut().toString() + ']';
+            if (menu)
+                menu->close();
+        });
+        QContextMenuEvent menuEvent(QContextMenuEvent::Keyboard, strip->FrameRect(0).center(), strip->mapToGlobal(strip->FrameRect(0).center()));
+        QApplication::sendEvent(strip, &menuEvent);
+        QCOMPARE(items.join(' '), QStringLiteral("Add Frame[Ins] Delete Frame[Del] Move Earlier[Ctrl+Left] Move Later[Ctrl+Right] Set Time...[T]"));
+        click(strip->FrameRect(2).center());
+        const auto pixel = [&](int x) { return view->Picture().pixelColor(ScreenScale{view->Zoom(), PixelShape::Ntsc}.ColumnStart(x), 112 * view->Zoom()); };
+        QVERIFY(pixel(55) == QColor(Qt::black) && pixel(53) == QColor(Qt::white));
+        view->Play();
+        QVERIFY(pixel(53) == QColor(Qt::black) && pixel(55) == QColor(Qt::white));
+        view->Stop();
     }
 
     // O in a grid shows the frame before faintly under the edited one, in

@@ -33,9 +33,10 @@ struct Outcome {
     QString File; // the file a FileError or a question is about, as a full path
     QString OtherFile; // a second file a question is about: the side file beside File
     // Done, but with something to tell: a side file that could not be read
-    // (its File, Line and Reason), without which the project was opened, or
-    // one that was not saved with its project file.
+    // (its File, Line and Reason), without which the project was opened;
+    // or one that was read but not saved with its project file.
     storage::Outcome Warning;
+    storage::Outcome SideWarning;
 
     bool Ok() const { return Result == Kind::Done; }
 };

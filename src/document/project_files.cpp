@@ -46,7 +46,8 @@ Outcome ProjectDocument::Open(const QString& path)
     // The project file opens without what its side file could not give, or
     // with what it gives but was not saved with it.
     Outcome opened;
-    opened.Warning = read.SideProblem.Ok ? read.SideWarning : read.SideProblem;
+    opened.Warning = read.SideProblem;
+    opened.SideWarning = read.SideWarning;
     return opened;
 }
 

@@ -171,6 +171,17 @@ private:
                            std::to_string(k + 1) + " gets no label");
             return;
         }
+        CheckNameWords(line, name, shown);
+        if (written.size() > kMaxNameLength)
+            Warn(line, "sprite name " + ShownText(written) + " is longer than " + std::to_string(kMaxNameLength) +
+                           " characters; the editor keeps " + ShownText(written.substr(0, kMaxNameLength)) +
+                           ", so saving it again renames the label");
+        CheckLabelRepeats({line, name, FoldCase(name), FoldCase(SkipBlanks(written.substr(0, kMaxNameLength)))}, written, shown);
+    }
+
+    // What the assemblers make of the name's characters and words.
+    void CheckNameWords(int line, std::string_view name, const std::string& shown)
+    {
         const WordClass vacs = ReservedWordClass(Assembler::Vacs, name);
         const WordClass asl = ReservedWordClass(Assembler::Asl, name);
         if (IsDigit(static_cast<unsigned char>(name.front())))
@@ -184,15 +195,14 @@ private:
                            ", which the VACS assembler does not take in a label (ASCII letters, digits and '_' only)");
         if (vacs != WordClass::Free || asl != WordClass::Free)
             Warn(line, shown + " is " + std::string(ReservedMeaning(vacs, asl)));
-        if (written.size() > kMaxNameLength)
-            Warn(line, "sprite name " + ShownText(written) + " is longer than " + std::to_string(kMaxNameLength) +
-                           " characters; the editor keeps " + ShownText(written.substr(0, kMaxNameLength)) +
-                           ", so saving it again renames the label");
+    }
 
-        // VACS makes names that differ only in case one symbol ("Double
-        // Definition"); asl folds case as well, as its own reserved words show.
-        // Names the editor cuts can become one label only once saved.
-        const Label label{line, name, FoldCase(name), FoldCase(SkipBlanks(written.substr(0, kMaxNameLength)))};
+    // VACS makes names that differ only in case one symbol ("Double
+    // Definition"); asl folds case as well, as its own reserved words show.
+    // Names the editor cuts can become one label only once saved.
+    void CheckLabelRepeats(const Label& label, std::string_view written, const std::string& shown)
+    {
+        const int line = label.Line;
         for (const Label& other : labels_)
             if (other.Folded == label.Folded) {
                 Warn(line, shown + " repeats " + ShownText(other.Name) + " of line " + std::to_string(other.Line) +

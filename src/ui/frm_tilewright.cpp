@@ -184,10 +184,13 @@ bool frmTilewright::SaveProjectFile(SaveAsked asked)
     using Kind = document::Outcome::Kind;
     if (outcome.Result == Kind::AskReplace || outcome.Result == Kind::AskReplaceChanged || outcome.Result == Kind::AskReplaceSideFile) {
         const QString name = QFileInfo(outcome.File).fileName();
-        const QString why = outcome.Result == Kind::AskReplace          ? QStringLiteral("%1 already exists.")
+        const bool both = !outcome.OtherFile.isEmpty();
+        const QString why = both                                        ? QStringLiteral("%1 and its side file %2 already exist.")
+                            : outcome.Result == Kind::AskReplace          ? QStringLiteral("%1 already exists.")
                             : outcome.Result == Kind::AskReplaceChanged ? QStringLiteral("%1 has been changed by another program since it was opened or saved.")
                                                                         : QStringLiteral("%1 could not be read when the project was opened.");
-        const QString question = why.arg(name) + QStringLiteral(" Do you want to replace it?");
+        const QString question = why.arg(name, QFileInfo(outcome.OtherFile).fileName()) +
+                                 (both ? QStringLiteral(" Do you want to replace them?") : QStringLiteral(" Do you want to replace it?"));
         if (dialogs_.ShowMessage(this, {QStringLiteral("Save Project"), question, QString(), Dialogs::Buttons::ReplaceCancel}) !=
             Dialogs::Answer::Replace)
             return cancelled();
@@ -363,7 +366,8 @@ bool frmTilewright::ShowOutcome(const document::Outcome& outcome)
 {
     switch (outcome.Result) {
     case document::Outcome::Kind::Done:
-        // Opened, without what its side file could not give.
+        // Opened, without what its side file could not give, or with a side
+        // file that was not saved with it.
         if (!outcome.Warning.Ok)
             dialogs_.ShowMessage(this, {QStringLiteral("Console Settings"),
                                         QStringLiteral("The project was opened without the console settings of its side file."),
@@ -371,6 +375,11 @@ bool frmTilewright::ShowOutcome(const document::Outcome& outcome)
                                             .arg(QDir::toNativeSeparators(outcome.Warning.File))
                                             .arg(outcome.Warning.Line)
                                             .arg(outcome.Warning.Reason),
+                                        Dialogs::Buttons::Ok});
+        if (!outcome.SideWarning.Ok)
+            dialogs_.ShowMessage(this, {QStringLiteral("Side File"),
+                                        QStringLiteral("The project's side file was not saved together with its project file."),
+                                        QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(outcome.SideWarning.File), outcome.SideWarning.Reason),
                                         Dialogs::Buttons::Ok});
         return true;
     case document::Outcome::Kind::FileError:

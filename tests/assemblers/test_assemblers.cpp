@@ -85,7 +85,7 @@ QString Run(const QString& folder, const QString& program, const QStringList& ar
     env.remove("ASCMD"); // asl's default options
     process.setProcessEnvironment(env);
     process.start(program, args);
-    const bool ended = process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit;
+    const bool ended = process.waitForFinished(kProgramMilliseconds) && process.exitStatus() == QProcess::NormalExit;
     status = ended ? process.exitCode() : -1;
     return QString::fromLatin1(process.readAll());
 }

@@ -8,7 +8,7 @@
 # (Xvfb, xdotool or import missing, and CI not set).
 import ctypes, os, re, shutil, subprocess, sys, tempfile, time
 
-WAIT, W, H = 30.0, 1280, 1024  # the longest wait for anything, in seconds; the screen
+WAIT, W, H = 300.0, 1280, 1024  # the longest wait for anything, in seconds; the screen
 BLACK, BLUE, GREEN, YELLOW = (0, 0, 0), (0, 0, 255), (0, 255, 0), (255, 255, 0)
 SHIP, ALIEN = [0x18, 0x3C, 0x7E, 0xFF, 0xFF, 0x7E, 0x3C, 0x18], [0x81, 0x42, 0x3C, 0x5A, 0x7E, 0x24, 0x42, 0x81]
 # The worked example, 298 bytes: the screen Blue, Ship Yellow, Alien Green, two sprites untouched
@@ -220,7 +220,8 @@ try:
     # A File menu opened now would take the click on Close and not pass it on: the blocks would stay covered.
     first.click(first.titles[0], ctl(4200, 7680, 1215, 255))
     first.expect("the blocks again", drawn)
-    first.menu("Exit")
+    # It kept its own project over the second's save: Exit asks, and Discard (after Save) lets it end
+    first.menu("Exit", "Tilewright", "key", "Tab", "space")
     wait_until("status 0 after File > Exit", lambda: first.proc.poll() == 0 or f"status {first.proc.poll()}")
 except Exception as error:
     shutil.copytree(WORK, FAILURES, dirs_exist_ok=True)  # the logs and files
