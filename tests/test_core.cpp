@@ -170,6 +170,37 @@ private Q_SLOTS:
         QVERIFY(d.Project() == first);
     }
 
+    // A side file that cannot be used, wherever it breaks, gives the project
+    // nothing of it: no setting, time, frame or scene read before the bad
+    // line; the project opened is not modified by that, and says why.
+    void sideFileAllOrNothing_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<int>("line");
+        const QByteArray frames = ReadAll(Data("side/frames.eap.asm")), scene = ReadAll(Data("side/scene.eap.asm"));
+        QTest::newRow("a bad time after the first frames") << QByteArray(frames).replace(";Time-30", ";Time-0") << 12;
+        QTest::newRow("a cut db line in sprite 4's frames") << frames.left(frames.lastIndexOf(',')) << 22;
+        QTest::newRow("an item that is no byte in the scene's cells") << QByteArray(scene).replace("43h\r\n", "4Xh\r\n") << 41;
+    }
+    void sideFileAllOrNothing()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(int, line);
+        QTemporaryDir dir;
+        QVERIFY(QFile::copy(Data("side/frames.eap"), dir.filePath("p.eap")));
+        QFile side(dir.filePath("p.eap.asm"));
+        QVERIFY(side.open(QIODevice::WriteOnly) && side.write(text) == text.size());
+        side.close();
+        document::ProjectDocument d;
+        const document::Outcome opened = d.Open(dir.filePath("p.eap"));
+        QVERIFY(opened.Ok() && !opened.Warning.Ok);
+        QCOMPARE(opened.Warning.Line, line);
+        const SpriteProject& p = d.Project();
+        QVERIFY(p.Console.IsDefault() && !p.Scene && !d.IsModified());
+        for (const SpriteState& sprite : p.Sprites)
+            QVERIFY(sprite.Frames() == 1 && sprite.Time == kDefaultFrameTime);
+    }
+
     // Saves, images and loads leave no file open behind them.
     void noFileLeftOpen()
     {

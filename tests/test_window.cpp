@@ -560,6 +560,32 @@ private Q_SLOTS:
         QVERIFY(view->isVisible() && view->Zoom() == 4);
     }
 
+    // A row being typed shows one byte in the grid, the Console View and the
+    // strip all the while: "3" is 03 in each, and the box keeps "3" until the
+    // typing ends.
+    void rowBeingTyped()
+    {
+        Editor e;
+        QTest::keyClick(&e.Window, Qt::Key_F6);
+        auto* view = e.Window.findChild<ui::ConsoleView*>();
+        auto* box = e.Find<QLineEdit>(QStringLiteral("rtbSprite1Hex_0"));
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, QStringLiteral("3"));
+        const QImage grid = e.Find(QStringLiteral("picSpriteBlock0"))->grab().toImage();
+        const QImage strip = e.Find(QStringLiteral("frameStrip_0"))->grab().toImage();
+        const auto screen = [&](int x) { return view->Picture().pixelColor(ScreenScale{view->Zoom(), PixelShape::Ntsc}.ColumnStart(53 + x), 112 * view->Zoom()); };
+        QString shown;
+        for (int c = 0; c < 8; ++c) // the grid in its colours, the view and the strip in MAME's: White is black there
+            shown += QStringLiteral("%1%2%3 ").arg(Letter(grid.pixel(BlockCentre(c)), true)).arg(screen(c) == QColor(Qt::black) ? 'W' : '.')
+                         .arg(strip.pixelColor(6 + 3 * c + 1, 7) == QColor(Qt::black) ? 'W' : '.');
+        QCOMPARE(shown, QStringLiteral("... ... ... ... ... ... WWW WWW "));
+        QCOMPARE(box->text(), QStringLiteral("3"));
+        QTest::keyClick(box, Qt::Key_Return);
+        QCOMPARE(box->text(), QStringLiteral("03"));
+        QCOMPARE(e.Project().Sprites[0].HexRows[0], std::string("03"));
+    }
+
     // A strip's frames stand side by side, each its own picture; a click
     // selects the frame under it, and nothing right of the last; its keys
     // go on from the frame selected, and its context menu shows them. Play

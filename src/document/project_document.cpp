@@ -236,13 +236,13 @@ void ProjectDocument::EndStroke() { EndRun(); }
 
 void ProjectDocument::SetRowText(int k, int row, const std::string& text)
 {
-    // Typing is kept as typed (the rule allowing); the row is drawn when the
-    // typing ends.
+    // Each key gives the row the text the typing would end with, filled to
+    // two digits, and draws it: the grid, the Console View and the strips
+    // show one byte all the while ("3" is 03, never 33 for a moment).
     const std::optional<std::string> typed = TypedRowText(text);
     if (!typed)
         return;
-    EditSprite(k, [&](SpriteProject& p) { p.Edited(k).HexRows.at(row) = *typed; }, RowTypingKey(k, row));
-    typedRow_ = {k, row};
+    EditSprite(k, [&](SpriteProject& p) { p.SetRowText(k, row, FinishedRowText(*typed)); }, RowTypingKey(k, row));
 }
 
 void ProjectDocument::RenameSprite(int k, const std::string& name)
@@ -253,15 +253,21 @@ void ProjectDocument::RenameSprite(int k, const std::string& name)
 
 void ProjectDocument::EndTyping() { EndRun(); }
 
+std::optional<int> ProjectDocument::TypedRow(int k) const
+{
+    const int row = runKey_ - RowTypingKey(k, 0);
+    return row >= 0 && row < kRows ? std::optional(row) : std::nullopt;
+}
+
 void ProjectDocument::EndRun()
 {
-    if (typedRow_) {
-        const auto [k, row] = *std::exchange(typedRow_, std::nullopt);
-        // The last step of the typing, merged into it: the text filled to two
-        // digits and the row drawn from it.
-        EditSprite(k, [&](SpriteProject& p) { p.SetRowText(k, row, FinishedRowText(p.Edited(k).HexRows.at(row))); },
-                   RowTypingKey(k, row));
-    }
+    // A row box typed in shows its text filled to two digits once the
+    // typing is over, however it ended.
+    for (int k = 0; k < kSprites; ++k)
+        if (TypedRow(k)) {
+            runKey_ = -1;
+            Announce(SpritePart(k));
+        }
     runKey_ = -1;
     ++run_;
 }

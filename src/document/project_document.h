@@ -106,9 +106,11 @@ public:
     // box is left, Return), or at any other action, each of which ends it
     // first.
     //
-    // A row box's text, as the row-text rule takes it (TypedRowText); the row
-    // is drawn when the typing ends, its text filled to two digits.
+    // A row box's text, as the row-text rule takes it (TypedRowText): the
+    // row gets it filled to two digits, and is drawn from it, at every key.
     void SetRowText(int k, int row, const std::string& text);
+    // The row of sprite k whose box is being typed in, while it is.
+    std::optional<int> TypedRow(int k) const;
     // A name box's text, without the characters a project file cannot hold.
     void RenameSprite(int k, const std::string& name);
     void EndTyping();
@@ -215,7 +217,6 @@ private:
     QFileSystemWatcher* watcher_;
     int run_ = 0;     // bumped to end the merging of a run of edits
     int runKey_ = -1; // the box typed in or the grid stroked, while the run goes on
-    std::optional<std::pair<int, int>> typedRow_; // the row box typed in, to be drawn when the typing ends
     ColorNumber strokeColor_ = kBlackColorNumber; // what the blocks a stroke passes over become
 };
 

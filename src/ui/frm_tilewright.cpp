@@ -413,7 +413,8 @@ void frmTilewright::ShowDocument(document::Parts parts)
     const SpriteProject& project = document_->Project();
     for (int k = 0; k < kSprites; ++k)
         if (parts & document::SpritePart(k))
-            fmeSprite[k]->Show(project.Sprites[k], project.EditedFrame[k], project.ForegroundValue(k), project.ScreenValue(), onion_);
+            fmeSprite[k]->Show(project.Sprites[k], project.EditedFrame[k], project.ForegroundValue(k), project.ScreenValue(), onion_,
+                               document_->TypedRow(k));
     // The view frame shows the sprites' codes too; it changes only what differs.
     fmeThumbNail->Show(project);
     if (parts & document::Part::Shared)

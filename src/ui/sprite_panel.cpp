@@ -224,7 +224,7 @@ void SpritePanel::paintEvent(QPaintEvent* event)
     painter.fillRect(rect(), palette().color(QPalette::Highlight));
 }
 
-void SpritePanel::Show(const SpriteState& sprite, int frame, ColorNumber color, ColorNumber screen, bool onion)
+void SpritePanel::Show(const SpriteState& sprite, int frame, ColorNumber color, ColorNumber screen, bool onion, std::optional<int> typedRow)
 {
     const SpriteFrame& shown = sprite.Frame(frame);
     grid_->ShowCells(shown.Blocks);
@@ -239,10 +239,12 @@ void SpritePanel::Show(const SpriteState& sprite, int frame, ColorNumber color, 
                                                  : QStringLiteral("Sprite #%1 (frame %2 of %3)").arg(index_ + 1).arg(frame + 1).arg(sprite.Frames());
     if (title() != caption)
         setTitle(caption);
-    // A box that shows the text already is left alone: its cursor and
-    // selection stay where the typing left them.
+    // A box that shows the text already, or one being typed that will end
+    // as it ("3" for 03), is left alone: its cursor and selection stay where
+    // the typing left them.
     for (int r = 0; r < kRows; ++r)
-        if (const QString row = QString::fromStdString(shown.HexRows[r]); rows_[r]->text() != row)
+        if (const QString row = QString::fromStdString(shown.HexRows[r]);
+            rows_[r]->text() != row && !(typedRow == r && FinishedRowText(rows_[r]->text().toStdString()) == shown.HexRows[r]))
             rows_[r]->setText(row);
     if (const QString name = QString::fromStdString(sprite.Name); rtbSpriteName_->text() != name) {
         rtbSpriteName_->setText(name);

@@ -33,8 +33,9 @@ public:
 
     // Brings every control up to date with the sprite's frame `frame`,
     // changing only what differs; with `onion`, the frame before shows
-    // faintly under it. Nothing it does is reported as the user's.
-    void Show(const SpriteState& sprite, int frame, ColorNumber color, ColorNumber screen, bool onion);
+    // faintly under it; the box of `typedRow` keeps the text being typed in
+    // it. Nothing it does is reported as the user's.
+    void Show(const SpriteState& sprite, int frame, ColorNumber color, ColorNumber screen, bool onion, std::optional<int> typedRow = {});
 
     BlockGrid* Grid() const { return grid_; }
 
