@@ -8,6 +8,7 @@
 
 #include "cartridge/animation_program.h"
 #include "cartridge/cartridge.h"
+#include "cartridge/scene_program.h"
 #include "cartridge/still_program.h"
 #include "console/chip_state.h"
 #include "document/project_document.h"
@@ -264,14 +265,14 @@ private Q_SLOTS:
             QCOMPARE(ProjectFileBytes(q), first);
             QCOMPARE(SideFileBytes(q), side);
             QVERIFY(q.Scene == p.Scene && SameSideFile(p, q));
-            // Its image reads back into a project whose image is the same.
-            if (p.Scene)
-                continue; // the images of scenes have a test of their own
+            // Its image reads back into a project whose image is the same,
+            // scene and all.
             const CartridgeImage image = BuildCartridgeImage(p);
-            QCOMPARE(image.size() == kImageBytes, !Animates(p));
+            QCOMPARE(image.size() == kImageBytes, !Animates(p) && !p.Scene);
             const ImageReadResult back = ReadCartridgeImage(Bytes(image));
             QVERIFY2(back.Record, back.Error.c_str());
             ApplyProjectRecord(q, *back.Record, "");
+            QVERIFY(q.Scene == p.Scene);
             QVERIFY(BuildCartridgeImage(q) == image);
         }
         for (int first = 0; first < 256; first += 32) {
@@ -283,24 +284,33 @@ private Q_SLOTS:
         }
     }
 
-    // Whatever one byte of an animating image becomes, and wherever the file
-    // is cut or added to, the image is refused or reads back into a project
-    // that builds those very bytes: the reader takes nothing bin would not
-    // write, and loses nothing it would.
-    void damagedAnimatingImages()
+    // Whatever one byte of an animating or scene image becomes, and wherever
+    // the file is cut or added to, the image is refused or reads back into a
+    // project that builds those very bytes: the reader takes nothing bin
+    // would not write, and loses nothing it would.
+    void damagedPlayingImages()
     {
         std::mt19937 random(33);
         int refused = 0, taken = 0;
-        for (int round = 0; round < 4; ++round) {
+        // Rounds 4 to 6 have a scene, round 4 one frame a sprite.
+        for (int round = 0; round < 7; ++round) {
             SpriteProject p;
             for (int k = 0; k < kSprites; ++k) {
-                for (int f = int(random() % (round == 3 ? 64 : 4)); f > 0; --f)
+                for (int f = round == 4 ? 0 : int(random() % (round % 4 == 3 ? 64 : 4)); f > 0; --f)
                     p.AddFrame(k);
                 for (int f = 0; f < p.Sprites[k].Frames(); ++f)
                     p.SelectFrame(k, f), p.SetFrameTime(k, 1 + int(random() % 255)), p.SetRowText(k, f % 8, RowText(std::uint8_t(random())));
             }
-            if (!Animates(p))
+            if (round < 4 && !Animates(p))
                 p.AddFrame(0);
+            if (round >= 4) {
+                ConsoleScene& scene = p.Scene.emplace();
+                for (std::uint8_t& byte : scene.Cells)
+                    byte = std::uint8_t(random());
+                scene.UserCharacters[std::size_t(random() % 32)] = std::uint8_t(random());
+                scene.Positions[std::size_t(random() % 8)] = std::uint8_t(random());
+                scene.SecondColourSet = round % 2, scene.CellLines = round == 5 ? kShortLines : kTallLines;
+            }
             const CartridgeImage image = BuildCartridgeImage(p);
             QCOMPARE(image.size() <= MaxCartridgeImageBytes(), true);
             const auto judge = [&](const CartridgeImage& damaged) {
@@ -328,17 +338,25 @@ private Q_SLOTS:
         QVERIFY(refused > 0 && taken > 0);
     }
 
-    // Whatever the positions, colours, heights and frames, every operand an
+    // Whatever the scene, colours, heights and frames, every operand an
     // image's program fills is the project's chip state's byte for that
-    // register, and the 133-byte image's rows are the chip's shapes.
+    // register, the 133-byte image's rows are the chip's shapes, and the
+    // scene image's cells and characters are the chip's.
     void imageOperandsAreTheChipState()
     {
         std::mt19937 random(37);
         for (int round = 0; round < 200; ++round) {
             SpriteProject p;
-            ConsoleScene& scene = p.Scene.emplace();
-            for (std::uint8_t& byte : scene.Positions)
-                byte = std::uint8_t(random());
+            if (round % 3) {
+                ConsoleScene& scene = p.Scene.emplace();
+                for (std::uint8_t& byte : scene.Positions)
+                    byte = std::uint8_t(random());
+                for (std::uint8_t& byte : scene.Cells)
+                    byte = std::uint8_t(random());
+                for (std::uint8_t& byte : scene.UserCharacters)
+                    byte = std::uint8_t(random());
+                scene.SecondColourSet = random() % 2, scene.CellLines = random() % 2 ? kShortLines : kTallLines;
+            }
             p.ScreenBGndColor = std::uint8_t(random() % 8);
             for (int k = 0; k < kSprites; ++k) {
                 p.SpriteFGndColor[k] = std::uint8_t(random() % 8);
@@ -350,7 +368,7 @@ private Q_SLOTS:
             }
             const CartridgeImage image = BuildCartridgeImage(p);
             const ChipState chip = ChipStateOf(p);
-            const Program program = Animates(p) ? Program(kAnimationProgram) : Program(kStillProgram);
+            const Program program = p.Scene ? Program(kSceneProgram) : Animates(p) ? Program(kAnimationProgram) : Program(kStillProgram);
             int filled = 0;
             for (std::size_t i = 0; i < program.size(); ++i)
                 if (program[i].Fills) {
@@ -358,13 +376,16 @@ private Q_SLOTS:
                     ++filled;
                 }
             QCOMPARE(filled, 11); // the screen, two pairs, eight positions
-            if (!Animates(p))
+            if (!Animates(p) && !p.Scene)
                 QVERIFY(std::equal(chip.Shapes.begin(), chip.Shapes.end(), image.begin() + kRowDataOffset));
+            if (p.Scene)
+                QVERIFY(std::equal(chip.Cells.begin(), chip.Cells.end(), image.begin() + kSceneCells) &&
+                        std::equal(chip.UserCharacters.begin(), chip.UserCharacters.end(), image.begin() + kSceneCharacters));
         }
     }
 
-    // The README's listings of the two programs are the programs' tables,
-    // the 133-byte program's first.
+    // The README's listings of the three programs are the programs' tables,
+    // in order: the 133-byte program, the animating one, the scene's.
     void programListingsInReadme()
     {
         QList<QStringList> listed(1);
@@ -375,7 +396,7 @@ private Q_SLOTS:
                 listed << QStringList();
         listed.removeAll(QStringList());
         QList<QStringList> tables;
-        for (const Program program : {Program(kStillProgram), Program(kAnimationProgram)}) {
+        for (const Program program : {Program(kStillProgram), Program(kAnimationProgram), Program(kSceneProgram)}) {
             QStringList& table = tables.emplace_back();
             for (std::size_t i = 0; i < program.size(); ++i) {
                 const Instruction& in = program[i];

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "cartridge/animation_program.h"
+#include "cartridge/scene_program.h"
 #include "cartridge/still_program.h"
 #include "console/chip_state.h"
 #include "model/row_encoding.h"
@@ -16,12 +17,25 @@ namespace {
 
 constexpr auto kStillBytes = BytesOf<kTemplateBytes>(kStillProgram);
 constexpr auto kAnimationBytes = BytesOf<kAnimationProgramBytes>(kAnimationProgram);
+constexpr auto kSceneBytes = BytesOf<kSceneProgramBytes>(kSceneProgram);
 
-// The two programs agree in their first four bytes; the fifth tells which
-// one an image holds.
-constexpr std::size_t kProgramsDiffer = 4;
-static_assert(std::equal(kStillBytes.begin(), kStillBytes.begin() + kProgramsDiffer, kAnimationBytes.begin()) &&
-              kStillBytes[kProgramsDiffer] != kAnimationBytes[kProgramsDiffer]);
+// The bytes of 0x19F9 a scene gives: the colour code, the colour set and the
+// cell height.
+constexpr std::uint8_t kSceneScreenBits = kScreenColourBits | kColourSetBit | kShortCellsBit;
+
+// Where an image's parts are, by the program it holds. The programs start
+// alike; an image holds the one whose bytes its first bytes follow furthest.
+struct ImageKind {
+    Program Code;
+    std::span<const std::uint8_t> Fixed;
+    bool Scene = false;               // its operands carry a scene
+    std::size_t Cells = 0, Characters = 0, StartEntries = 0, FrameLists = 0;
+    std::string_view Name;            // as a reason names the program
+};
+const ImageKind kStillKind{kStillProgram, kStillBytes, false, 0, 0, 0, 0, "the test cartridge program"};
+const ImageKind kAnimatingKind{kAnimationProgram, kAnimationBytes, false, 0, 0, kStartEntries, kFrameLists, "the animating test cartridge program"};
+const ImageKind kSceneKind{kSceneProgram, kSceneBytes, true, kSceneCells, kSceneCharacters, kSceneStartEntries, kSceneFrameLists,
+                           "the scene image's program"};
 
 // The register whose byte the operand at `offset` of the program is, if it
 // is one the image fills from the chip state.
@@ -47,22 +61,26 @@ CartridgeImage ProgramImage(Program program, const ChipState& chip)
 }
 
 // What an image may hold in an operand it fills, as a project can give it:
-// any pair byte (two colour codes and two size bits), a screen colour code,
-// and the positions the test cartridge has always written.
+// any pair byte (two colour codes and two size bits), a screen byte of a
+// colour code (and with a scene its colour set and cell height), and the
+// positions of the scene, or else those the test cartridge has always
+// written.
 struct OperandRule {
-    std::optional<std::uint8_t> Only;    // the one byte it can be
-    std::uint8_t Largest = 0xFF;         // else, the largest
+    std::optional<std::uint8_t> Only; // the one byte it can be
+    std::uint8_t Bits = 0xFF;         // else, the bits it may have set
 };
-OperandRule RuleFor(std::uint16_t fills)
+OperandRule RuleFor(std::uint16_t fills, bool scene)
 {
-    if (fills >= kPositionRegisters && fills < kPositionRegisters + kDefaultPositions.size())
+    if (!scene && fills >= kPositionRegisters && fills < kPositionRegisters + kDefaultPositions.size())
         return {kDefaultPositions[fills - kPositionRegisters]};
-    return {std::nullopt, fills == kScreenRegister ? kMaxScreenColorByte : std::uint8_t(0xFF)};
+    if (fills == kScreenRegister)
+        return {std::nullopt, scene ? kSceneScreenBits : kMaxScreenColorByte};
+    return {};
 }
 
 // The record a chip state shows: the screen colour, each sprite's colour,
-// height and frame 0, the names a new project has.
-ProjectRecord RecordOf(const ChipState& chip)
+// height and frame 0, the names a new project has, and the scene if asked.
+ProjectRecord RecordOf(const ChipState& chip, bool scene)
 {
     ProjectRecord record;
     record.ScreenBGndColor = chip.Screen & kScreenColourBits;
@@ -74,6 +92,9 @@ ProjectRecord RecordOf(const ChipState& chip)
         for (int r = 0; r < kRows; ++r)
             sprite.HexRows[r] = RowText(chip.Shapes[std::size_t(kRows * k + r)]);
     }
+    if (scene)
+        record.Scene = ConsoleScene{chip.Cells, (chip.Screen & kColourSetBit) != 0,
+                                    (chip.Screen & kShortCellsBit) ? kShortLines : kTallLines, chip.UserCharacters, chip.Positions};
     return record;
 }
 
@@ -94,10 +115,11 @@ std::array<std::uint8_t, kStartEntryBytes> StartEntry(std::size_t first)
     return {1, std::uint8_t(first >> 8), std::uint8_t(first & 0xFF), 0, 0, 0, 0, 0};
 }
 
-CartridgeImage BuildAnimatingImage(const SpriteProject& project)
+// Appends the start entries and then every sprite's frames, the first
+// sprite's first record at `lists`.
+void AppendFrames(CartridgeImage& image, const SpriteProject& project, std::size_t lists)
 {
-    CartridgeImage image = ProgramImage(kAnimationProgram, ChipStateOf(project));
-    std::size_t first = kFrameLists;
+    std::size_t first = lists;
     for (const SpriteState& sprite : project.Sprites) {
         const auto entry = StartEntry(first);
         image.insert(image.end(), entry.begin(), entry.end());
@@ -112,6 +134,17 @@ CartridgeImage BuildAnimatingImage(const SpriteProject& project)
         }
         image.insert(image.end(), {0, std::uint8_t(list >> 8), std::uint8_t(list & 0xFF)});
     }
+}
+
+CartridgeImage BuildPlayingImage(const SpriteProject& project, const ImageKind& kind)
+{
+    const ChipState chip = ChipStateOf(project);
+    CartridgeImage image = ProgramImage(kind.Code, chip);
+    if (kind.Scene) {
+        image.insert(image.end(), chip.Cells.begin(), chip.Cells.end());
+        image.insert(image.end(), chip.UserCharacters.begin(), chip.UserCharacters.end());
+    }
+    AppendFrames(image, project, kind.FrameLists);
     return image;
 }
 
@@ -128,30 +161,30 @@ std::string Offset(std::size_t offset, bool wide)
 }
 
 // Reads the program part of an image into `chip`: the first byte that no
-// project gives the program is the reason, named as `as` says where it is.
-std::optional<ImageReadResult> ReadProgram(std::string_view bytes, Program program, std::span<const std::uint8_t> fixed, bool wide,
-                                           const std::string& as, ChipState& chip)
+// project gives the program is the reason.
+std::optional<ImageReadResult> ReadProgram(std::string_view bytes, const ImageKind& kind, bool wide, ChipState& chip)
 {
     const auto at = [&](std::size_t offset) { return static_cast<std::uint8_t>(bytes[offset]); };
-    for (std::size_t offset = 0; offset < std::min(bytes.size(), fixed.size()); ++offset) {
-        const std::optional<std::uint16_t> fills = FilledRegister(program, offset);
-        const OperandRule rule = fills ? RuleFor(*fills) : OperandRule{fixed[offset]};
+    for (std::size_t offset = 0; offset < std::min(bytes.size(), kind.Fixed.size()); ++offset) {
+        const std::optional<std::uint16_t> fills = FilledRegister(kind.Code, offset);
+        const OperandRule rule = fills ? RuleFor(*fills, kind.Scene) : OperandRule{kind.Fixed[offset]};
+        const std::string where = " at offset " + Offset(offset, wide) + " is " + RowText(at(offset));
         if (rule.Only && at(offset) != *rule.Only)
-            return Refused("the byte at offset " + Offset(offset, wide) + " is " + RowText(at(offset)) + ", not " + RowText(*rule.Only) +
-                           " as " + as);
-        if (at(offset) > rule.Largest)
-            return Refused("the color byte at offset " + Offset(offset, wide) + " is " + RowText(at(offset)) + ", more than the " +
-                           RowText(rule.Largest) + " that color codes 0 to 7 give");
+            return Refused("the byte" + where + ", not " + RowText(*rule.Only) + " as in " + std::string(kind.Name));
+        if ((at(offset) & ~rule.Bits) && kind.Scene)
+            return Refused("the screen byte" + where + ", which sets bits 4 to 6; a scene sets the color code (bits 0 to 2), the color set (bit 3) and the cell height (bit 7)");
+        if (at(offset) & ~rule.Bits)
+            return Refused("the color byte" + where + ", more than the " + RowText(rule.Bits) + " that color codes 0 to 7 give");
         if (fills)
             SetRegisterByte(chip, *fills, at(offset));
     }
     return std::nullopt;
 }
 
-// Reads the image the way the program will: the program, then for each
-// sprite its start entry and the records it points at, up to the end marker
-// that leads back to the first. The first thing that is wrong is the reason.
-ImageReadResult ReadAnimatingImage(std::string_view bytes)
+// Reads each sprite's start entry and the records it points at, up to the
+// end marker that leads back to the first, into `record`, and then wants
+// the file to end. The first thing that is wrong is the reason.
+std::optional<ImageReadResult> ReadFrames(std::string_view bytes, const ImageKind& kind, ProjectRecord& record, bool& animates)
 {
     const auto at = [&](std::size_t offset) { return static_cast<std::uint8_t>(bytes[offset]); };
     const auto ends = [&](const std::string& inside) {
@@ -160,18 +193,11 @@ ImageReadResult ReadAnimatingImage(std::string_view bytes)
     const auto wrong = [&](std::size_t offset, std::uint8_t want, const std::string& as) {
         return Refused("the byte at offset " + Offset(offset, true) + " is " + RowText(at(offset)) + ", not " + RowText(want) + " as " + as);
     };
-    ChipState chip;
-    if (std::optional<ImageReadResult> refused =
-            ReadProgram(bytes, kAnimationProgram, kAnimationBytes, true, "in the animating test cartridge program", chip))
-        return *refused;
-    if (bytes.size() < kAnimationProgramBytes)
-        return ends("the animating test cartridge program");
-    ProjectRecord record = RecordOf(chip);
-    std::size_t offset = kFrameLists;
-    bool animates = false;
+    std::size_t offset = kind.FrameLists;
+    animates = false;
     for (int k = 0; k < kSprites; ++k) {
         const std::string sprite = "sprite " + std::to_string(k + 1) + "'s";
-        const std::size_t first = offset, entry = kStartEntries + kStartEntryBytes * std::size_t(k);
+        const std::size_t first = offset, entry = kind.StartEntries + kStartEntryBytes * std::size_t(k);
         const auto expected = StartEntry(first);
         for (std::size_t i = 0; i < kStartEntryBytes; ++i) {
             if (entry + i >= bytes.size())
@@ -213,7 +239,35 @@ ImageReadResult ReadAnimatingImage(std::string_view bytes)
     }
     if (offset < bytes.size())
         return Refused("the byte at offset " + Offset(offset, true) + " is past the end of sprite 4's frames");
-    if (!animates)
+    return std::nullopt;
+}
+
+// Reads an image that plays its frames the way its program will: the
+// program, the scene's cells and characters if it has them, then the
+// frames.
+ImageReadResult ReadPlayingImage(std::string_view bytes, const ImageKind& kind)
+{
+    ChipState chip;
+    if (std::optional<ImageReadResult> refused = ReadProgram(bytes, kind, true, chip))
+        return *refused;
+    const auto ends = [&](std::string_view inside) {
+        return Refused("the file ends at offset " + Offset(bytes.size(), true) + ", inside " + std::string(inside));
+    };
+    if (bytes.size() < kind.Fixed.size())
+        return ends(kind.Name);
+    if (kind.Scene) {
+        if (bytes.size() < kind.Characters)
+            return ends("the scene's cells");
+        if (bytes.size() < kind.StartEntries)
+            return ends("the user-defined characters");
+        std::copy_n(bytes.begin() + std::ptrdiff_t(kind.Cells), chip.Cells.size(), chip.Cells.begin());
+        std::copy_n(bytes.begin() + std::ptrdiff_t(kind.Characters), chip.UserCharacters.size(), chip.UserCharacters.begin());
+    }
+    ProjectRecord record = RecordOf(chip, kind.Scene);
+    bool animates = false;
+    if (std::optional<ImageReadResult> refused = ReadFrames(bytes, kind, record, animates))
+        return *refused;
+    if (!animates && !kind.Scene)
         return Refused("every sprite has one frame, which Tilewright writes as the 133-byte image, not as this one");
     return {record, {}};
 }
@@ -223,7 +277,7 @@ ImageReadResult ReadStillImage(std::string_view bytes)
     // The first wrong byte is named, wherever it is, before a wrong size:
     // a file that is no image at all says so at its start.
     ChipState chip;
-    if (std::optional<ImageReadResult> refused = ReadProgram(bytes, kStillProgram, kStillBytes, false, "in the test cartridge program", chip))
+    if (std::optional<ImageReadResult> refused = ReadProgram(bytes, kStillKind, false, chip))
         return *refused;
     if (bytes.size() < kImageBytes)
         return Refused("the file ends at offset " + Offset(bytes.size(), false) + ", before the " + std::to_string(kImageBytes) +
@@ -232,25 +286,39 @@ ImageReadResult ReadStillImage(std::string_view bytes)
         return Refused("the byte at offset " + Offset(kImageBytes, false) + " is past the " + std::to_string(kImageBytes) +
                        " bytes of a test cartridge image");
     std::copy_n(bytes.begin() + kRowDataOffset, chip.Shapes.size(), chip.Shapes.begin());
-    return {RecordOf(chip), {}};
+    return {RecordOf(chip, false), {}};
+}
+
+// How many of the image's first bytes are the program's.
+std::size_t FollowedBytes(std::string_view bytes, std::span<const std::uint8_t> fixed)
+{
+    std::size_t n = 0;
+    while (n < bytes.size() && n < fixed.size() && static_cast<std::uint8_t>(bytes[n]) == fixed[n])
+        ++n;
+    return n;
 }
 
 } // namespace
 
 CartridgeImage BuildCartridgeImage(const SpriteProject& project)
 {
-    return Animates(project) ? BuildAnimatingImage(project) : BuildStillImage(project);
+    if (project.Scene)
+        return BuildPlayingImage(project, kSceneKind);
+    return Animates(project) ? BuildPlayingImage(project, kAnimatingKind) : BuildStillImage(project);
 }
 
-std::size_t MaxCartridgeImageBytes() { return kMaxAnimatingImageBytes; }
+std::size_t MaxCartridgeImageBytes() { return std::max(kMaxAnimatingImageBytes, kMaxSceneImageBytes); }
 
 ImageReadResult ReadCartridgeImage(std::string_view bytes)
 {
     if (bytes.empty())
         return {std::nullopt, "the file is empty"};
-    if (bytes.size() > kProgramsDiffer && static_cast<std::uint8_t>(bytes[kProgramsDiffer]) == kAnimationBytes[kProgramsDiffer])
-        return ReadAnimatingImage(bytes);
-    return ReadStillImage(bytes);
+    // Where two programs follow as far, the earlier one names what is wrong.
+    const ImageKind* kind = &kStillKind;
+    for (const ImageKind* other : {&kAnimatingKind, &kSceneKind})
+        if (FollowedBytes(bytes, other->Fixed) > FollowedBytes(bytes, kind->Fixed))
+            kind = other;
+    return kind == &kStillKind ? ReadStillImage(bytes) : ReadPlayingImage(bytes, *kind);
 }
 
 } // namespace tw

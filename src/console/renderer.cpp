@@ -2,17 +2,10 @@
 
 #include <algorithm>
 
+#include "console/field.h"
 #include "model/row_encoding.h"
 
 namespace tw {
-namespace {
-
-// Where the chip puts a sprite, from its position bytes, and where it draws
-// one at all (measured in MAME 0.251).
-constexpr int kLeftOffset = 11, kTopFrom = 256;
-constexpr int kLeastHorizontal = 12, kMostHorizontal = 194, kLeastVertical = 3;
-
-} // namespace
 
 Rgb ConsoleRgb(std::uint8_t code, ColourModel model)
 {
@@ -24,25 +17,43 @@ Rgb ConsoleRgb(std::uint8_t code, ColourModel model)
 
 namespace {
 
+using Colours = std::array<Rgb, 8>;
+
+void DrawField(ConsoleScreen& screen, const ConsoleShows& shows, const Colours& colours)
+{
+    FieldLine field;
+    for (int line = 0; line < kScreenLines; ++line) {
+        if (!FieldLineAt(shows.Chip, shows.CellShapes, line, field))
+            continue;
+        Rgb* pixel = &screen.Pixels[std::size_t(line * kScreenWidth + kFieldLeft)];
+        for (int c = 0; c < kFieldColumns; ++c, pixel += kCellWidth) {
+            const unsigned bits = field.Pixels[std::size_t(c)];
+            if (bits == 0)
+                continue;
+            const Rgb colour = colours[field.Colours[std::size_t(c)]];
+            for (int x = 0; x < kCellWidth; ++x)
+                if (bits & ColumnBit(x))
+                    pixel[x] = colour;
+        }
+    }
+}
+
 // Draws the chip's sprites, each in its colour made what `tint` makes it.
 template <typename Tint>
-void DrawSprites(ConsoleScreen& screen, const ChipState& chip, ColourModel model, Tint tint)
+void DrawSprites(ConsoleScreen& screen, const ChipState& chip, const Colours& colours, Tint tint)
 {
     for (int k = 0; k < kSprites; ++k) {
-        const int vertical = chip.Positions[2 * k], horizontal = chip.Positions[2 * k + 1];
-        if (horizontal < kLeastHorizontal || horizontal > kMostHorizontal || vertical < kLeastVertical)
+        const SpritePlace place = PlaceOf(chip, k);
+        if (!place.Drawn)
             continue;
-        const std::uint8_t pair = chip.Pairs[k / 2];
-        const Rgb color = tint(ConsoleRgb(SpriteColorOf(pair, k % 2), model));
-        const int repeat = SpriteLinesOf(pair, k % 2) / kRows;
-        const int left = horizontal - kLeftOffset, top = kTopFrom - vertical;
-        for (int r = 0; r < kRows; ++r)
-            for (int copy = 0; copy < repeat; ++copy) {
-                const int line = top + repeat * r + copy;
-                for (int c = 0; line < kScreenLines && c < kRowWidth; ++c)
-                    if (chip.Shapes[std::size_t(kRows * k + r)] & ColumnBit(c))
-                        screen.Pixels[std::size_t(line * kScreenWidth + left + c)] = color;
-            }
+        const Rgb color = tint(colours[SpriteColorOf(chip.Pairs[std::size_t(k / 2)], k % 2)]);
+        const int repeat = place.Lines / kRows;
+        for (int line = place.Top; line < std::min(place.Top + place.Lines, kScreenLines); ++line) {
+            const std::uint8_t row = chip.Shapes[std::size_t(kRows * k + (line - place.Top) / repeat)];
+            for (int c = 0; c < kRowWidth; ++c)
+                if (row & ColumnBit(c))
+                    screen.Pixels[std::size_t(line * kScreenWidth + place.Left + c)] = color;
+        }
     }
 }
 
@@ -50,12 +61,16 @@ void DrawSprites(ConsoleScreen& screen, const ChipState& chip, ColourModel model
 
 ConsoleScreen RenderConsoleScreen(const ConsoleShows& shows, ColourModel model)
 {
+    Colours colours;
+    for (std::uint8_t code = 0; code < colours.size(); ++code)
+        colours[code] = ConsoleRgb(code, model);
     ConsoleScreen screen;
-    const Rgb background = ConsoleRgb(shows.Chip.Screen, model);
+    const Rgb background = colours[shows.Chip.Screen & kScreenColourBits];
     std::fill(screen.Pixels.begin(), screen.Pixels.end(), background);
+    DrawField(screen, shows, colours);
     if (shows.Onion)
-        DrawSprites(screen, *shows.Onion, model, [&](Rgb color) { return FaintRgb(color, background); });
-    DrawSprites(screen, shows.Chip, model, [](Rgb color) { return color; });
+        DrawSprites(screen, *shows.Onion, colours, [&](Rgb color) { return FaintRgb(color, background); });
+    DrawSprites(screen, shows.Chip, colours, [](Rgb color) { return color; });
     return screen;
 }
 

@@ -9,13 +9,11 @@
 #include <vector>
 
 #include "console/moment.h"
+#include "console/screen_geometry.h"
 #include "model/names.h"
 #include "model/palette.h"
 
 namespace tw {
-
-inline constexpr int kScreenWidth = 192;
-inline constexpr int kScreenLines = 262;
 
 // Pixels to a console line in a picture of the screen: by default as many as
 // keep an NTSC picture (658 x 524) on a small screen.
@@ -37,11 +35,10 @@ struct ConsoleScreen {
     friend bool operator==(const ConsoleScreen&, const ConsoleScreen&) = default;
 };
 
-// The screen the chip shows: the screen colour everywhere, and the four
-// sprites over it, sprite 4 on top. Sprite k stands with its left edge at
-// its horizontal byte less 11 and its top at 256 less its vertical byte, and
-// shows only where the chip draws it: horizontal byte 12 to 194, vertical 3
-// to 255.
+// The screen the chip shows: the screen colour, the character field over
+// it (the cells of the sprites' codes showing `shows.CellShapes`), and the
+// four sprites over that where the chip draws them (screen_geometry.h),
+// sprite 4 on top.
 //
 // Where the moment has an onion skin, its sprites are drawn faintly first,
 // where the sprites over them leave the screen colour: the frames before
