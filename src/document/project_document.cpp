@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "document/file_kinds.h"
+#include "document/run_keys.h"
 #include "model/project_record.h"
 #include "sheet/sprite_sheet.h"
 #include "model/row_encoding.h"
@@ -35,6 +36,12 @@ struct Slice {
     {
         return project.Sprites.at(Index) == State && project.SpriteFGndColor.at(Index) == Color && project.EditedFrame.at(Index) == Edited;
     }
+};
+
+// The scene's share of the project: all that an edit of the scene changes.
+struct SceneSlice {
+    std::optional<ConsoleScene> Scene;
+    bool IsIn(const SpriteProject& project) const { return project.Scene == Scene; }
 };
 
 } // namespace
@@ -67,6 +74,10 @@ public:
         : document_(document), whole_(std::make_unique<Saved>(std::move(before))), run_(document.run_)
     {
     }
+    Step(ProjectDocument& document, SceneSlice before, int runKey)
+        : document_(document), scene_(std::move(before)), key_(runKey), run_(document.run_)
+    {
+    }
 
     void undo() override { Swap(); }
     void redo() override
@@ -82,8 +93,8 @@ public:
     {
         if (static_cast<const Step*>(next)->run_ != run_)
             return false;
-        // Typed back to where it began: the step goes.
-        setObsolete(slice_->IsIn(document_.project_));
+        // Typed or dragged back to where it began: the step goes.
+        setObsolete(slice_ ? slice_->IsIn(document_.project_) : scene_->IsIn(document_.project_));
         return true;
     }
 
@@ -96,6 +107,11 @@ private:
             std::swap(project.SpriteFGndColor.at(slice_->Index), slice_->Color);
             std::swap(project.EditedFrame.at(slice_->Index), slice_->Edited);
             document_.Announce(SpritePart(slice_->Index));
+            return;
+        }
+        if (scene_) {
+            std::swap(project.Scene, scene_->Scene);
+            document_.Announce(Part::Scene);
             return;
         }
         if (whole_->WithFile) {
@@ -113,6 +129,7 @@ private:
 
     ProjectDocument& document_;
     std::optional<Slice> slice_;
+    std::optional<SceneSlice> scene_;
     std::unique_ptr<Saved> whole_;
     int key_ = -1;
     int run_;
@@ -158,6 +175,13 @@ void ProjectDocument::EditProject(Edit edit)
         return;
     history_->push(new Step(*this, std::move(before)));
     Announce(kAllProject);
+}
+
+void ProjectDocument::PushSceneStep(std::optional<ConsoleScene> before, int runKey)
+{
+    runKey_ = runKey;
+    history_->push(new Step(*this, SceneSlice{std::move(before)}, runKey));
+    Announce(Part::Scene);
 }
 
 void ProjectDocument::Replace(SpriteProject next, SpriteProject inFile, DiskState disk)
@@ -215,11 +239,7 @@ void ProjectDocument::ViewSprite(int k)
     EditProject([&](SpriteProject& p) { p.ViewSprite(k); });
 }
 
-// The keys typed into one box merge into one step, as do the blocks of one
-// stroke: a name box's own key, one for each row box, one for each grid.
-constexpr int NameTypingKey(int k) { return k; }
-constexpr int RowTypingKey(int k, int row) { return kSprites + k * kRows + row; }
-constexpr int StrokeKey(int k) { return kSprites + kSprites * kRows + k; }
+
 
 void ProjectDocument::StrokeStart(int k, int block)
 {

@@ -54,12 +54,14 @@ enum class Part : unsigned {
     Shared = 1u << 4,   // the screen colour, the selected colour, the view cells
     File = 1u << 5,     // the project file
     Modified = 1u << 6, // IsModified() changed
+    Scene = 1u << 7,    // the scene: cells, characters, colour set, cell height, positions
 };
 Q_DECLARE_FLAGS(Parts, Part)
 Q_DECLARE_OPERATORS_FOR_FLAGS(Parts)
 
 inline Parts SpritePart(int k) { return Part(1u << k); }
-inline constexpr Parts kAllProject = Part::Sprite1 | Part::Sprite2 | Part::Sprite3 | Part::Sprite4 | Part::Shared | Part::File;
+inline constexpr Parts kAllProject =
+    Part::Sprite1 | Part::Sprite2 | Part::Sprite3 | Part::Sprite4 | Part::Shared | Part::File | Part::Scene;
 
 // The open project behind the editor window: the project, its file, its
 // undo history and whether it has unsaved changes. Every user action is one
@@ -122,6 +124,26 @@ public:
     // The console settings: a sprite's height (16 or 8 lines), the TV.
     void SetSpriteLines(int k, int lines);
     void SetTv(TvSystem tv);
+    // The scene. A project without one gets the test cartridge's screen
+    // with the first edit of it, in that edit's step; an edit that changes
+    // nothing makes none. Placing a sprite is a step; a drag's places merge
+    // into one until EndStroke(), as painting cells does, and the keys of a
+    // run of typing into cells until EndTyping().
+    void PlaceSprite(int k, int vertical, int horizontal);
+    void DragSprite(int k, int vertical, int horizontal);
+    void PaintCell(int cell, std::uint8_t byte);
+    void StrokeCell(int cell, std::uint8_t byte);
+    void TypeCell(int cell, std::uint8_t byte);
+    // Every cell of the rectangle from one cell to another gets `byte`.
+    void FillCells(int from, int to, std::uint8_t byte);
+    // Block i of user-defined character c (0 to 3) set or clear; a stroke's
+    // blocks merge as painting cells does.
+    void SetCharacterBlock(int c, int i, bool set);
+    void StrokeCharacterBlock(int c, int i, bool set);
+    void SetCellLines(int lines);
+    void SetColourSet(bool second);
+    // The project without a scene again: the test cartridge's screen.
+    void RemoveScene();
     // Sprite k's frames. Selecting one makes the design panel edit it: no
     // step, as picking a colour is none. The others are steps (see
     // SpriteProject for what each does).
@@ -181,6 +203,10 @@ private:
     void EditSprite(int k, Edit edit, int typingKey = -1);
     template <typename Edit>
     void EditProject(Edit edit);
+    template <typename Edit>
+    void EditScene(Edit edit, int runKey = -1);
+    // Records the scene as it was before an edit as one step.
+    void PushSceneStep(std::optional<ConsoleScene> before, int runKey);
     // The project's files' bytes: as they were read or written, what a change
     // on disk is told from; and as they are on the disk now.
     struct DiskState {

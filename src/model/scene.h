@@ -8,6 +8,8 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <string_view>
 
 #include "model/console_settings.h"
 
@@ -29,6 +31,29 @@ using SpritePositions = std::array<std::uint8_t, 2 * kConsoleSprites>;
 
 // Where the test cartridge has always put them: in one line, 16 pixels apart.
 inline constexpr SpritePositions kDefaultPositions{0x90, 0x40, 0x90, 0x50, 0x90, 0x60, 0x90, 0x70};
+
+// The code of a character typed into the field: the letters (either case),
+// digits, space and . , + $ that the console's character set has.
+constexpr std::optional<std::uint8_t> CharacterCode(char c)
+{
+    if (c == ' ')
+        return 0x00;
+    if (c >= '0' && c <= '9')
+        return std::uint8_t(0x10 + (c - '0'));
+    if (c >= 'A' && c <= 'Z')
+        return std::uint8_t(0x1A + (c - 'A'));
+    if (c >= 'a' && c <= 'z')
+        return std::uint8_t(0x1A + (c - 'a'));
+    constexpr std::string_view kSigns = ".,+$";
+    if (const std::size_t at = kSigns.find(c); at != std::string_view::npos)
+        return std::uint8_t(0x34 + at);
+    return std::nullopt;
+}
+
+// A cell's colour bits (6 and 7) and the colour set give the chip colour
+// its set pixels take: ((cell >> 5) & 6) | set.
+constexpr std::uint8_t CellColour(std::uint8_t cell, bool secondColourSet) { return std::uint8_t(((cell >> 5) & 6) | (secondColourSet ? 1 : 0)); }
+constexpr std::uint8_t WithColourBits(std::uint8_t cell, int bits) { return std::uint8_t((cell & 0x3F) | (bits & 3) << 6); }
 
 struct ConsoleScene {
     std::array<std::uint8_t, kCells> Cells = BlankCells(); // row by row from the top left
