@@ -4,6 +4,9 @@
 
 #include <QFileInfo>
 
+#include <numeric>
+#include <variant>
+
 #include "cli_output.h"
 #include "cli_picture.h"
 #include "console/chip_state.h"
@@ -91,6 +94,50 @@ int WriteImage(const Call& call, const std::optional<QString>& image)
     const QString target = image.value_or(document::Beside(file, FileKind::CartridgeImage));
     const storage::Outcome written = document::Write(target, FileKind::CartridgeImage, project, {file, FileKind::Project, nullptr, {}});
     return written.Ok ? kOk : Report(target, written);
+}
+
+// Console frames until all four sprites are back at their first frames
+// together: the least common multiple of their rounds.
+long long RoundOf(const SpriteProject& project)
+{
+    long long round = 1;
+    for (const SpriteState& sprite : project.Sprites)
+        round = std::lcm(round, sprite.TotalTime());
+    return round;
+}
+
+// The length of the GIF that screen writes, or why there is none: one round
+// unless --for says otherwise, never more than kMaxAnimationSeconds.
+std::variant<long long, QString> AnimationLength(const SpriteProject& project, const Options& given)
+{
+    const int rate = FrameRate(project.Console.Tv);
+    const long long most = kMaxAnimationSeconds * rate;
+    const QString bound = QStringLiteral("the %1 of %2 minutes that a GIF may hold").arg(most).arg(kMaxAnimationSeconds / 60);
+    if (given.For && *given.For > most)
+        return QStringLiteral("--for %1 is more console frames than %2").arg(*given.For).arg(bound);
+    const long long round = RoundOf(project);
+    if (!given.For && round > most)
+        return QStringLiteral("one round of the animation is %1 console frames, more than %2; --for N writes N of them").arg(round).arg(bound);
+    return given.For.value_or(round);
+}
+
+// Writes screen's GIF: the animation from console frame --at on.
+int WriteAnimation(const Call& call, const sheet::PictureCode& module, const SpriteProject& project, const ScreenScale& scale,
+                   const storage::MadeFrom& from)
+{
+    const Options& given = call.Given;
+    const std::variant<long long, QString> length = AnimationLength(project, given);
+    if (const QString* refused = std::get_if<QString>(&length))
+        return Report(*given.Output, {false, *refused});
+    const ColourModel colours = given.Colours.value_or(ColourModel::Mame);
+    // Every sprite is back at its first frame after each round, so a start
+    // far into the animation is the same moment of its first round, and no
+    // frame counted from there runs past the largest number.
+    const long long start = given.At.value_or(0) % RoundOf(project);
+    const sheet::ScreenAnimation animation{std::get<long long>(length), FrameRate(project.Console.Tv), colours,
+                                           [&](long long frame) { return RenderConsoleScreen(ShownAt(project, {start + frame}), colours); }};
+    const storage::Outcome written = module.WriteScreenAnimation(*given.Output, animation, scale, from);
+    return written.Ok ? kOk : Report(*given.Output, written);
 }
 
 } // namespace
@@ -189,16 +236,22 @@ int Import(const Call& call)
 
 int Screen(const Call& call)
 {
+    const Options& given = call.Given;
+    const bool gif = given.Output->endsWith(QStringLiteral(".gif"), Qt::CaseInsensitive);
+    if (given.For && !gif)
+        return Usage(QStringLiteral("--for goes with an animation only, -o NAME.gif"));
     const sheet::PictureCode* module = OpenPictureModule();
     if (!module)
         return kFailed;
     SpriteProject project;
     if (!Load(call, project))
         return kFailed;
-    const Options& given = call.Given;
     const ScreenScale scale{given.Scale.value_or(kDefaultScreenScale), given.Tv.value_or(TvShape(project.Console.Tv))};
+    const storage::MadeFrom from = document::MadeFromFile(call.Files[0], call.Kind, QStringLiteral("picture"));
+    if (gif)
+        return WriteAnimation(call, *module, project, scale, from);
     const ConsoleScreen screen = RenderConsoleScreen(ShownAt(project, {given.At.value_or(0)}), given.Colours.value_or(ColourModel::Mame));
-    const storage::Outcome written = module->WriteScreen(*given.Output, screen, scale, document::MadeFromFile(call.Files[0], call.Kind, QStringLiteral("picture")));
+    const storage::Outcome written = module->WriteScreen(*given.Output, screen, scale, from);
     return written.Ok ? kOk : Report(*given.Output, written);
 }
 

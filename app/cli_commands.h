@@ -15,6 +15,10 @@
 
 namespace tw::cli {
 
+// The longest animation screen writes as a GIF: a file to show, not to
+// watch for hours. Longer rounds are cut with --for.
+inline constexpr long long kMaxAnimationSeconds = 10 * 60;
+
 // A whole number an option may be, from the least to the most.
 struct Range {
     long long Least = 0, Most = 0;
@@ -27,6 +31,7 @@ struct Options {
     std::optional<PixelShape> Tv;       // --tv
     std::optional<ColourModel> Colours; // --colours
     std::optional<long long> At;        // --at
+    std::optional<long long> For;       // --for
     bool Frames = false;                // --frames
 };
 

@@ -45,7 +45,7 @@ const std::vector<OptionRule>& OptionRules()
 {
     static const std::vector<OptionRule> rules{
         {QCommandLineOption({QStringLiteral("o"), QStringLiteral("output")},
-                            QStringLiteral("Image path for bin, sheet path for png, project path for import, picture path for screen."),
+                            QStringLiteral("Image path for bin, sheet path for png, project path for import, picture path for screen (.png, or .gif for the animation)."),
                             QStringLiteral("FILE")),
          [](const QString& value, const Command&, Options& into) { return into.Output = value, QString(); }},
         {QCommandLineOption(QStringLiteral("scale"),
@@ -83,6 +83,13 @@ const std::vector<OptionRule>& OptionRules()
          [](const QString& value, const Command&, Options& into) {
              into.At = WholeNumber(value, {0, std::numeric_limits<long long>::max()});
              return into.At ? QString() : QStringLiteral("--at must be a console frame, a whole number from 0");
+         }},
+        {QCommandLineOption(QStringLiteral("for"),
+                            QStringLiteral("The console frames of the animation screen writes as a GIF (from 1; default one round)."),
+                            QStringLiteral("N")),
+         [](const QString& value, const Command&, Options& into) {
+             into.For = WholeNumber(value, {1, std::numeric_limits<long long>::max()});
+             return into.For ? QString() : QStringLiteral("--for must be a number of console frames, a whole number from 1");
          }},
         {QCommandLineOption(QStringLiteral("frames"), QStringLiteral("Every frame of every sprite for png, a row of frames a sprite.")),
          [](const QString&, const Command&, Options& into) { return into.Frames = true, QString(); }},

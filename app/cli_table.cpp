@@ -45,15 +45,17 @@ const Command kCommands[] = {
          .arg(sheet::kStackedWide)
          .arg(sheet::kStackedHigh),
      Import},
-    {"screen", "FILE.eap|FILE.bin -o OUT.png [--scale N] [--tv SHAPE] [--colours MODEL] [--at T]", "one project file or image",
-     kProjectFilesOrImages, {1, kMaxScreenScale},
+    {"screen", "FILE.eap|FILE.bin -o OUT.png|OUT.gif [--scale N] [--tv SHAPE] [--colours MODEL] [--at T] [--for N]",
+     "one project file or image", kProjectFilesOrImages, {1, kMaxScreenScale},
      QStringLiteral("draw the console's screen as the test cartridge shows\nit (%2 x %3 console pixels, N pixels a line, default\n"
                     "%1; SHAPE %4, default the project's TV;\nMODEL mame, the colours MAME shows, or names, the\n"
-                    "colours the editor names; default mame), at console\nframe T of the animation (default 0)")
+                    "colours the editor names; default mame), at console\nframe T of the animation (default 0); to a .gif, the\n"
+                    "animation from T, looping, N console frames long\n(default one round of it, at most %5 minutes)")
          .arg(kDefaultScreenScale)
          .arg(kScreenWidth)
          .arg(kScreenLines)
-         .arg(QString::fromStdString(NamesInWords(kPixelShapeNames))),
+         .arg(QString::fromStdString(NamesInWords(kPixelShapeNames)))
+         .arg(kMaxAnimationSeconds / 60),
      Screen},
     {"run", "FILE.eap|FILE.bin", "one project file or image", kProjectFilesOrImages, {},
      QStringLiteral("write the image as bin does (or take FILE.bin), then\nstart MAME's arcadia driver on it in a window"), Run},

@@ -473,23 +473,29 @@ private Q_SLOTS:
         QFETCH(QList<qint64>, frames);
         QFETCH(int, rate);
         QFETCH(QList<qint64>, delays);
-        const std::vector<qint64> got = sheet::GifDelays({frames.begin(), frames.end()}, rate);
-        QCOMPARE(QList<qint64>(got.begin(), got.end()), delays);
+        sheet::GifClock clock(rate);
+        QList<qint64> got;
+        for (const qint64 n : frames)
+            got << clock.Delay(n);
+        QCOMPARE(got, delays);
         qint64 shown = 0, exact = 0; // hundredths, and hundredths times the rate
-        for (std::size_t i = 0; i < got.size(); ++i) {
-            shown += got[i], exact += 100 * frames[qsizetype(i)];
+        for (qsizetype i = 0; i < got.size(); ++i) {
+            shown += got[i], exact += 100 * frames[i];
             QVERIFY2(2 * std::abs(shown * rate - exact) <= rate, qPrintable(QStringLiteral("total off after picture %1").arg(i + 1)));
         }
     }
 
-    // Written, then read back by ImageMagick (each frame's delay and
-    // rectangle) and by Qt (each frame's pixels over the one before, and the
-    // loop); or refused with its reason, and nothing written.
+    // Written a picture at a time in a colour table of the pictures' colours
+    // (the first `table` of them), then read back by ImageMagick (each
+    // frame's delay and rectangle) and by Qt (each frame's pixels over the
+    // one before, and the loop); or refused with its reason, and nothing
+    // written.
     void animatedGif_data()
     {
         QTest::addColumn<QList<QImage>>("pictures");
         QTest::addColumn<QList<int>>("frames");
         QTest::addColumn<int>("rate");
+        QTest::addColumn<int>("table");
         QTest::addColumn<QString>("result"); // "delay:rectangle " a GIF frame, or the reason
         QTest::addColumn<QList<int>>("shown"); // the picture each GIF frame shows
         // A screen colour alone, then with a block (and a pixel in it), then
@@ -506,35 +512,45 @@ private Q_SLOTS:
             colours.setPixel(i % 16, i / 16, qRgb(i % 16 * 16, i / 16 * 8, 7));
         QImage other = colours.copy(0, 0, 16, 16);
         other.setPixel(0, 0, qRgb(1, 2, 3));
-        const QString tooMany = QStringLiteral("the pictures have more than the 256 colours a GIF can show");
-        QTest::newRow("one picture") << QList{p2} << QList{10} << 60 << "17:40x30+0+0 " << QList{0};
-        QTest::newRow("what changed, to the edges") << QList{p0, p1, p2, p0} << QList{1, 1, 1, 1} << 60
+        QTest::newRow("one picture") << QList{p2} << QList{10} << 60 << 4 << "17:40x30+0+0 " << QList{0};
+        QTest::newRow("what changed, to the edges") << QList{p0, p1, p2, p0} << QList{1, 1, 1, 1} << 60 << 4
                                                     << "2:40x30+0+0 1:4x3+5+6 2:10x10+30+20 2:35x24+5+6 " << QList{0, 1, 2, 3};
-        QTest::newRow("runs of one picture") << QList{p0, p0, p1, p1, p1, p0} << QList{30, 30, 1, 1, 1, 60} << 60
+        QTest::newRow("runs of one picture") << QList{p0, p0, p1, p1, p1, p0} << QList{30, 30, 1, 1, 1, 60} << 60 << 4
                                              << "100:40x30+0+0 5:4x3+5+6 100:4x3+5+6 " << QList{0, 2, 5};
-        QTest::newRow("PAL") << QList{p1, p2} << QList{1, 3} << 50 << "2:40x30+0+0 6:10x10+30+20 " << QList{0, 1};
-        QTest::newRow("longer than a GIF delay") << QList{p0, p1} << QList{40000, 1} << 60 << "65535:40x30+0+0 1132:1x1+0+0 1:4x3+5+6 "
-                                                 << QList{0, 0, 1};
-        QTest::newRow("256 colours") << QList{colours.copy(0, 0, 16, 16)} << QList{1} << 60 << "2:16x16+0+0 " << QList{0};
-        QTest::newRow("257 colours") << QList{colours} << QList{1} << 60 << tooMany << QList<int>{};
-        QTest::newRow("256 colours each, 257 together") << QList{colours.copy(0, 0, 16, 16), other} << QList{1, 1} << 60 << tooMany
-                                                        << QList<int>{};
-        QTest::newRow("sizes differ") << QList{p0, p1.copy(0, 0, 40, 29)} << QList{1, 1} << 60
-                                      << "picture 2 is not 40 x 30 pixels as the first is" << QList<int>{};
+        QTest::newRow("PAL") << QList{p1, p2} << QList{1, 3} << 50 << 4 << "2:40x30+0+0 6:10x10+30+20 " << QList{0, 1};
+        QTest::newRow("longer than a GIF delay") << QList{p0, p1} << QList{40000, 1} << 60 << 4
+                                                 << "65535:40x30+0+0 1132:1x1+0+0 1:4x3+5+6 " << QList{0, 0, 1};
+        QTest::newRow("256 colours") << QList{colours.copy(0, 0, 16, 16)} << QList{1} << 60 << 256 << "2:16x16+0+0 " << QList{0};
+        QTest::newRow("257 colours") << QList{colours} << QList{1} << 60 << 257 << "a GIF has 1 to 256 colours, not 257" << QList<int>{};
+        QTest::newRow("a colour not in the table") << QList{colours.copy(0, 0, 16, 16), other} << QList{1, 1} << 60 << 256
+                                                   << "picture 2 has the colour #010203, which is not one of the GIF's 256"
+                                                   << QList<int>{};
+        QTest::newRow("sizes differ") << QList{p0, p1.copy(0, 0, 40, 29)} << QList{1, 1} << 60 << 4
+                                      << "picture 2 is 40 x 29 pixels, not the GIF's 40 x 30" << QList<int>{};
+        QTest::newRow("shown for no time") << QList{p0, p1} << QList{1, 0} << 60 << 4 << "picture 2 is shown for no console frame"
+                                           << QList<int>{};
     }
     void animatedGif()
     {
         QFETCH(QList<QImage>, pictures);
         QFETCH(QList<int>, frames);
         QFETCH(int, rate);
+        QFETCH(int, table);
         QFETCH(QString, result);
         QFETCH(QList<int>, shown);
+        std::vector<QRgb> colours;
+        for (const QImage& picture : pictures)
+            for (int i = 0; i < picture.width() * picture.height(); ++i)
+                if (const QRgb rgb = picture.pixel(i % picture.width(), i / picture.width()) & RGB_MASK;
+                    std::find(colours.begin(), colours.end(), rgb) == colours.end())
+                    colours.push_back(rgb);
+        colours.resize(std::min<std::size_t>(colours.size(), table));
         QTemporaryDir dir;
         const QString path = dir.filePath("a.gif");
-        std::vector<sheet::GifPicture> given;
+        sheet::AnimatedGifWriter gif(pictures[0].size(), colours, rate);
         for (qsizetype i = 0; i < pictures.size(); ++i)
-            given.push_back({pictures[i], frames[i]});
-        const storage::Outcome written = sheet::WriteAnimatedGif(path, given, rate, {});
+            gif.Add(pictures[i], frames[i]);
+        const storage::Outcome written = gif.Finish(path, {});
         QCOMPARE(written.Ok ? QString() : written.Reason, shown.isEmpty() ? result : QString());
         QCOMPARE(QFile::exists(path), written.Ok);
         if (!written.Ok)

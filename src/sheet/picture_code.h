@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include <functional>
+
 #include "console/renderer.h"
 #include "model/sprite_project.h"
 #include "sheet/sheet_layout.h"
@@ -20,6 +22,17 @@ struct SheetOptions {
     bool Frames = false;
 };
 
+// An animation of the console's screen as the picture code takes it: the
+// caller, who knows the project's frames, gives the screens one console
+// frame at a time.
+struct ScreenAnimation {
+    long long ConsoleFrames = 1; // how many
+    int FramesPerSecond = 60;    // the TV's
+    // What the screens are drawn in: its eight colours are the GIF's.
+    ColourModel Colours = ColourModel::Mame;
+    std::function<ConsoleScreen(long long frame)> ScreenAt; // from 0
+};
+
 struct PictureCode {
     // Renders the sheet and writes it as PNG to `path`, never over the file
     // it is made from.
@@ -30,6 +43,10 @@ struct PictureCode {
     // Writes the console's screen as PNG to `path`.
     storage::Outcome (*WriteScreen)(const QString& path, const ConsoleScreen& screen, const ScreenScale& scale,
                                     const storage::MadeFrom& from);
+    // Writes the animation as a GIF that loops for ever to `path`, each screen
+    // as WriteScreen draws it, shown for its console frames.
+    storage::Outcome (*WriteScreenAnimation)(const QString& path, const ScreenAnimation& animation, const ScreenScale& scale,
+                                             const storage::MadeFrom& from);
 };
 
 } // namespace tw::sheet

@@ -248,34 +248,24 @@ std::optional<QString> CheckPngData(const QByteArray& bytes, const PngHeader& he
     });
 }
 
-// Qt's GIF reader follows every LZW code of the first frame to the pixels
-// it stands for, also past the frame's end: 30 MB of codes that stand for
-// 4,000 pixels each keep it busy for minutes. So the first frame must lie on
-// the screen, and its codes stand for no more pixels than it has, counted as
-// the reader reads them: a code's length is its prefix's and one more. A
-// valid LZW stream names no entry that is not there yet, and a frame's data
-// ends soon after its end code (the reader goes on reading codes 4 KiB later).
-std::optional<QString> CheckGifFrame(const QByteArray& bytes, QSize screen)
+namespace {
+
+// A GIF's bytes as its decoder reads them: -1 past the end.
+struct GifBytes {
+    const QByteArray& Bytes;
+    int Byte(qsizetype at) const { return at < Bytes.size() ? int(uchar(Bytes[at])) : -1; }
+    int Word(qsizetype at) const { return Byte(at) + 256 * Byte(at + 1); }
+};
+
+// The bytes of the colour table that a descriptor's flags announce.
+int ColourTableBytes(int flags) { return flags & 0x80 ? 3 * (2 << (flags & 7)) : 0; }
+
+// The LZW data of a frame of `frame` pixels, from its byte of root bits at
+// `at`: whether it is not valid, stands for more pixels than the frame has,
+// or goes on long past its end code.
+std::optional<QString> CheckLzw(GifBytes gif, qsizetype at, QSize frame)
 {
-    const auto byte = [&](qsizetype at) { return at < bytes.size() ? int(uchar(bytes[at])) : -1; };
-    const auto word = [&](qsizetype at) { return byte(at) + 256 * byte(at + 1); };
-    const auto colours = [](int flags) { return flags & 0x80 ? 3 * (2 << (flags & 7)) : 0; };
-    qsizetype at = 13 + colours(byte(10));
-    for (; byte(at) == '!'; ++at) // extensions, each a label and blocks
-        for (at += 2; byte(at) > 0; at += 1 + byte(at)) {}
-    if (byte(at) != ',' || byte(at + 10) < 0)
-        return std::nullopt; // no frame: the reader decodes none either
-    const QRect frame(word(at + 1), word(at + 3), word(at + 5), word(at + 7));
-    if (!QRect(QPoint(), screen).contains(frame) && !frame.isEmpty())
-        return QStringLiteral("the GIF's first frame (%1 x %2 pixels at %3,%4) does not lie on its %5 x %6 screen")
-            .arg(frame.width())
-            .arg(frame.height())
-            .arg(frame.x())
-            .arg(frame.y())
-            .arg(screen.width())
-            .arg(screen.height());
-    at += 10 + colours(byte(at + 9));
-    const int rootBits = byte(at++);
+    const int rootBits = gif.Byte(at++);
     if (rootBits < 0 || rootBits > 11)
         return rootBits < 0 ? std::nullopt : std::optional(QStringLiteral("the GIF's first frame has LZW codes of %1 bits").arg(rootBits + 1));
     const int clear = 1 << rootBits, end = clear + 1;
@@ -285,16 +275,16 @@ std::optional<QString> CheckGifFrame(const QByteArray& bytes, QSize screen)
     int codeBits = rootBits + 1, next = clear + 2, previous = -1;
     qint64 given = 0, bits = 0, held = 0, pastEnd = -1;
     const auto invalid = [&](int code) { return QStringLiteral("the GIF's first frame is not valid LZW data: code %1 at byte %2").arg(code).arg(at); };
-    for (; byte(at) > 0; ++at)
-        for (const qsizetype blockEnd = at + byte(at); at < blockEnd;) {
-            if (byte(++at) < 0)
+    for (; gif.Byte(at) > 0; ++at)
+        for (const qsizetype blockEnd = at + gif.Byte(at); at < blockEnd;) {
+            if (gif.Byte(++at) < 0)
                 return std::nullopt;
             if (pastEnd >= 0) {
                 if (++pastEnd >= 4096)
                     return QStringLiteral("the GIF's first frame goes on for 4 KiB past its end code");
                 continue;
             }
-            held |= qint64(byte(at)) << bits, bits += 8;
+            held |= qint64(gif.Byte(at)) << bits, bits += 8;
             while (pastEnd < 0 && bits >= codeBits) {
                 const int code = int(held & ((1 << codeBits) - 1));
                 held >>= codeBits, bits -= codeBits;
@@ -325,6 +315,35 @@ std::optional<QString> CheckGifFrame(const QByteArray& bytes, QSize screen)
             }
         }
     return std::nullopt;
+}
+
+} // namespace
+
+// Qt's GIF reader follows every LZW code of the first frame to the pixels
+// it stands for, also past the frame's end: 30 MB of codes that stand for
+// 4,000 pixels each keep it busy for minutes. So the first frame must lie on
+// the screen, and its codes stand for no more pixels than it has, counted as
+// the reader reads them: a code's length is its prefix's and one more. A
+// valid LZW stream names no entry that is not there yet, and a frame's data
+// ends soon after its end code (the reader goes on reading codes 4 KiB later).
+std::optional<QString> CheckGifFrame(const QByteArray& bytes, QSize screen)
+{
+    const GifBytes gif{bytes};
+    qsizetype at = 13 + ColourTableBytes(gif.Byte(10));
+    for (; gif.Byte(at) == '!'; ++at) // extensions, each a label and blocks
+        for (at += 2; gif.Byte(at) > 0; at += 1 + gif.Byte(at)) {}
+    if (gif.Byte(at) != ',' || gif.Byte(at + 10) < 0)
+        return std::nullopt; // no frame: the reader decodes none either
+    const QRect frame(gif.Word(at + 1), gif.Word(at + 3), gif.Word(at + 5), gif.Word(at + 7));
+    if (!QRect(QPoint(), screen).contains(frame) && !frame.isEmpty())
+        return QStringLiteral("the GIF's first frame (%1 x %2 pixels at %3,%4) does not lie on its %5 x %6 screen")
+            .arg(frame.width())
+            .arg(frame.height())
+            .arg(frame.x())
+            .arg(frame.y())
+            .arg(screen.width())
+            .arg(screen.height());
+    return CheckLzw(gif, at + 10 + ColourTableBytes(gif.Byte(at + 9)), frame.size());
 }
 
 // Qt's BMP reader reads an RLE picture a byte at a time to its end, however

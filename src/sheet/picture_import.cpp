@@ -163,6 +163,164 @@ SpriteProject Drawn(const ProjectRecord& record)
 
 constexpr char kTakes[] = "import takes PNG, BMP, GIF, PBM, PGM or PPM pictures";
 
+// Whether the picture is a sheet whose pixels are exactly those that
+// `saved`, its texts, draw: untouched since png wrote it.
+bool IsUntouched(const QImage& picture, const Layout& layout, const ProjectRecord& saved)
+{
+    if (!layout.IsSheet())
+        return false;
+    const SpriteProject drawn = Drawn(saved);
+    // Tools tag a picture with a colour space and leave its pixels as
+    // they were (ImageMagick adds gAMA and cHRM to every PNG it saves,
+    // others sRGB or an iCCP profile). Qt's PNG reader gives the image
+    // the space those chunks name, and QImage's == compares it with the
+    // pixels, so the sheet is drawn in the picture's space: the pixels'
+    // values are the console colours whatever space they are said to be in.
+    const auto samePixels = [&](QImage sheet) {
+        sheet.setColorSpace(picture.colorSpace());
+        return sheet == picture;
+    };
+    // Compared only at the size the text would draw: a text may claim
+    // 64 frames on a picture that has room for one.
+    return layout.Arrangement == Layout::Sheet
+               ? samePixels(RenderSpriteSheet(drawn, layout.Scale))
+               : FrameSheetColumns(drawn) == layout.Columns && samePixels(RenderFrameSheet(drawn, layout.Scale));
+}
+
+// The blocks of every cell, frame by frame, as console colour codes.
+using Cell = std::array<int, kBlocks>;
+using Cells = std::array<std::vector<Cell>, kSprites>;
+
+// Every cell's blocks, or the first block that is not one solid colour.
+std::variant<QString, Cells> ReadCells(const QImage& picture, const Layout& layout)
+{
+    Cells cells;
+    for (int k = 0; k < kSprites; ++k)
+        for (int f = 0; f < layout.Columns; ++f) {
+            Cell& cell = cells[k].emplace_back();
+            for (int i = 0; i < kBlocks; ++i) {
+                const QPoint origin = layout.Origin(k, f, i);
+                const int code = NearestCode(picture.pixel(origin));
+                for (int y = 0; y < layout.Scale; ++y)
+                    for (int x = 0; x < layout.Scale; ++x)
+                        if (NearestCode(picture.pixel(origin + QPoint(x, y))) != code)
+                            return QStringLiteral("the block at %1 of %6 (pixels %2,%3 to %4,%5) is not one solid colour")
+                                .arg(Block(i))
+                                .arg(origin.x())
+                                .arg(origin.y())
+                                .arg(origin.x() + layout.Scale - 1)
+                                .arg(origin.y() + layout.Scale - 1)
+                                .arg(SpriteFrame(layout, k, f));
+                cell[i] = code;
+            }
+        }
+    return cells;
+}
+
+// A sheet's screen colour is in its border and gaps, even when its
+// sprites are mostly set; pictures without them have only the blocks, and
+// the colour of most of them is the screen's, the lower code on a tie.
+int ScreenCode(const QImage& picture, const Layout& layout, const Cells& cells)
+{
+    if (layout.IsSheet())
+        return SheetScreenCode(picture, layout);
+    std::array<int, kColorCodes> count{};
+    for (const std::vector<Cell>& sprite : cells)
+        for (const Cell& cell : sprite)
+            for (const int code : cell)
+                ++count[code];
+    return int(std::max_element(count.begin(), count.end()) - count.begin());
+}
+
+// What a sprite is read with besides its cells.
+struct SpriteContext {
+    const Layout& Where;
+    int Screen;               // the screen colour's code
+    const SpriteRecord& Told; // what the texts say of the sprite
+    bool ProjectSaved;        // the picture has the project's text
+    bool SideSaved;           // and a side file text that can be read
+};
+
+// The frames the pixels hold: up to the last cell that is not all
+// screen colour, and at least the first; the text's count keeps
+// frames that are all screen colour, and a frame drawn past it in a
+// paint program is taken too, as the pixels say.
+std::variant<QString, int> FrameCount(int k, const std::vector<Cell>& cells, const SpriteContext& c)
+{
+    int frames = 1;
+    for (int f = 0; f < c.Where.Columns; ++f)
+        if (std::any_of(cells[f].begin(), cells[f].end(), [&](int code) { return code != c.Screen; }))
+            frames = f + 1;
+    const int toldFrames = 1 + int(c.Told.Later.size());
+    if (!c.SideSaved || c.Where.Arrangement != Layout::FrameSheet)
+        return frames;
+    if (toldFrames > c.Where.Columns)
+        return QStringLiteral("the sheet's side file text gives sprite %1 %2 frames, and the sheet has room for %3")
+            .arg(k + 1)
+            .arg(toldFrames)
+            .arg(c.Where.Columns);
+    return std::max(frames, toldFrames);
+}
+
+// The one colour of the sprite's blocks besides the screen's, over its
+// first `frames` frames; none when they are all screen colour.
+std::variant<QString, std::optional<int>> Foreground(int k, const std::vector<Cell>& cells, int frames, const SpriteContext& c)
+{
+    const auto name = [](int code) { return QString::fromStdString(Palette()[code].ColorName); };
+    std::optional<int> foreground;
+    for (int f = 0; f < frames; ++f)
+        for (int i = 0; i < kBlocks; ++i) {
+            const int code = cells[f][i];
+            if (code == c.Screen)
+                continue;
+            if (foreground && *foreground != code) {
+                const QString frame = c.Where.Arrangement == Layout::FrameSheet ? QStringLiteral(" of frame %1").arg(f + 1) : QString();
+                return QStringLiteral("sprite %1 has blocks in %2 and in %3 besides the screen colour %4; a "
+                                      "sprite has one colour (the first %3 block is at %5)")
+                    .arg(k + 1)
+                    .arg(name(*foreground), name(code), name(c.Screen), Block(i) + frame);
+            }
+            foreground = code;
+        }
+    return foreground;
+}
+
+// A frame's row texts from its cell: a block of any colour but the
+// screen's is set.
+void PutRows(FrameRecord& frame, const Cell& cell, int screen)
+{
+    for (int r = 0; r < kRows; ++r) {
+        std::uint8_t bits = 0;
+        for (int c = 0; c < kRowWidth; ++c)
+            if (cell[r * kRowWidth + c] != screen)
+                bits |= ColumnBit(c);
+        frame.HexRows[r] = RowText(bits);
+    }
+}
+
+// Sprite k from its cells and what the texts say of it, or why it cannot
+// be read.
+std::optional<QString> ReadSprite(int k, const std::vector<Cell>& cells, const SpriteContext& c, SpriteRecord& sprite)
+{
+    sprite.Name = c.ProjectSaved ? c.Told.Name : SpriteProject::DefaultName(k);
+    const std::variant<QString, int> counted = FrameCount(k, cells, c);
+    if (const QString* refused = std::get_if<QString>(&counted))
+        return *refused;
+    const int frames = std::get<int>(counted);
+    const std::variant<QString, std::optional<int>> foreground = Foreground(k, cells, frames, c);
+    if (const QString* refused = std::get_if<QString>(&foreground))
+        return *refused;
+    sprite.FGndColor = std::uint8_t(std::get<std::optional<int>>(foreground).value_or(c.ProjectSaved ? c.Told.FGndColor : kWhiteCode));
+    // The pictures without frames give the first frame alone; the text
+    // gives the others.
+    if (c.SideSaved)
+        sprite.Time = c.Told.Time, sprite.Later = c.Told.Later;
+    sprite.Later.resize(std::size_t(std::max(frames, 1 + int(c.Told.Later.size())) - 1));
+    for (int f = 0; f < frames; ++f)
+        PutRows(f == 0 ? sprite : sprite.Later[std::size_t(f - 1)], cells[f], c.Screen);
+    return std::nullopt;
+}
+
 } // namespace
 
 storage::ReadOutcome ImportPicture(const QImage& source)
@@ -179,124 +337,75 @@ storage::ReadOutcome ImportPicture(const QImage& source)
     if (saved)
         saved = texts;
     storage::ReadOutcome outcome;
-    if (saved && layout->IsSheet()) {
-        const SpriteProject drawn = Drawn(*saved);
-        // Tools tag a picture with a colour space and leave its pixels as
-        // they were (ImageMagick adds gAMA and cHRM to every PNG it saves,
-        // others sRGB or an iCCP profile). Qt's PNG reader gives the image
-        // the space those chunks name, and QImage's == compares it with the
-        // pixels, so the sheet is drawn in the picture's space: the pixels'
-        // values are the console colours whatever space they are said to be in.
-        const auto samePixels = [&](QImage sheet) {
-            sheet.setColorSpace(picture.colorSpace());
-            return sheet == picture;
-        };
-        // Compared only at the size the text would draw: a text may claim
-        // 64 frames on a picture that has room for one.
-        const bool untouched = layout->Arrangement == Layout::Sheet
-                                   ? samePixels(RenderSpriteSheet(drawn, layout->Scale))
-                                   : FrameSheetColumns(drawn) == layout->Columns && samePixels(RenderFrameSheet(drawn, layout->Scale));
-        if (untouched) {
-            outcome.Record = *saved; // untouched since png wrote it
-            return outcome;
-        }
+    if (saved && IsUntouched(picture, *layout, *saved)) {
+        outcome.Record = *saved; // untouched since png wrote it
+        return outcome;
     }
-
-    // The blocks of every cell, frame by frame, as console colour codes.
-    using Cell = std::array<int, kBlocks>;
-    std::array<std::vector<Cell>, kSprites> cells;
-    std::array<int, kColorCodes> count{};
-    for (int k = 0; k < kSprites; ++k)
-        for (int f = 0; f < layout->Columns; ++f) {
-            Cell& cell = cells[k].emplace_back();
-            for (int i = 0; i < kBlocks; ++i) {
-                const QPoint origin = layout->Origin(k, f, i);
-                const int code = NearestCode(picture.pixel(origin));
-                for (int y = 0; y < layout->Scale; ++y)
-                    for (int x = 0; x < layout->Scale; ++x)
-                        if (NearestCode(picture.pixel(origin + QPoint(x, y))) != code)
-                            return Failure(QStringLiteral("the block at %1 of %6 (pixels %2,%3 to %4,%5) is not one solid colour")
-                                               .arg(Block(i))
-                                               .arg(origin.x())
-                                               .arg(origin.y())
-                                               .arg(origin.x() + layout->Scale - 1)
-                                               .arg(origin.y() + layout->Scale - 1)
-                                               .arg(SpriteFrame(*layout, k, f)));
-                cell[i] = code;
-                ++count[code];
-            }
-        }
-
+    const std::variant<QString, Cells> read = ReadCells(picture, *layout);
+    if (const QString* refused = std::get_if<QString>(&read))
+        return Failure(*refused);
+    const Cells& cells = std::get<Cells>(read);
     ProjectRecord& record = outcome.Record;
-    // A sheet's screen colour is in its border and gaps, even when its
-    // sprites are mostly set; pictures without them have only the blocks.
-    if (layout->IsSheet())
-        record.ScreenBGndColor = std::uint8_t(SheetScreenCode(picture, *layout));
-    else
-        for (int code = 0; code < kColorCodes; ++code)
-            if (count[code] > count[record.ScreenBGndColor])
-                record.ScreenBGndColor = std::uint8_t(code);
+    record.ScreenBGndColor = std::uint8_t(ScreenCode(picture, *layout, cells));
     if (sideSaved)
         record.Console = texts.Console;
-    const int screen = record.ScreenBGndColor;
-    const auto name = [](int code) { return QString::fromStdString(Palette()[code].ColorName); };
     for (int k = 0; k < kSprites; ++k) {
-        SpriteRecord& sprite = record.Sprites[k];
-        const SpriteRecord& told = texts.Sprites[k];
-        sprite.Name = saved ? told.Name : SpriteProject::DefaultName(k);
-        // The frames the pixels hold: up to the last cell that is not all
-        // screen colour, and at least the first; the text's count keeps
-        // frames that are all screen colour, and a frame drawn past it in a
-        // paint program is taken too, as the pixels say.
-        int frames = 1;
-        for (int f = 0; f < layout->Columns; ++f)
-            if (std::any_of(cells[k][f].begin(), cells[k][f].end(), [&](int code) { return code != screen; }))
-                frames = f + 1;
-        const int toldFrames = 1 + int(told.Later.size());
-        if (sideSaved && layout->Arrangement == Layout::FrameSheet) {
-            if (toldFrames > layout->Columns)
-                return Failure(QStringLiteral("the sheet's side file text gives sprite %1 %2 frames, and the sheet has room for %3")
-                                   .arg(k + 1)
-                                   .arg(toldFrames)
-                                   .arg(layout->Columns));
-            frames = std::max(frames, toldFrames);
-        }
-        std::optional<int> foreground;
-        for (int f = 0; f < frames; ++f)
-            for (int i = 0; i < kBlocks; ++i) {
-                const int code = cells[k][f][i];
-                if (code == screen)
-                    continue;
-                if (foreground && *foreground != code) {
-                    const QString frame = layout->Arrangement == Layout::FrameSheet ? QStringLiteral(" of frame %1").arg(f + 1) : QString();
-                    return Failure(QStringLiteral("sprite %1 has blocks in %2 and in %3 besides the screen colour %4; a "
-                                                  "sprite has one colour (the first %3 block is at %5)")
-                                       .arg(k + 1)
-                                       .arg(name(*foreground), name(code), name(screen), Block(i) + frame));
-                }
-                foreground = code;
-            }
-        sprite.FGndColor = std::uint8_t(foreground.value_or(saved ? told.FGndColor : kWhiteCode));
-        // The pictures without frames give the first frame alone; the text
-        // gives the others.
-        if (sideSaved)
-            sprite.Time = told.Time, sprite.Later = told.Later;
-        sprite.Later.resize(std::size_t(std::max(frames, toldFrames) - 1));
-        for (int f = 0; f < frames; ++f) {
-            FrameRecord& frame = f == 0 ? sprite : sprite.Later[std::size_t(f - 1)];
-            for (int r = 0; r < kRows; ++r) {
-                std::uint8_t bits = 0;
-                for (int c = 0; c < kRowWidth; ++c)
-                    if (cells[k][f][r * kRowWidth + c] != screen)
-                        bits |= ColumnBit(c);
-                frame.HexRows[r] = RowText(bits);
-            }
-        }
+        const SpriteContext context{*layout, record.ScreenBGndColor, texts.Sprites[k], saved.has_value(), sideSaved};
+        if (const std::optional<QString> refused = ReadSprite(k, cells[k], context, record.Sprites[k]))
+            return Failure(*refused);
     }
     return outcome;
 }
 
 namespace {
+
+// The picture's size as its header gives it, from the header alone, so that
+// a picture import cannot take is never decoded, nor a PNG's chunks handed to
+// libpng before they are checked; or why import does not take it. A GIF's
+// frames are drawn on its screen, and the decoded image is the screen's
+// size; Qt's reader gives the first frame's.
+std::variant<QString, QSize> HeaderSize(const QByteArray& bytes, const QByteArray& format, const std::optional<PngHeader>& png,
+                                         QImageReader& reader)
+{
+    qint64 width = -1, height = -1;
+    if (png)
+        width = png->Width, height = png->Height;
+    else if (format == "gif" && bytes.size() >= 10)
+        width = qFromLittleEndian<quint16>(bytes.constData() + 6), height = qFromLittleEndian<quint16>(bytes.constData() + 8);
+    else if (const QSize header = reader.size(); header.isValid())
+        width = header.width(), height = header.height();
+    if (width < 0 || height < 0)
+        return QStringLiteral("not a picture that can be read");
+    if (width > kMaxPictureSide || height > kMaxPictureSide)
+        return QStringLiteral("the picture is %1 x %2 pixels, larger than the %3 x %3 that import takes")
+            .arg(width)
+            .arg(height)
+            .arg(kMaxPictureSide);
+    const QSize size{int(width), int(height)};
+    if (!FindLayout(size))
+        return NoLayoutFor(size);
+    if (width * height > kMaxPicturePixels)
+        return QStringLiteral("the picture is %1 x %2 pixels, more than the %3 pixels in all that import takes (%4 x %5)")
+            .arg(width)
+            .arg(height)
+            .arg(kMaxPicturePixels)
+            .arg(SheetSize(kMaxPictureSide / kSheetBlocksWide).width())
+            .arg(SheetSize(kMaxPictureSide / kSheetBlocksWide).height());
+    return size;
+}
+
+// Should a decoder still make a larger image than its header said, it may
+// not set aside more than the largest picture import takes: 4070 x
+// 1100 pixels at 8 bytes a pixel (16-bit RGBA), 36 MB. The limit is Qt's,
+// for every reader, so it is put back.
+QImage ReadWithinLimit(QImageReader& reader)
+{
+    const int limit = QImageReader::allocationLimit();
+    QImageReader::setAllocationLimit(40);
+    QImage picture = reader.read();
+    QImageReader::setAllocationLimit(limit);
+    return picture;
+}
 
 // The file's bytes are let go of once decoded, where no one else holds them:
 // the largest picture import takes is 33 MB decoded and another 17 MB
@@ -325,47 +434,15 @@ storage::ReadOutcome ImportOwnedBytes(QByteArray bytes)
     reader.setDecideFormatFromContent(false);
     if (!reader.canRead())
         return Failure(QStringLiteral("not a picture that can be read"));
-    // From the header alone, so that a picture import cannot take is never
-    // decoded, nor a PNG's chunks handed to libpng before they are checked.
-    // A GIF's frames are drawn on its screen, and the decoded image is the
-    // screen's size; Qt's reader gives the first frame's.
-    qint64 width = -1, height = -1;
-    if (png)
-        width = png->Width, height = png->Height;
-    else if (format == "gif" && bytes.size() >= 10)
-        width = qFromLittleEndian<quint16>(bytes.constData() + 6), height = qFromLittleEndian<quint16>(bytes.constData() + 8);
-    else if (const QSize header = reader.size(); header.isValid())
-        width = header.width(), height = header.height();
-    if (width < 0 || height < 0)
-        return Failure(QStringLiteral("not a picture that can be read"));
-    if (width > kMaxPictureSide || height > kMaxPictureSide)
-        return Failure(QStringLiteral("the picture is %1 x %2 pixels, larger than the %3 x %3 that import takes")
-                           .arg(width)
-                           .arg(height)
-                           .arg(kMaxPictureSide));
-    const QSize size{int(width), int(height)};
-    if (!FindLayout(size))
-        return Failure(NoLayoutFor(size));
-    if (width * height > kMaxPicturePixels)
-        return Failure(QStringLiteral("the picture is %1 x %2 pixels, more than the %3 pixels in all that import takes (%4 x %5)")
-                           .arg(width)
-                           .arg(height)
-                           .arg(kMaxPicturePixels)
-                           .arg(SheetSize(kMaxPictureSide / kSheetBlocksWide).width())
-                           .arg(SheetSize(kMaxPictureSide / kSheetBlocksWide).height()));
+    const std::variant<QString, QSize> size = HeaderSize(bytes, format, png, reader);
+    if (const QString* refused = std::get_if<QString>(&size))
+        return Failure(*refused);
     if (const std::optional<QString> refused = png ? CheckPngData(bytes, *png)
-                                               : format == "gif" ? CheckGifFrame(bytes, size)
-                                               : format == "bmp" ? CheckBmpData(bytes, size)
+                                               : format == "gif" ? CheckGifFrame(bytes, std::get<QSize>(size))
+                                               : format == "bmp" ? CheckBmpData(bytes, std::get<QSize>(size))
                                                                  : std::nullopt)
         return Failure(*refused);
-    // Should a decoder still make a larger image than its header said, it may
-    // not set aside more than the largest picture import takes: 4070 x
-    // 1100 pixels at 8 bytes a pixel (16-bit RGBA), 36 MB. The limit is Qt's,
-    // for every reader, so it is put back.
-    const int limit = QImageReader::allocationLimit();
-    QImageReader::setAllocationLimit(40);
-    QImage picture = reader.read();
-    QImageReader::setAllocationLimit(limit);
+    QImage picture = ReadWithinLimit(reader);
     buffer.close();
     buffer.setData(QByteArray());
     bytes = QByteArray();

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "sheet/animated_gif.h"
+
 namespace tw::sheet {
 
 QImage ScreenImage(const ConsoleScreen& screen, const ScreenScale& scale)
@@ -42,6 +44,42 @@ storage::Outcome WriteScreenPicture(const QString& path, const ConsoleScreen& sc
     if (image.isNull() || !buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG"))
         return {false, QStringLiteral("cannot draw the screen at scale %1").arg(scale.Scale)};
     return storage::WriteFileAtomically(path, png, from);
+}
+
+storage::Outcome WriteScreenAnimation(const QString& path, const ScreenAnimation& animation, const ScreenScale& scale,
+                                      const storage::MadeFrom& from)
+{
+    if (animation.ConsoleFrames < 1 || !animation.ScreenAt)
+        return {false, QStringLiteral("an animation of %1 console frames is no animation").arg(animation.ConsoleFrames)};
+    // A screen has the colours of its model's eight codes; an onion skin's
+    // faint colours belong to the editor at rest, never to an animation.
+    std::vector<QRgb> colours;
+    for (std::uint8_t code = 0; code < kColorCodes; ++code) {
+        const Rgb rgb = ConsoleRgb(code, animation.Colours);
+        colours.push_back(qRgb(rgb.red, rgb.green, rgb.blue));
+    }
+    AnimatedGifWriter gif(QSize(scale.Width(), scale.Height()), colours, animation.FramesPerSecond);
+    // Most console frames show the screen the one before did: compared as
+    // screens, they are never drawn as pictures, only counted.
+    ConsoleScreen shown = animation.ScreenAt(0);
+    qint64 repeats = 1;
+    QImage image;
+    const auto add = [&] {
+        DrawScreenImage(shown, scale, image);
+        image = gif.Add(std::move(image), repeats);
+    };
+    for (long long frame = 1; frame < animation.ConsoleFrames && gif.Status().Ok; ++frame) {
+        ConsoleScreen screen = animation.ScreenAt(frame);
+        if (screen == shown) {
+            ++repeats;
+            continue;
+        }
+        add();
+        shown = std::move(screen);
+        repeats = 1;
+    }
+    add();
+    return gif.Finish(path, from);
 }
 
 } // namespace tw::sheet

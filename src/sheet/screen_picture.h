@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "console/renderer.h"
+#include "sheet/picture_code.h"
 #include "storage/storage.h"
 
 namespace tw::sheet {
@@ -17,5 +18,11 @@ void DrawScreenImage(const ConsoleScreen& screen, const ScreenScale& scale, QIma
 // The same, written as PNG to `path`, with the rules every written file has.
 storage::Outcome WriteScreenPicture(const QString& path, const ConsoleScreen& screen, const ScreenScale& scale,
                                     const storage::MadeFrom& from);
+
+// The animation as an animated GIF, with the same rules: the screens drawn as
+// ScreenImage draws them, each shown for its console frames, in a colour
+// table of the colour model's eight colours.
+storage::Outcome WriteScreenAnimation(const QString& path, const ScreenAnimation& animation, const ScreenScale& scale,
+                                      const storage::MadeFrom& from);
 
 } // namespace tw::sheet

@@ -145,7 +145,7 @@ storage::Outcome WriteSheet(const QString& path, const SpriteProject& project, c
 
 const PictureCode& LinkedPictureCode()
 {
-    static const PictureCode code{&WriteSheet, &ImportPictureFile, &WriteScreenPicture};
+    static const PictureCode code{&WriteSheet, &ImportPictureFile, &WriteScreenPicture, &WriteScreenAnimation};
     return code;
 }
 

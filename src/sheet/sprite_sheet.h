@@ -47,7 +47,7 @@ QImage RenderFrameSheet(const SpriteProject& project, int scale);
 storage::Outcome WriteSheet(const QString& path, const SpriteProject& project, const SheetOptions& options, const storage::MadeFrom& from);
 
 // The picture code as this library has it linked: WriteSheet,
-// ImportPictureFile and WriteScreenPicture.
+// ImportPictureFile, WriteScreenPicture and WriteScreenAnimation.
 const PictureCode& LinkedPictureCode();
 
 } // namespace tw::sheet
