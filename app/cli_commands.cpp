@@ -96,26 +96,16 @@ int WriteImage(const Call& call, const std::optional<QString>& image)
     return written.Ok ? kOk : Report(target, written);
 }
 
-// Console frames until all four sprites are back at their first frames
-// together: the least common multiple of their rounds.
-long long RoundOf(const SpriteProject& project)
-{
-    long long round = 1;
-    for (const SpriteState& sprite : project.Sprites)
-        round = std::lcm(round, sprite.TotalTime());
-    return round;
-}
-
 // The length of the GIF that screen writes, or why there is none: one round
-// unless --for says otherwise, never more than kMaxAnimationSeconds.
+// unless --for says otherwise, never more than sheet::kMaxAnimationSeconds.
 std::variant<long long, QString> AnimationLength(const SpriteProject& project, const Options& given)
 {
     const int rate = FrameRate(project.Console.Tv);
-    const long long most = kMaxAnimationSeconds * rate;
-    const QString bound = QStringLiteral("the %1 of %2 minutes that a GIF may hold").arg(most).arg(kMaxAnimationSeconds / 60);
+    const long long most = sheet::kMaxAnimationSeconds * rate;
+    const QString bound = QStringLiteral("the %1 of %2 minutes that a GIF may hold").arg(most).arg(sheet::kMaxAnimationSeconds / 60);
     if (given.For && *given.For > most)
         return QStringLiteral("--for %1 is more console frames than %2").arg(*given.For).arg(bound);
-    const long long round = RoundOf(project);
+    const long long round = AnimationRound(project);
     if (!given.For && round > most)
         return QStringLiteral("one round of the animation is %1 console frames, more than %2; --for N writes N of them").arg(round).arg(bound);
     return given.For.value_or(round);
@@ -133,7 +123,7 @@ int WriteAnimation(const Call& call, const sheet::PictureCode& module, const Spr
     // Every sprite is back at its first frame after each round, so a start
     // far into the animation is the same moment of its first round, and no
     // frame counted from there runs past the largest number.
-    const long long start = given.At.value_or(0) % RoundOf(project);
+    const long long start = given.At.value_or(0) % AnimationRound(project);
     const sheet::ScreenAnimation animation{std::get<long long>(length), FrameRate(project.Console.Tv), colours,
                                            [&](long long frame) { return RenderConsoleScreen(ShownAt(project, {start + frame}), colours); }};
     const storage::Outcome written = module.WriteScreenAnimation(*given.Output, animation, scale, from);

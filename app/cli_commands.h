@@ -15,9 +15,6 @@
 
 namespace tw::cli {
 
-// The longest animation screen writes as a GIF: a file to show, not to
-// watch for hours. Longer rounds are cut with --for.
-inline constexpr long long kMaxAnimationSeconds = 10 * 60;
 
 // A whole number an option may be, from the least to the most.
 struct Range {

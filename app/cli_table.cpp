@@ -55,7 +55,7 @@ const Command kCommands[] = {
          .arg(kScreenWidth)
          .arg(kScreenLines)
          .arg(QString::fromStdString(NamesInWords(kPixelShapeNames)))
-         .arg(kMaxAnimationSeconds / 60),
+         .arg(sheet::kMaxAnimationSeconds / 60),
      Screen},
     {"run", "FILE.eap|FILE.bin", "one project file or image", kProjectFilesOrImages, {},
      QStringLiteral("write the image as bin does (or take FILE.bin), then\nstart MAME's arcadia driver on it in a window"), Run},

@@ -20,7 +20,11 @@ public:
     }
 
     std::optional<QString> ChooseProjectFile(QWidget*, FileMode, const QString&) override { return std::nullopt; }
-    std::optional<int> AskNumber(QWidget*, const QString&, const QString&, int, int, int) override { return std::nullopt; }
+    std::optional<int> AskNumber(QWidget*, const QString&, const QString&, int, int, int, const std::function<QString(int)>&) override
+    {
+        return std::nullopt;
+    }
+    std::optional<QString> ChooseFile(QWidget*, FileMode, const QString&, const QString&, const QString&) override { return std::nullopt; }
 };
 
 } // namespace tw::bench

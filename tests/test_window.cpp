@@ -513,7 +513,7 @@ private Q_SLOTS:
         QTest::keyClick(&e.Window, Qt::Key_F6);
         auto* view = e.Window.findChild<ui::ConsoleView*>();
         QVERIFY(view && view->isVisible());
-        QCOMPARE(view->windowTitle(), QStringLiteral("Console View"));
+        QCOMPARE(view->windowTitle(), QStringLiteral("Console View[*]"));
         // Sprite 1's top left pixel, row 0 of 16 lines: (53, 112) and (53, 113), at zoom 2 on an NTSC TV.
         const auto pixel = [&](int x, int line) {
             const ScreenScale scale{view->Zoom(), PixelShape::Ntsc};
@@ -542,22 +542,22 @@ private Q_SLOTS:
         QCOMPARE(pixel(53, 113), white);
         QTest::keyClick(&e.Window, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(pixel(53, 112), black);
-        const int width = view->Picture().width();
+        const int width = view->Picture().width(), zoom = view->Zoom() + 2;
         Activate(view);
         QTest::keyClick(view, Qt::Key_Plus, Qt::ControlModifier);
         QTest::keyClick(view, Qt::Key_Plus, Qt::ControlModifier);
-        QCOMPARE(view->Zoom(), 4);
-        QCOMPARE(view->Picture().width(), (ScreenScale{4, PixelShape::Ntsc}.Width()));
+        QCOMPARE(view->Zoom(), zoom);
+        QCOMPARE(view->Picture().width(), (ScreenScale{zoom, PixelShape::Ntsc}.Width()));
         QVERIFY(view->Picture().width() > width);
         e.Script.Files << Source("tests/data/side/pal.eap");
         e.Menu("mnuFileLoadProject");
-        QCOMPARE(view->windowTitle(), QStringLiteral("pal.eap - Console View"));
-        QCOMPARE(view->Picture().width(), (ScreenScale{4, PixelShape::Pal}.Width()));
+        QCOMPARE(view->windowTitle(), QStringLiteral("pal.eap[*] - Console View"));
+        QCOMPARE(view->Picture().width(), (ScreenScale{zoom, PixelShape::Pal}.Width()));
         QCOMPARE(pixel(0, 0), blue); // Blue, as named
         QTest::keyClick(view, Qt::Key_Escape);
         QVERIFY(!view->isVisible());
         QTest::keyClick(&e.Window, Qt::Key_F6);
-        QVERIFY(view->isVisible() && view->Zoom() == 4);
+        QVERIFY(view->isVisible() && view->Zoom() == zoom);
     }
 
     // A row being typed shows one byte in the grid, the Console View and the

@@ -52,11 +52,18 @@ public:
 
     // Numbers asked for, answered from Numbers (Cancel when none is left).
     QList<int> Numbers;
-    std::optional<int> AskNumber(QWidget*, const QString&, const QString&, int, int least, int most) override
+    // As the dialog does, which takes nothing out of the range.
+    std::optional<int> AskNumber(QWidget*, const QString&, const QString&, int, int least, int most, const std::function<QString(int)>&) override
     {
         if (Numbers.isEmpty())
             return std::nullopt;
-        return std::clamp(Numbers.takeFirst(), least, most);
+        const int number = Numbers.takeFirst();
+        return number >= least && number <= most ? std::optional(number) : std::nullopt;
+    }
+    // Other files asked for: from Files too.
+    std::optional<QString> ChooseFile(QWidget*, FileMode, const QString&, const QString&, const QString&) override
+    {
+        return Files.isEmpty() ? std::nullopt : std::optional(Files.takeFirst());
     }
 
     // "Title: Text (reason)" of the last box.

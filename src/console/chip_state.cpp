@@ -1,5 +1,6 @@
 #include "console/chip_state.h"
 
+#include <numeric>
 #include <type_traits>
 
 #include "model/row_encoding.h"
@@ -83,6 +84,14 @@ FrameChoice FramesAt(const SpriteProject& project, long long t)
     for (int k = 0; k < kSprites; ++k)
         frames[k] = project.Sprites[k].FrameAt(t);
     return frames;
+}
+
+long long AnimationRound(const SpriteProject& project)
+{
+    long long round = 1;
+    for (const SpriteState& sprite : project.Sprites)
+        round = std::lcm(round, sprite.TotalTime());
+    return round;
 }
 
 ChipState ChipStateOf(const SpriteProject& project, const FrameChoice& frames)

@@ -66,6 +66,10 @@ using FrameChoice = std::array<int, kSprites>;
 // frame 0 at t = 0.
 FrameChoice FramesAt(const SpriteProject& project, long long t);
 
+// Console frames until all four sprites are back at their first frames
+// together: the least common multiple of their rounds.
+long long AnimationRound(const SpriteProject& project);
+
 // What the project's test cartridge leaves in the chip with the frames
 // chosen: its colours, heights, those frames' shapes, and its scene's cells,
 // characters, colour set, cell height and positions (without a scene, those

@@ -15,6 +15,12 @@ Rgb ConsoleRgb(std::uint8_t code, ColourModel model)
     return {gun(2), gun(4), gun(1)};
 }
 
+std::string ColourName(std::uint8_t code, ColourModel model)
+{
+    static constexpr std::array<std::string_view, 8> kChipNames{"white", "yellow", "cyan", "green", "magenta", "red", "blue", "black"};
+    return model == ColourModel::Mame ? std::string(kChipNames[code & 7u]) : Palette()[code & 7u].ColorName;
+}
+
 namespace {
 
 using Colours = std::array<Rgb, 8>;

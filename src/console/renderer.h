@@ -6,6 +6,7 @@
 // the images the test cartridge writes, pixel for pixel.
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "console/moment.h"
@@ -28,6 +29,9 @@ enum class ColourModel { Mame, Names };
 inline constexpr std::array<Named<ColourModel>, 2> kColourModelNames{{{ColourModel::Mame, "mame"}, {ColourModel::Names, "names"}}};
 
 Rgb ConsoleRgb(std::uint8_t code, ColourModel model);
+// The name of the colour a code shows as, in the model: the chip's (0
+// white, 1 yellow ... 7 black), or the editor's palette's.
+std::string ColourName(std::uint8_t code, ColourModel model);
 
 struct ConsoleScreen {
     std::vector<Rgb> Pixels = std::vector<Rgb>(kScreenWidth * kScreenLines); // line by line, from the top left

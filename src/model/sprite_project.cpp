@@ -176,7 +176,8 @@ void SpriteProject::DeleteFrame(int k)
     if (f == 0)
         static_cast<SpriteFrame&>(sprite) = sprite.Later.front();
     sprite.Later.erase(sprite.Later.begin() + std::max(f, 1) - 1);
-    EditedFrame[k] = std::max(f - 1, 0);
+    // The frame that took the deleted one's place, or the new last one.
+    EditedFrame[k] = std::min(f, sprite.Frames() - 1);
 }
 
 void SpriteProject::MoveFrame(int k, int by)

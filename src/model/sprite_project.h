@@ -143,8 +143,8 @@ public:
     void RenameSprite(int k, const std::string& name) { Sprites.at(k).Name = name; }
 
     // The frames of sprite k. Each keeps the edited frame where it makes
-    // sense: on a new frame, on the frame moved, on the frame before the one
-    // deleted. Nothing happens where it cannot (a 65th frame, the last one
+    // sense: on a new frame, on the frame moved, on the frame that took the
+    // deleted one's place (the one before, when the last was deleted). Nothing happens where it cannot (a 65th frame, the last one
     // deleted, a move past either end).
     void SelectFrame(int k, int f);
     // A copy of the edited frame, after it.

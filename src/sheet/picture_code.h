@@ -22,6 +22,10 @@ struct SheetOptions {
     bool Frames = false;
 };
 
+// The longest animation written as a GIF: a file to show, not to watch for
+// hours. Longer rounds are cut (screen's --for).
+inline constexpr long long kMaxAnimationSeconds = 10 * 60;
+
 // An animation of the console's screen as the picture code takes it: the
 // caller, who knows the project's frames, gives the screens one console
 // frame at a time.

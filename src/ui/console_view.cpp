@@ -7,12 +7,11 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPaintEvent>
-#include <QPainter>
+#include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QShortcut>
+#include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWheelEvent>
@@ -20,39 +19,32 @@
 
 #include <algorithm>
 
+#include "console/screen_geometry.h"
+#include "model/row_encoding.h"
 #include "sheet/screen_picture.h"
-#include "ui/keys.h"
+#include "ui/menu_bar_keys.h"
 #include "ui/playback_clock.h"
+#include "ui/scene_panel.h"
+#include "ui/timeline_panel.h"
 #include "ui/window_placement.h"
 
 namespace tw::ui {
 namespace {
 
-// Paints the picture the view keeps, only where asked: the repaint of an
-// edit costs no more than the pixels it shows.
-class ScreenWidget final : public QWidget {
-public:
-    ScreenWidget(const QImage& picture, QWidget* parent) : QWidget(parent), picture_(picture)
-    {
-        setAttribute(Qt::WA_OpaquePaintEvent);
-        setObjectName(QStringLiteral("consoleScreen"));
-    }
-    QSize sizeHint() const override { return picture_.size(); }
-
-protected:
-    void paintEvent(QPaintEvent* event) override
-    {
-        QPainter painter(this);
-        painter.drawImage(event->rect(), picture_, event->rect());
-    }
-
-private:
-    const QImage& picture_;
-};
-
 QString TvCaption(const Named<TvSystem>& tv)
 {
     return QStringLiteral("%1, %2 frames a second").arg(QLatin1String(tv.Name.data(), qsizetype(tv.Name.size()))).arg(FrameRate(tv.Value));
+}
+
+// A page that scrolls where the window is too small for it, so that the
+// window fits any screen whole.
+QScrollArea* Scrolled(QWidget* page)
+{
+    auto* scroller = new QScrollArea;
+    scroller->setWidget(page);
+    scroller->setWidgetResizable(true);
+    scroller->setFrameShape(QFrame::NoFrame);
+    return scroller;
 }
 
 } // namespace
@@ -62,29 +54,47 @@ ConsoleView::ConsoleView(document::ProjectDocument& document, Dialogs& dialogs, 
       clock_(new PlaybackClock(this))
 {
     setObjectName(QStringLiteral("consoleView"));
-    screen_ = new ScreenWidget(picture_, this);
+    screen_ = new ConsolePicture(this);
     scroller_ = new QScrollArea(this);
+    scroller_->setObjectName(QStringLiteral("consoleScroller"));
     scroller_->setWidget(screen_);
     scroller_->setAlignment(Qt::AlignCenter);
+    scroller_->setMinimumSize(120, 80);
     scroller_->viewport()->installEventFilter(this); // Ctrl+wheel zooms
-
-    QWidget* settings = BuildSettings(); // first in the tab order, as they were made first
+    readout_ = new QLabel(this);
+    readout_->setObjectName(QStringLiteral("consoleCollisions"));
+    readout_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    readout_->setToolTip(QStringLiteral("What a program reads from the collision registers at this moment: 0x19FC (each sprite against "
+                                        "characters) and 0x19FD (each pair of sprites), a clear bit for each that touches"));
+    timeline_ = new TimelinePanel(this);
+    scene_ = new ScenePanel(this);
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName(QStringLiteral("consoleTabs"));
+    tabs_->addTab(Scrolled(timeline_), QStringLiteral("Frames"));
+    tabs_->addTab(Scrolled(scene_), QStringLiteral("Scene"));
+    tabs_->addTab(Scrolled(BuildSettings()), QStringLiteral("Console"));
     auto* layout = new QVBoxLayout(this);
+    layout->setMenuBar(BuildMenus());
     layout->addWidget(scroller_, 1);
-    layout->addWidget(BuildStrips());
-    layout->addWidget(settings);
-    BuildKeys();
+    layout->addWidget(readout_);
+    layout->addWidget(tabs_);
 
     connect(clock_, &PlaybackClock::FrameDue, this, [this](long long t) {
         ShowMoment();
-        ShowStrips(document::kAllProject);
+        timeline_->Show(document_.Project(), document::kAllProject, shows_.Frames, settings_.Colours);
         Q_EMIT FrameShown(t);
     });
     connect(clock_, &PlaybackClock::Stopped, this, [this] { ShowDocument(document::kAllProject); });
+    connect(timeline_, &TimelinePanel::PlayClicked, this, [this] { Playing() ? Stop() : Play(); });
+    connect(timeline_, &TimelinePanel::OnionClicked, this, &ConsoleView::OnionChosen);
+    connect(timeline_, &TimelinePanel::FrameSelected, &document_, &document::ProjectDocument::SelectFrame);
+    connect(timeline_, &TimelinePanel::CommandChosen, this, &ConsoleView::RunCommand);
+    ConnectScreen();
+    ConnectScene();
     connect(&document_, &document::ProjectDocument::Changed, this, &ConsoleView::ShowDocument);
     ShowDocument(document::kAllProject);
-    if (!restoreGeometry(settings_.Geometry))
-        PlaceBeside(parent);
+    if (restoreGeometry(settings_.Geometry))
+        placing_ = true; // brought wholly on the screen once framed
 }
 
 ConsoleView::~ConsoleView() = default;
@@ -109,87 +119,32 @@ QWidget* ConsoleView::BuildSettings()
     coloursBox_->setCurrentIndex(settings_.Colours == ColourModel::Names ? 1 : 0);
     connect(coloursBox_, &QComboBox::activated, this, [this](int index) {
         settings_.Colours = index == 1 ? ColourModel::Names : ColourModel::Mame;
-        ShowDocument(document::kAllProject); // the strips' colours too
+        ShowDocument(document::kAllProject); // the strips' and the scene's colours too
     });
-
     auto* heights = new QHBoxLayout;
     for (int k = 0; k < kSprites; ++k) {
         auto* box = new QComboBox(this);
         box->setObjectName(QStringLiteral("consoleLines_%1").arg(k));
         box->addItems({QStringLiteral("16 lines"), QStringLiteral("8 lines")});
         connect(box, &QComboBox::activated, this, [this, k](int index) { document_.SetSpriteLines(k, index == 1 ? kShortLines : kTallLines); });
-        auto* label = new QLabel(QStringLiteral("Sprite #%1:").arg(k + 1), this);
+        auto* label = new QLabel(QStringLiteral("#%1").arg(k + 1), this);
         label->setBuddy(box);
         heights->addWidget(label);
         heights->addWidget(box);
-        lines_[k] = box;
+        lines_[std::size_t(k)] = box;
     }
     heights->addStretch();
-
     bytes_ = new QLineEdit(this);
     bytes_->setObjectName(QStringLiteral("consoleBytes"));
     bytes_->setReadOnly(true);
-
-    auto* settings = new QWidget(this);
-    auto* form = new QFormLayout(settings);
-    form->setContentsMargins({});
+    auto* page = new QWidget;
+    auto* form = new QFormLayout(page);
     form->addRow(QStringLiteral("TV:"), tv_);
     form->addRow(QStringLiteral("Colours:"), coloursBox_);
     form->addRow(QString(), squareBox_);
     form->addRow(QStringLiteral("Heights:"), heights);
     form->addRow(QStringLiteral("The chip gets:"), bytes_);
-    return settings;
-}
-
-QWidget* ConsoleView::BuildStrips()
-{
-    auto* strips = new QWidget;
-    auto* stripRows = new QFormLayout(strips);
-    for (int k = 0; k < kSprites; ++k) {
-        strips_[k] = new FrameStrip(k, strips);
-        connect(strips_[k], &FrameStrip::FrameSelected, &document_, &document::ProjectDocument::SelectFrame);
-        connect(strips_[k], &FrameStrip::CommandChosen, this, &ConsoleView::RunCommand);
-        stripRows->addRow(QStringLiteral("Sprite #%1:").arg(k + 1), strips_[k]);
-    }
-    auto* stripScroller = new QScrollArea(this);
-    stripScroller->setObjectName(QStringLiteral("frameStrips"));
-    stripScroller->setWidget(strips);
-    stripScroller->setWidgetResizable(true);
-    stripScroller->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    stripScroller->setFixedHeight(strips->sizeHint().height() + stripScroller->horizontalScrollBar()->sizeHint().height() +
-                                  2 * stripScroller->frameWidth());
-    return stripScroller;
-}
-
-void ConsoleView::BuildKeys()
-{
-    new QShortcut(QKeySequence(Qt::Key_Space), this, this, [this] { Playing() ? Stop() : Play(); });
-    // Escape closes the window; zoom by the platform's keys, and always
-    // Ctrl+plus, Ctrl+= and Ctrl+minus.
-    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
-    for (const QKeySequence& key : StandardKeys(QKeySequence::ZoomIn, {Qt::CTRL | Qt::Key_Plus, Qt::CTRL | Qt::Key_Equal}))
-        new QShortcut(key, this, this, [this] { SetZoom(settings_.Zoom + 1); });
-    for (const QKeySequence& key : StandardKeys(QKeySequence::ZoomOut, {Qt::CTRL | Qt::Key_Minus}))
-        new QShortcut(key, this, this, [this] { SetZoom(settings_.Zoom - 1); });
-    // The project's history here as in the editor's window.
-    for (const QKeySequence& key : UndoKeys())
-        new QShortcut(key, this, this, [this] { document_.Undo(); });
-    for (const QKeySequence& key : RedoKeys())
-        new QShortcut(key, this, this, [this] { document_.Redo(); });
-}
-
-void ConsoleView::PlaceBeside(const QWidget* editor)
-{
-    // The whole picture with the settings below it, where the screen has room.
-    const QSize chrome = sizeHint() - scroller_->sizeHint() + QSize(2, 2) * scroller_->frameWidth();
-    resize((picture_.size() + chrome).boundedTo(screen()->availableGeometry().size() * 4 / 5));
-    if (!editor)
-        return;
-    // Until it is shown this window has no frame: the editor's is the best
-    // guess, and the first show corrects it.
-    const QMargins decoration = FrameMargins(editor->frameGeometry(), editor->geometry());
-    move(Beside(editor->frameGeometry(), size().grownBy(decoration), screen()->availableGeometry()));
-    placing_ = true;
+    return page;
 }
 
 bool ConsoleView::event(QEvent* event)
@@ -199,13 +154,68 @@ bool ConsoleView::event(QEvent* event)
     return QWidget::event(event);
 }
 
-void ConsoleView::SetZoom(int zoom)
+void ConsoleView::ArrangeBeside(QWidget* editor)
+{
+    const QScreen* target = editor->screen();
+    if (!target)
+        return;
+    // Until it is shown this window has no frame: the editor's is the best
+    // guess, and the first show corrects it.
+    const QMargins frame = FrameMargins(editor->frameGeometry(), editor->geometry());
+    const QSize chrome = sizeHint() - scroller_->sizeHint() + QSize(4, 4) * scroller_->frameWidth();
+    const auto viewAt = [&](int zoom) {
+        const ScreenScale scale{zoom, settings_.Square ? PixelShape::Square : TvShape(document_.Project().Console.Tv)};
+        return (QSize(scale.Width(), scale.Height()) + chrome).grownBy(frame);
+    };
+    const SideBySide arranged = ArrangeSideBySide(editor->frameGeometry(), target->availableGeometry(), settings_.Zoom, viewAt);
+    editor->move(arranged.Editor);
+    SetZoom(arranged.Zoom);
+    resize(arranged.View.size().shrunkBy(frame));
+    move(arranged.View.topLeft());
+    placing_ = true;
+}
+
+void ConsoleView::SetZoom(int zoom, std::optional<QPoint> keep)
 {
     zoom = std::clamp(zoom, kMinZoom, kMaxZoom);
     if (zoom == settings_.Zoom)
         return;
+    // The console point to keep in place, and where in the viewport it is.
+    const QPoint middle(scroller_->viewport()->width() / 2, scroller_->viewport()->height() / 2);
+    const QPoint inView = keep ? screen_->mapTo(scroller_->viewport(), screen_->PixelRect(keep->x(), keep->y()).center()) : middle;
+    const QPoint console = keep.value_or(screen_->ConsolePoint(screen_->mapFrom(scroller_->viewport(), middle)));
     settings_.Zoom = zoom;
     ShowPicture();
+    const QPoint now = screen_->PixelRect(console.x(), console.y()).center();
+    scroller_->horizontalScrollBar()->setValue(now.x() - inView.x());
+    scroller_->verticalScrollBar()->setValue(now.y() - inView.y());
+}
+
+void ConsoleView::FitZoom()
+{
+    const QSize room = scroller_->viewport()->size();
+    int zoom = kMinZoom;
+    for (int z = kMaxZoom; z > kMinZoom; --z) {
+        const ScreenScale scale{z, settings_.Square ? PixelShape::Square : TvShape(document_.Project().Console.Tv)};
+        if (scale.Width() <= room.width() && scale.Height() <= room.height()) {
+            zoom = z;
+            break;
+        }
+    }
+    SetZoom(zoom);
+}
+
+void ConsoleView::FrameOnScene()
+{
+    // The field and the sprites where they are drawn: what holds anything
+    // but the border.
+    const ChipState& chip = shows_.Chip;
+    QRect scene(kFieldLeft, FieldTopLine(chip), kFieldColumns * kCellWidth, kFieldRows * CellLines(chip));
+    for (int k = 0; k < kSprites; ++k)
+        if (const SpritePlace place = PlaceOf(chip, k); place.Drawn)
+            scene = scene.united(QRect(place.Left, place.Top, kRowWidth, place.Lines));
+    const QRect shown = screen_->WidgetRect(scene.intersected(QRect(0, 0, kScreenWidth, kScreenLines)));
+    scroller_->ensureVisible(shown.center().x(), shown.center().y(), shown.width() / 2, shown.height() / 2);
 }
 
 QString ConsoleView::ChipBytes() const { return QString::fromStdString(RegisterText(shows_.Chip)); }
@@ -215,49 +225,69 @@ bool ConsoleView::Playing() const { return clock_->Playing(); }
 void ConsoleView::ShowDocument(document::Parts parts)
 {
     const SpriteProject& project = document_.Project();
-    if (parts & document::Part::File) {
+    if (parts & (document::Part::File | document::Part::Modified)) {
         const QString file = QString::fromStdString(project.ProjectFileTitle());
-        setWindowTitle(file.isEmpty() ? QStringLiteral("Console View") : file + QStringLiteral(" - Console View"));
+        // The editor's [*]: unsaved changes show here too.
+        setWindowTitle(file.isEmpty() ? QStringLiteral("Console View[*]")
+                                      : QString(file).replace(QLatin1String("[*]"), QLatin1String("[*][*]")) + QStringLiteral("[*] - Console View"));
+        setWindowModified(document_.IsModified());
     }
     tv_->setCurrentIndex(project.Console.Tv == TvSystem::Pal ? 1 : 0);
     for (int k = 0; k < kSprites; ++k)
-        lines_[k]->setCurrentIndex(project.Console.SpriteLines[k] == kShortLines ? 1 : 0);
+        lines_[std::size_t(k)]->setCurrentIndex(project.Console.SpriteLines[std::size_t(k)] == kShortLines ? 1 : 0);
     clock_->SetFrameRate(FrameRate(project.Console.Tv));
     ShowMoment();
-    ShowStrips(parts);
+    timeline_->Show(project, parts, Playing() ? std::optional(shows_.Frames) : std::nullopt, settings_.Colours);
 }
 
 void ConsoleView::ShowMoment()
 {
-    shows_ = ShownAt(document_.Project(), {clock_->Now(), onion_});
+    const SpriteProject& project = document_.Project();
+    shows_ = ShownAt(project, {clock_->Now(), onion_});
+    collisions_ = CollisionsOf(shows_);
     if (const QString bytes = ChipBytes(); bytes_->text() != bytes) {
         bytes_->setText(bytes);
         bytes_->setCursorPosition(0); // from its first register
     }
+    readout_->setText(CollisionText());
+    screen_->ShowCollisions(overlay_ ? std::optional(collisions_.Pixels) : std::nullopt);
+    scene_->Show(project, shows_, settings_.Colours);
     ShowPicture();
+}
+
+QString ConsoleView::CollisionText() const
+{
+    QStringList touches;
+    for (int k = 0; k < kSprites; ++k)
+        if (collisions_.TouchesCharacters(k))
+            touches << QStringLiteral("sprite %1 touches characters").arg(k + 1);
+    for (int p = 0; p < kSpritePairs; ++p)
+        if (collisions_.PairTouches(p))
+            touches << QStringLiteral("sprites %1 and %2 touch").arg(kPairSprites[std::size_t(p)][0] + 1).arg(kPairSprites[std::size_t(p)][1] + 1);
+    const auto hex = [](std::uint8_t byte) { return QString::number(byte, 16).toUpper().rightJustified(2, u'0'); };
+    return QStringLiteral("19FC=%1 19FD=%2: %3")
+        .arg(hex(collisions_.Characters), hex(collisions_.Pairs),
+             touches.isEmpty() ? QStringLiteral("nothing touches") : touches.join(QStringLiteral(", ")));
 }
 
 void ConsoleView::ShowPicture()
 {
     const ScreenScale scale{settings_.Zoom, settings_.Square ? PixelShape::Square : TvShape(document_.Project().Console.Tv)};
     sheet::DrawScreenImage(RenderConsoleScreen(shows_, settings_.Colours), scale, picture_);
-    screen_->resize(picture_.size());
-    screen_->update();
+    screen_->Show(picture_, scale, shows_);
 }
 
-void ConsoleView::ShowStrips(document::Parts parts)
+void ConsoleView::FocusFrames(int k)
 {
-    const SpriteProject& project = document_.Project();
-    for (int k = 0; k < kSprites; ++k)
-        if (parts & document::SpritePart(k) || parts & document::Part::Shared || Playing())
-            strips_[k]->Show(project.Sprites[k], project.EditedFrame[k], Playing() ? std::optional(shows_.Frames[k]) : std::nullopt,
-                             ConsoleRgb(project.SpriteFGndColor[k], settings_.Colours), ConsoleRgb(project.ScreenBGndColor, settings_.Colours));
+    tabs_->setCurrentIndex(0);
+    timeline_->Strip(k)->setFocus(Qt::OtherFocusReason);
 }
-
-void ConsoleView::FocusFrames(int k) { strips_.at(k)->setFocus(Qt::OtherFocusReason); }
 
 void ConsoleView::SetOnion(bool onion)
 {
+    timeline_->ShowOnion(onion);
+    if (onionAction_)
+        onionAction_->setChecked(onion);
     if (std::exchange(onion_, onion) != onion && !Playing())
         ShowMoment();
 }
@@ -265,22 +295,6 @@ void ConsoleView::SetOnion(bool onion)
 void ConsoleView::Play() { clock_->Play(FrameRate(document_.Project().Console.Tv)); }
 
 void ConsoleView::Stop() { clock_->Stop(); }
-
-void ConsoleView::RunCommand(int k, FrameStrip::Command command)
-{
-    switch (command) {
-    case FrameStrip::Command::Add: document_.AddFrame(k); break;
-    case FrameStrip::Command::Delete: document_.DeleteFrame(k); break;
-    case FrameStrip::Command::Earlier: document_.MoveFrame(k, -1); break;
-    case FrameStrip::Command::Later: document_.MoveFrame(k, 1); break;
-    case FrameStrip::Command::Time:
-        if (const std::optional<int> time = dialogs_.AskNumber(this, QStringLiteral("Frame Time"),
-                                                               QStringLiteral("Console frames the frame shows (%1 to %2):").arg(kMinFrameTime).arg(kMaxFrameTime),
-                                                               document_.Project().Edited(k).Time, kMinFrameTime, kMaxFrameTime))
-            document_.SetFrameTime(k, *time);
-        break;
-    }
-}
 
 void ConsoleView::closeEvent(QCloseEvent* event)
 {
@@ -292,18 +306,21 @@ void ConsoleView::closeEvent(QCloseEvent* event)
 
 bool ConsoleView::eventFilter(QObject* watched, QEvent* event)
 {
-    // Once framed, the window placed beside the editor is brought wholly on
-    // the screen; later the user places it, partly off the screen if so.
+    // Once framed, the window is brought wholly on the screen, and the
+    // picture framed on the scene; later the user places the window,
+    // partly off the screen if so.
     if (watched == windowHandle() && event->type() == QEvent::Expose && std::exchange(placing_, false))
         QTimer::singleShot(0, this, [this] {
             if (const QScreen* target = screen())
                 move(OnScreen(frameGeometry(), target->availableGeometry()));
+            FrameOnScene();
         });
     if (watched == scroller_->viewport() && event->type() == QEvent::Wheel) {
         const auto* wheel = static_cast<QWheelEvent*>(event);
         if (wheel->modifiers() & Qt::ControlModifier) {
+            const QPoint under = screen_->ConsolePoint(screen_->mapFrom(scroller_->viewport(), wheel->position().toPoint()));
             if (wheel->angleDelta().y() != 0)
-                SetZoom(settings_.Zoom + (wheel->angleDelta().y() > 0 ? 1 : -1));
+                SetZoom(settings_.Zoom + (wheel->angleDelta().y() > 0 ? 1 : -1), under);
             return true;
         }
     }

@@ -5,7 +5,12 @@
 #include <QCompleter>
 #include <QFileDialog>
 #include <QGridLayout>
+#include <QDialogButtonBox>
 #include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
+#include <QVBoxLayout>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -157,11 +162,47 @@ std::optional<QString> QtDialogs::ChooseProjectFile(QWidget* parent, FileMode mo
     return lastChosen_;
 }
 
-std::optional<int> QtDialogs::AskNumber(QWidget* parent, const QString& title, const QString& label, int value, int least, int most)
+std::optional<int> QtDialogs::AskNumber(QWidget* parent, const QString& title, const QString& label, int value, int least, int most,
+                                        const std::function<QString(int)>& note)
 {
-    bool ok = false;
-    const int number = QInputDialog::getInt(parent, title, label, value, least, most, 1, &ok);
-    return ok ? std::optional(number) : std::nullopt;
+    // Digits alone, as many as are typed: a spin box would drop the digit
+    // that takes the number out of range, and 999 would be 99 unasked.
+    QDialog dialog(parent);
+    dialog.setWindowTitle(title);
+    auto* box = new QLineEdit(QString::number(value), &dialog);
+    box->setObjectName(QStringLiteral("numberBox"));
+    box->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,9}")), box));
+    auto* said = new QLabel(&dialog);
+    said->setObjectName(QStringLiteral("numberNote"));
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    const auto check = [&] {
+        bool ok = false;
+        const int number = box->text().toInt(&ok);
+        const bool fits = ok && number >= least && number <= most;
+        said->setText(fits ? (note ? note(number) : QString()) : QStringLiteral("Give a whole number from %1 to %2.").arg(least).arg(most));
+        said->setForegroundRole(fits ? QPalette::WindowText : QPalette::Highlight);
+        buttons->button(QDialogButtonBox::Ok)->setEnabled(fits);
+    };
+    QObject::connect(box, &QLineEdit::textChanged, &dialog, check);
+    check();
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(new QLabel(label, &dialog));
+    layout->addWidget(box);
+    layout->addWidget(said);
+    layout->addWidget(buttons);
+    box->selectAll();
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return box->text().toInt();
+}
+
+std::optional<QString> QtDialogs::ChooseFile(QWidget* parent, FileMode mode, const QString& caption, const QString& filter, const QString& file)
+{
+    const QString chosen = mode == FileMode::Load ? QFileDialog::getOpenFileName(parent, caption, file, filter)
+                                                  : QFileDialog::getSaveFileName(parent, caption, file, filter);
+    return chosen.isEmpty() ? std::nullopt : std::optional(chosen);
 }
 
 } // namespace tw::ui

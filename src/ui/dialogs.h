@@ -3,6 +3,7 @@
 #include <QPointer>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class QFileDialog;
@@ -41,10 +42,17 @@ public:
     // chosen, nothing on Cancel.
     virtual std::optional<QString> ChooseProjectFile(QWidget* parent, FileMode mode, const QString& file) = 0;
 
-    // A whole number from `least` to `most`, starting at `value`; nothing on
-    // Cancel.
-    virtual std::optional<int> AskNumber(QWidget* parent, const QString& title, const QString& label, int value, int least,
-                                         int most) = 0;
+    // A whole number from `least` to `most`, starting at `value`, with
+    // `note` saying what the number typed comes to (none: nothing); one out
+    // of the range is refused as it is typed, the range named, never cut to
+    // fit. Nothing on Cancel.
+    virtual std::optional<int> AskNumber(QWidget* parent, const QString& title, const QString& label, int value, int least, int most,
+                                         const std::function<QString(int)>& note = {}) = 0;
+
+    // A file of another kind than a project to open, or to save as, of the
+    // kinds `filter` names, offering `file`; nothing on Cancel.
+    virtual std::optional<QString> ChooseFile(QWidget* parent, FileMode mode, const QString& caption, const QString& filter,
+                                              const QString& file) = 0;
 };
 
 class QtDialogs final : public Dialogs {
@@ -56,7 +64,10 @@ public:
 
     Answer ShowMessage(QWidget* parent, const Message& message) override;
     std::optional<QString> ChooseProjectFile(QWidget* parent, FileMode mode, const QString& file) override;
-    std::optional<int> AskNumber(QWidget* parent, const QString& title, const QString& label, int value, int least, int most) override;
+    std::optional<int> AskNumber(QWidget* parent, const QString& title, const QString& label, int value, int least, int most,
+                                 const std::function<QString(int)>& note = {}) override;
+    std::optional<QString> ChooseFile(QWidget* parent, FileMode mode, const QString& caption, const QString& filter,
+                                      const QString& file) override;
 
 private:
     // The one dialog serving Load and Save, created on first use.

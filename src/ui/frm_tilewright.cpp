@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QSettings>
 #include <QTimer>
 #include <QToolTip>
 
@@ -49,6 +50,7 @@ const QString kNewProjectQuestion =
                    "Select <OK> to begin a new project, or <Cancel> to return\r\n"
                    "to the existing project.");
 const QString kUnsavedQuestion = QStringLiteral("Save changes to the project?");
+const QString kPositionKey = QStringLiteral("Editor/position");
 
 } // namespace
 
@@ -234,9 +236,11 @@ void frmTilewright::RunInMame()
 
 void frmTilewright::mnuFileExit_Click() { close(); }
 
-void frmTilewright::ToggleOnionSkin()
+void frmTilewright::ToggleOnionSkin() { SetOnionSkin(!onion_); }
+
+void frmTilewright::SetOnionSkin(bool onion)
 {
-    onion_ = !onion_;
+    onion_ = onion;
     ShowDocument(document::kAllProject);
     if (consoleView_)
         consoleView_->SetOnion(onion_);
@@ -248,7 +252,21 @@ void frmTilewright::ShowConsoleView()
     if (!consoleView_) {
         consoleView_ = new ConsoleView(*document_, dialogs_, this);
         consoleView_->SetOnion(onion_);
+        // The editor's keys work there as here: Save, Load, New, Exit, Help.
+        QList<QAction*> keys;
+        for (const char* name : {"mnuFileNewProject", "mnuFileLoadProject", "mnuFileSaveProject", "mnuFileCreateBinary", "mnuFileExit", "mnuHelp"})
+            keys << findChild<QAction*>(QString::fromLatin1(name));
+        consoleView_->AddEditorActions(keys);
+        connect(consoleView_, &ConsoleView::RunInMameChosen, this, &frmTilewright::RunInMame);
+        connect(consoleView_, &ConsoleView::OnionChosen, this, &frmTilewright::SetOnionSkin);
+        connect(consoleView_, &ConsoleView::EditorChosen, this, [this] {
+            raise();
+            activateWindow();
+        });
     }
+    // F6 in the editor with the view open goes there; the view's own F6 comes back.
+    if (!consoleView_->isVisible() && !consoleView_->HasPlace())
+        consoleView_->ArrangeBeside(this);
     // From a sprite's grid, the keys go on to that sprite's frames.
     for (int k = 0; k < kSprites; ++k)
         if (fmeSprite[k]->Grid()->hasFocus())
@@ -260,6 +278,9 @@ void frmTilewright::ShowConsoleView()
 
 void frmTilewright::mnuHelp_Click()
 {
+    // Also from the Console View: the help is this window's.
+    raise();
+    activateWindow();
     QWidget* focused = QApplication::focusWidget();
     focusBeforeHelp_ = focused && isAncestorOf(focused) ? focused : nullptr;
     SetDesignEnabled(false);
@@ -327,6 +348,10 @@ void frmTilewright::closeEvent(QCloseEvent* event)
         return;
     }
     event->accept();
+    // Where the user put both windows, for the next start.
+    if (consoleView_ && consoleView_->isVisible())
+        consoleView_->close();
+    QSettings(QStringLiteral("Tilewright"), QStringLiteral("Tilewright")).setValue(kPositionKey, pos());
     Form_Terminate();
 }
 

@@ -79,6 +79,7 @@ public:
     void ShowConsoleView();
     // O in a design grid: the frame before shows faintly under the one edited.
     void ToggleOnionSkin();
+    void SetOnionSkin(bool onion);
     // The project file was changed by another program: reload it, or keep
     // the open project.
     void FileChangedOnDisk(const QString& file);

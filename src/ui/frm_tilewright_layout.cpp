@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QSettings>
 #include <QScrollArea>
 #include <QWindow>
 #include <QStyle>
@@ -19,6 +20,7 @@
 #include "ui/frm_tilewright.h"
 #include "ui/help_panel.h"
 #include "ui/keys.h"
+#include "ui/menu_bar_keys.h"
 #include "ui/sprite_panel.h"
 #include "ui/sprite_view_frame.h"
 #include "ui/twips.h"
@@ -67,9 +69,9 @@ void frmTilewright::BuildMenu()
     connect(AddKey({Qt::Key_F5}), &QAction::triggered, this, &frmTilewright::RunInMame);
     connect(AddKey({Qt::Key_F6}), &QAction::triggered, this, &frmTilewright::ShowConsoleView);
     // The menus from the keyboard, without an access key drawn in their
-    // titles: F10 and Alt+F open File, and the arrows walk on from there.
-    connect(AddKey({Qt::Key_F10, Qt::ALT | Qt::Key_F}), &QAction::triggered, this,
-            [this] { menuBar()->setActiveAction(mnuFile->menuAction()); });
+    // titles: F10 and Alt+F open File, and the arrows walk on from there,
+    // to Help too, which Return or Space then opens.
+    connect(AddKey({Qt::Key_F10, Qt::ALT | Qt::Key_F}), &QAction::triggered, new MenuBarKeys(bar), &MenuBarKeys::Start);
     connect(AddKey({Qt::ALT | Qt::Key_H}), &QAction::triggered, mnuHelp, &QAction::trigger);
 
     undo_ = AddKey(UndoKeys());
@@ -140,6 +142,7 @@ void frmTilewright::BuildDesignFrame()
         connect(panel, &SpritePanel::ColorClicked, this, &frmTilewright::cmdSpriteColor_Click);
         connect(panel, &SpritePanel::ClearClicked, this, &frmTilewright::cmdSpriteClear_Click);
         connect(panel, &SpritePanel::ConsoleViewChosen, this, &frmTilewright::ShowConsoleView);
+        connect(panel, &SpritePanel::RunInMameChosen, this, &frmTilewright::RunInMame);
         connect(panel, &SpritePanel::OnionToggled, this, &frmTilewright::ToggleOnionSkin);
         fmeSprite[k] = panel;
         // The history keys act on the project wherever the focus is: a box's
@@ -213,7 +216,11 @@ void frmTilewright::ShowCentred()
     ensurePolished();
     adjustSize();
     FitToScreen();
-    if (const QScreen* target = screen()) {
+    // Where the user left it last time, while that is on the screen.
+    const QPoint kept = QSettings(QStringLiteral("Tilewright"), QStringLiteral("Tilewright")).value(QStringLiteral("Editor/position"), QPoint(-1, -1)).toPoint();
+    if (const QScreen* target = screen(); target && target->availableGeometry().contains(QRect(kept, size()))) {
+        move(kept);
+    } else if (target) {
         const QRect area = target->availableGeometry();
         const QPoint at = Centred(size(), area);
         // Centred by its client area; pushed into the area, by its frame (a

@@ -195,12 +195,16 @@ void SpritePanel::ShowGridMenu(const QPoint& at)
         if (kGridCommands[i].Paste)
             action->setEnabled(SpriteOnClipboard().has_value());
     }
-    // The window's own item, under the grid's: its key works anywhere.
+    // The window's own items, under the grid's: their keys work anywhere.
     menu.addSeparator();
+    QAction* run = menu.addAction(QStringLiteral("Run in MAME"));
+    run->setShortcut(Qt::Key_F5);
     QAction* console = menu.addAction(QStringLiteral("Console View"));
     console->setShortcut(Qt::Key_F6);
     if (const QAction* chosen = menu.exec(grid_->mapToGlobal(at)); chosen == console)
         Q_EMIT ConsoleViewChosen();
+    else if (chosen == run)
+        Q_EMIT RunInMameChosen();
     else if (chosen)
         RunGridCommand(kGridCommands.at(chosen->data().toUInt()));
 }

@@ -67,6 +67,7 @@ Q_SIGNALS:
     void ColorClicked(int spriteIndex);
     void ClearClicked(int spriteIndex);
     void ConsoleViewChosen();
+    void RunInMameChosen();
     void OnionToggled();
 
 protected:

@@ -28,6 +28,24 @@ QPoint Beside(const QRect& other, QSize framed, const QRect& area)
     return OnScreen(QRect(QPoint(right ? other.right() + 1 : other.left() - framed.width(), other.top()), framed), area);
 }
 
+SideBySide ArrangeSideBySide(const QRect& editor, const QRect& area, int wanted, const std::function<QSize(int zoom)>& viewAt)
+{
+    const auto room = [&](const QRect& at) { return std::max(area.right() - at.right(), at.left() - area.left()); };
+    const auto fits = [&](const QRect& at, int zoom) { return viewAt(zoom).width() <= room(at) && viewAt(zoom).height() <= area.height(); };
+    const auto beside = [&](const QRect& at, int zoom) { return SideBySide{at.topLeft(), QRect(Beside(at, viewAt(zoom), area), viewAt(zoom)), zoom}; };
+    if (fits(editor, wanted))
+        return beside(editor, wanted);
+    // At the edge of the side it stands on, the room is all the rest.
+    const bool left = editor.center().x() <= area.center().x();
+    const QRect moved(QPoint(left ? area.left() : area.right() + 1 - editor.width(), std::clamp(editor.top(), area.top(), std::max(area.top(), area.bottom() + 1 - editor.height()))),
+                      editor.size());
+    for (int zoom = wanted; zoom >= 1; --zoom)
+        if (fits(moved, zoom))
+            return beside(moved, zoom);
+    const QSize size = viewAt(1).boundedTo(area.size());
+    return {editor.topLeft(), QRect(OnScreen(QRect(area.topLeft(), size), area), size), 1};
+}
+
 QMargins FrameMargins(const QRect& frame, const QRect& inside)
 {
     return {inside.left() - frame.left(), inside.top() - frame.top(), frame.right() - inside.right(), frame.bottom() - inside.bottom()};

@@ -179,14 +179,14 @@ try:
     # a copy of frame 0 after it, and Escape closes the view; the grid then edits the new frame
     second.click(ctl(451, 500, at=PANEL[0]))
     run("xdotool", "key", "F6")
-    view = wait_until("the Console View", lambda: second.windows("^ship.eap - Console View$"))[0]
+    view = wait_until("the Console View", lambda: second.windows("^ship.eap\\*? - Console View$"))[0]
     run("xdotool", "windowfocus", "--sync", view, "key", "Insert", "Escape")
     wait_until("the view closed", lambda: view not in second.windows())
     second.click(block(0, 0), block(0, 7))
     second.expect("frame 1 drawn", [(block(0, 0), YELLOW), (block(0, 7), YELLOW)])
     # Space plays it in the view: among a dozen pictures of the view, both frames show
     run("xdotool", "key", "F6")
-    view = wait_until("the Console View again", lambda: second.windows("^ship.eap - Console View$"))[0]
+    view = wait_until("the Console View again", lambda: second.windows("^ship.eap\\*? - Console View$"))[0]
     run("xdotool", "windowfocus", "--sync", view, "key", "space")
     pictures = set()
     for _ in range(12):
@@ -207,7 +207,7 @@ try:
     second.expect("frame 0 read back", drawn + [(block(3, 0), (255, 255, 255))])
     second.click(ctl(451, 500, at=PANEL[0]))
     run("xdotool", "key", "F6")
-    view = wait_until("the Console View of the file read", lambda: second.windows("^ship.eap - Console View$"))[0]
+    view = wait_until("the Console View of the file read", lambda: second.windows("^ship.eap\\*? - Console View$"))[0]
     run("xdotool", "windowfocus", "--sync", view, "key", "Right", "Escape")
     second.expect("frame 1 read back", [(block(0, 0), YELLOW), (block(0, 7), YELLOW)])
     second.menu("New Project", "New Project Creation", "key", "Return")
