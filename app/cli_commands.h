@@ -82,5 +82,6 @@ int Png(const Call& call);
 int Import(const Call& call);
 int Screen(const Call& call);
 int Run(const Call& call);
+int Collisions(const Call& call);
 
 } // namespace tw::cli
