@@ -10,6 +10,7 @@
 #include "cli_output.h"
 #include "cli_picture.h"
 #include "console/chip_state.h"
+#include "console/collisions.h"
 #include "emulator/mame_launch.h"
 #include "exit_status.h"
 #include "lint/eap_lint.h"
@@ -266,6 +267,27 @@ int Run(const Call& call)
         Err() << "  " << Shown(line) << "\n";
     Err().flush();
     return kNoMame;
+}
+
+int Collisions(const Call& call)
+{
+    SpriteProject project;
+    if (!Load(call, project))
+        return kFailed;
+    // The registers as a program reads them, then each touch they hold.
+    const tw::Collisions found = CollisionsOf(ShownAt(project, {call.Given.At.value_or(0)}));
+    const auto hex = [](unsigned value, int digits) { return QStringLiteral("%1").arg(value, digits, 16, QChar(u'0')).toUpper(); };
+    QStringList touches;
+    for (int k = 0; k < kSprites; ++k)
+        if (found.TouchesCharacters(k))
+            touches << QStringLiteral("sprite %1 touches characters").arg(k + 1);
+    for (int p = 0; p < kSpritePairs; ++p)
+        if (const auto [a, b] = kPairSprites[std::size_t(p)]; found.PairTouches(p))
+            touches << QStringLiteral("sprites %1 and %2 touch").arg(a + 1).arg(b + 1);
+    Out() << hex(kCharacterCollisionRegister, 4) << "=" << hex(found.Characters, 2) << " " << hex(kPairCollisionRegister, 4) << "="
+          << hex(found.Pairs, 2) << "\n"
+          << (touches.isEmpty() ? QStringLiteral("nothing touches") : touches.join(u'\n')) << "\n";
+    return kOk;
 }
 
 } // namespace tw::cli

@@ -79,5 +79,6 @@ int Png(const Call& call);
 int Import(const Call& call);
 int Screen(const Call& call);
 int Run(const Call& call);
+int Collisions(const Call& call);
 
 } // namespace tw::cli

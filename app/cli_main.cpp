@@ -79,7 +79,9 @@ const std::vector<OptionRule>& OptionRules()
              return into.Colours ? QString()
                                  : QStringLiteral("--colours must be %1").arg(QString::fromStdString(tw::NamesInWords(tw::kColourModelNames)));
          }},
-        {QCommandLineOption(QStringLiteral("at"), QStringLiteral("The console frame of the animation screen draws (from 0)."), QStringLiteral("T")),
+        {QCommandLineOption(QStringLiteral("at"),
+                            QStringLiteral("The console frame of the animation that screen draws or collisions reads (from 0)."),
+                            QStringLiteral("T")),
          [](const QString& value, const Command&, Options& into) {
              into.At = WholeNumber(value, {0, std::numeric_limits<long long>::max()});
              return into.At ? QString() : QStringLiteral("--at must be a console frame, a whole number from 0");

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "cli_commands.h"
+#include "console/collisions.h"
 #include "emulator/mame_launch.h"
 #include "sheet/sheet_layout.h"
 
@@ -59,6 +60,11 @@ const Command kCommands[] = {
      Screen},
     {"run", "FILE.eap|FILE.bin", "one project file or image", kProjectFilesOrImages, {},
      QStringLiteral("write the image as bin does (or take FILE.bin), then\nstart MAME's arcadia driver on it in a window"), Run},
+    {"collisions", "FILE.eap|FILE.bin [--at T]", "one project file or image", kProjectFilesOrImages, {},
+     QStringLiteral("print the bytes the collision registers 0x%1 and\n0x%2 hold at console frame T of the animation\n"
+                    "(default 0), then each sprite that touches\ncharacters and each pair of sprites that touch, or\nnothing touches")
+         .arg(QString::number(kCharacterCollisionRegister, 16).toUpper(), QString::number(kPairCollisionRegister, 16).toUpper()),
+     Collisions},
 };
 
 } // namespace
