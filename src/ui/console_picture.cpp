@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "console/screen_geometry.h"
 #include "model/row_encoding.h"
@@ -147,7 +148,7 @@ void ConsolePicture::Pressed(QPoint console)
         }
         break;
     case Tool::Paint:
-        pressed_ = true, lastCell_ = cell;
+        pressed_ = true, lastCell_ = cell, from_ = console;
         if (cell >= 0)
             Q_EMIT CellStroked(cell);
         break;
@@ -179,11 +180,19 @@ void ConsolePicture::MovedTo(QPoint console)
     case Tool::Move:
         Q_EMIT SpriteDragged(sprite_, fromVertical_ - (console.y() - from_.y()), fromHorizontal_ + (console.x() - from_.x()));
         break;
-    case Tool::Paint:
-        if (cell >= 0 && cell != lastCell_)
-            Q_EMIT CellStroked(cell);
-        lastCell_ = cell;
+    case Tool::Paint: {
+        // Every cell on the way, however fast the mouse moved.
+        const QPoint step = console - from_;
+        const int steps = std::max(std::abs(step.x()), std::abs(step.y()));
+        for (int i = 1; i <= steps; ++i) {
+            const int at = CellAt(from_ + step * i / steps);
+            if (at >= 0 && at != lastCell_)
+                Q_EMIT CellStroked(at);
+            lastCell_ = at;
+        }
+        from_ = console;
         break;
+    }
     case Tool::Fill:
     case Tool::Select:
         if (cell >= 0 && selection_ && selection_->second != cell) {

@@ -64,6 +64,7 @@ ConsoleView::ConsoleView(document::ProjectDocument& document, Dialogs& dialogs, 
     readout_ = new QLabel(this);
     readout_->setObjectName(QStringLiteral("consoleCollisions"));
     readout_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    readout_->setWordWrap(true);
     readout_->setToolTip(QStringLiteral("What a program reads from the collision registers at this moment: 0x19FC (each sprite against "
                                         "characters) and 0x19FD (each pair of sprites), a clear bit for each that touches"));
     timeline_ = new TimelinePanel(this);
@@ -162,10 +163,17 @@ void ConsoleView::ArrangeBeside(QWidget* editor)
     // Until it is shown this window has no frame: the editor's is the best
     // guess, and the first show corrects it.
     const QMargins frame = FrameMargins(editor->frameGeometry(), editor->geometry());
-    const QSize chrome = sizeHint() - scroller_->sizeHint() + QSize(4, 4) * scroller_->frameWidth();
+    // The picture takes the width it needs and the height the rest leaves;
+    // the rest is as tall as its size hint and as wide as its least width.
+    layout()->activate();
+    const QMargins margins = layout()->contentsMargins();
+    const int restHeight = layout()->sizeHint().height() - scroller_->sizeHint().height();
     const auto viewAt = [&](int zoom) {
         const ScreenScale scale{zoom, settings_.Square ? PixelShape::Square : TvShape(document_.Project().Console.Tv)};
-        return (QSize(scale.Width(), scale.Height()) + chrome).grownBy(frame);
+        const int edges = 2 * scroller_->frameWidth() + 2; // and a pixel to spare, or the picture scrolls
+        const QSize size(std::max(layout()->minimumSize().width(), scale.Width() + edges + margins.left() + margins.right()),
+                         restHeight + scale.Height() + edges);
+        return size.grownBy(frame);
     };
     const SideBySide arranged = ArrangeSideBySide(editor->frameGeometry(), target->availableGeometry(), settings_.Zoom, viewAt);
     editor->move(arranged.Editor);

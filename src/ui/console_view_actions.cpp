@@ -129,6 +129,7 @@ void ConsoleView::SetTool(ConsolePicture::Tool tool)
     screen_->SetTool(tool);
     for (std::size_t i = 0; i < kToolItems.size(); ++i)
         toolActions_[i]->setChecked(kToolItems[i].first == tool);
+    scene_->ShowTool(tool);
     tabs_->setCurrentIndex(tool == Tool::Move ? tabs_->currentIndex() : 1);
     screen_->setFocus(Qt::OtherFocusReason);
 }

@@ -51,12 +51,10 @@ QIcon Swatch(Rgb colour)
 ScenePanel::ScenePanel(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("scenePanel"));
-    auto* layout = new QHBoxLayout(this);
-    auto* left = new QVBoxLayout;
-    left->addWidget(BuildTools());
-    left->addWidget(BuildBrush());
-    left->addStretch();
-    layout->addLayout(left);
+    // One column, so that the view stays narrow beside the editor.
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(BuildTools());
+    layout->addWidget(BuildBrush());
     layout->addWidget(BuildCharacters());
     layout->addStretch();
 }
@@ -89,8 +87,8 @@ QWidget* ScenePanel::BuildBrush()
     grid->setContentsMargins({});
     palette_ = new CharacterPalette(box);
     palette_->setToolTip(QStringLiteral("The character cells are painted with; codes 38-3B show the sprites' shapes, 3C-3F the "
-                                        "characters drawn on the right"));
-    grid->addWidget(palette_, 0, 0, 4, 1);
+                                        "characters drawn below"));
+    grid->addWidget(palette_, 0, 0, 1, 2, Qt::AlignLeft);
     colours_ = new QButtonGroup(this);
     connect(colours_, &QButtonGroup::idClicked, this, &ScenePanel::ShowBrush);
     for (int bits = 0; bits < 4; ++bits) {
@@ -98,13 +96,13 @@ QWidget* ScenePanel::BuildBrush()
         button->setObjectName(QStringLiteral("sceneColour_%1").arg(bits));
         button->setChecked(bits == 2);
         colours_->addButton(button, bits);
-        grid->addWidget(button, bits, 1);
+        grid->addWidget(button, 1 + bits / 2, bits % 2);
     }
     auto* hint = new QLabel(QStringLiteral("A blank with colour bits 11 (C0) switches the rest of its row to block graphics, one "
                                            "with 01 (40) back."),
                             box);
     hint->setWordWrap(true);
-    grid->addWidget(hint, 4, 0, 1, 2);
+    grid->addWidget(hint, 3, 0, 1, 2);
     return box;
 }
 
@@ -137,6 +135,8 @@ QWidget* ScenePanel::BuildCharacters()
     grid->setRowStretch(6, 1);
     return box;
 }
+
+void ScenePanel::ShowTool(ConsolePicture::Tool tool) { tools_->button(int(tool))->setChecked(true); }
 
 std::uint8_t ScenePanel::ColourBits() const { return std::uint8_t(std::max(0, colours_->checkedId())); }
 

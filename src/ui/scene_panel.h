@@ -36,6 +36,7 @@ public:
     // bits 0-5, the colour bits in 6-7.
     std::uint8_t Brush() const;
     std::uint8_t ColourBits() const;
+    void ShowTool(ConsolePicture::Tool tool);
 
 Q_SIGNALS:
     void ToolChosen(tw::ui::ConsolePicture::Tool tool);

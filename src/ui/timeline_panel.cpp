@@ -11,14 +11,15 @@
 namespace tw::ui {
 namespace {
 
-// "260 console frames, 4.33 s on NTSC"
+// "260 console frames, 4.33 s on NTSC"; a long time in minutes and hours.
 QString Length(long long frames, TvSystem tv)
 {
     const double seconds = double(frames) / FrameRate(tv);
-    return QStringLiteral("%1 console frames, %2 s on %3")
-        .arg(QLocale::c().toString(frames))
-        .arg(seconds, 0, 'f', 2)
-        .arg(QLatin1String(NameOf(kTvNames, tv).data()));
+    const long long whole = frames / FrameRate(tv);
+    const QString time = seconds < 60 ? QStringLiteral("%1 s").arg(seconds, 0, 'f', 2)
+                         : seconds < 3600 ? QStringLiteral("%1 min %2 s").arg(whole / 60).arg(whole % 60)
+                                          : QStringLiteral("%1 h %2 min").arg(whole / 3600).arg(whole / 60 % 60);
+    return QStringLiteral("%1 console frames, %2 on %3").arg(QLocale::c().toString(frames), time, QLatin1String(NameOf(kTvNames, tv).data()));
 }
 
 } // namespace
@@ -38,6 +39,7 @@ TimelinePanel::TimelinePanel(QWidget* parent) : QWidget(parent)
     connect(onion_, &QCheckBox::clicked, this, &TimelinePanel::OnionClicked);
     round_ = new QLabel(this);
     round_->setObjectName(QStringLiteral("consoleRound"));
+    round_->setWordWrap(true);
     auto* controls = new QHBoxLayout;
     controls->addWidget(play_);
     controls->addWidget(onion_);
