@@ -241,6 +241,12 @@ void ConsolePicture::keyPressEvent(QKeyEvent* event)
     const bool shift = event->modifiers() & Qt::ShiftModifier;
     const int down = event->key() == Qt::Key_Down ? 1 : event->key() == Qt::Key_Up ? -1 : 0;
     const int right = event->key() == Qt::Key_Right ? 1 : event->key() == Qt::Key_Left ? -1 : 0;
+    if (tool_ == Tool::Move && event->key() >= Qt::Key_1 && event->key() < Qt::Key_1 + kSprites && !(event->modifiers() & ~Qt::KeypadModifier)) {
+        // The sprite the arrows move, for those who work without the mouse.
+        sprite_ = event->key() - Qt::Key_1;
+        update();
+        return;
+    }
     if (tool_ == Tool::Move && (down || right)) {
         // Shift: a cell at a time, as tall as the field's cells are.
         Q_EMIT SpriteNudged(sprite_, down * (shift ? CellLines(shows_.Chip) : 1), right * (shift ? kCellWidth : 1));

@@ -12,7 +12,7 @@
 namespace tw::ui {
 namespace {
 
-// Paragraphs 1 and 5 are headings. Adjacent pieces join with nothing between
+// Paragraphs 1, 5 and 22 are headings. Adjacent pieces join with nothing between
 // them; every blank inside the quotes belongs to the text.
 constexpr std::array<std::string_view, kHelpParagraphs> kParagraphs = {
     // 1
@@ -110,7 +110,9 @@ constexpr std::array<std::string_view, kHelpParagraphs> kParagraphs = {
     "the concept of an unfinished project needing to be updated.",
     // 21
     "Note#3: Most operations have a key.  <Ctrl+N>, <Ctrl+O>, <Ctrl+S>, <Ctrl+B> and "
-    "<Ctrl+Q> select the items of the File menu; <F1> shows this help and <Esc> closes it.  "
+    "<Ctrl+Q> select the items of the File menu; <F10> or <Alt+F> opens the File menu and <Alt+H> "
+    "the Help menu, and the arrow keys walk the menus from there; <F1> shows this help and <Esc> "
+    "closes it.  "
     "<F5> performs <Create Binary> and then runs the binary file in the MAME emulator "
     "(Debian package mame), where each color shows as its complement (Blue as yellow, "
     "White as black).  "
@@ -120,11 +122,51 @@ constexpr std::array<std::string_view, kHelpParagraphs> kParagraphs = {
     "rotates it, <I> inverts it, <Ctrl+C> copies it and <Ctrl+V> pastes a copied "
     "sprite onto it.  A right click on the blocks (or <Shift+F10>) opens a menu of "
     "the same operations.  Any change to the project can be undone with <Ctrl+Z> and "
-    "redone with <Ctrl+Y>.  A row can also be typed into the box beside it as two "
+    "redone with <Ctrl+Y> or <Ctrl+Shift+Z>.  A row can also be typed into the box beside it as two "
     "hexadecimal digits; <Enter> draws the row.  A project file dropped on the window "
     "is loaded; a binary file, or a picture of four sprites (such as one drawn by "
     "tilewright-cli png), loaded, dropped on the window or named when Tilewright is "
     "started, is imported into a new project.",
+    // The program's own additions: the Console View and what is done in it.
+    "CONSOLE VIEW:",
+    "<F6>, or Console View in a grid's menu, opens the Console View: the screen the binary file "
+    "shows, pixel for pixel as MAME draws it, following every change at once.  It opens beside "
+    "this window (which moves to the screen's edge where there is no room beside it), and <F6> "
+    "there comes back here.  Below the picture are the collision registers and three tabs: "
+    "Frames, Scene and Console (the TV, NTSC or PAL; square pixels; the colours as MAME shows "
+    "them or as this window names them; each sprite 16 or 8 lines tall; the bytes the chip "
+    "gets).  The view keeps its place, zoom and settings for the next time.",
+    "Keys of the Console View, each also in its menus (<F10> and the arrow keys walk them): "
+    "<Space> plays the animation and stops it; <O> shows the onion skin; <C> the collision "
+    "overlay; <Ctrl+plus> and <Ctrl+minus>, or <Ctrl> and the mouse wheel, zoom from 1 to 8 and "
+    "<Ctrl+0> fits the picture to the window; <F5> runs the binary file in MAME; <Ctrl+G> saves "
+    "the animation as a GIF; <Esc> closes the view; <Ctrl+Z>, <Ctrl+Y> and <Ctrl+Shift+Z> undo and "
+    "redo; <Ctrl+C> copies the selected cells and <Ctrl+Shift+C> the whole screen as db lines; "
+    "<Ctrl+F> fills the selected cells with the chosen character and <Shift+Del> clears them; "
+    "<Ctrl+1> to <Ctrl+5> choose the tool: Move Sprites, Paint Cells, Fill Cells, Select Cells, "
+    "Type Text.  This window's <Ctrl+N>, <Ctrl+O>, <Ctrl+S>, <Ctrl+B>, <Ctrl+Q> and <F1> work "
+    "there too.",
+    "FRAMES: a sprite can animate, with 1 to 64 frames, each shown for 1 to 255 console frames "
+    "(1/60 s on NTSC, 1/50 s on PAL).  The Frames tab has a strip of frames for each sprite; "
+    "clicking a frame, or <Left> and <Right> in a strip, chooses the frame the Sprite Design "
+    "window edits.  In a strip, or from its right-click menu: <Insert> adds a copy of the "
+    "frame, <Delete> deletes it, <Ctrl+Left> and <Ctrl+Right> move it, and <T> sets its time.  "
+    "<Space> or the Play button plays the animation as the console would.  Onion Skin (<O> in "
+    "a grid or the view) shows the frame before the edited one faintly under it.  The frames, "
+    "the TV and the scene are saved in a side file beside the project file (ship.eap.asm beside "
+    "ship.eap), itself ASM source.",
+    "SCENE: the screen the sprites live on, 16 x 13 character cells, is edited on the picture "
+    "with the tool chosen in the Scene tab or with <Ctrl+1> to <Ctrl+5>.  Move Sprites drags "
+    "a sprite; with the picture focused, <1> to <4> choose a sprite and the arrow keys move "
+    "it a pixel, with <Shift> a cell.  Paint Cells paints the cells the mouse passes with the "
+    "character and colour chosen in the Scene tab, Fill Cells fills a dragged rectangle and "
+    "Select Cells selects one.  Type Text puts what is typed into the cells from the one "
+    "clicked; <Backspace> goes back and <Enter> goes to the row below.  The Scene tab also has "
+    "the four user-defined characters to draw, the cells' height and the colour set.  The "
+    "binary file shows the scene.",
+    "COLLISIONS: below the picture, the bytes a program reads from the collision registers "
+    "0x19FC (sprites against characters) and 0x19FD (sprites against each other) at the moment "
+    "shown, and which sprites touch; the collision overlay (<C>) marks the pixels where they do.",
 };
 
 } // namespace

@@ -9,7 +9,7 @@ class QPushButton;
 
 namespace tw::ui {
 
-inline constexpr int kHelpParagraphs = 21;
+inline constexpr int kHelpParagraphs = 27;
 
 // The help panel's text, built afresh for every showing: each paragraph is
 // followed by CR LF and one more CR LF, so paragraphs stand apart by an empty
