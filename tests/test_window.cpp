@@ -4,6 +4,8 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
@@ -16,10 +18,13 @@
 #include <QRegularExpression>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStyleFactory>
 
 #include "script.h"
+#include "console/screen_geometry.h"
 #include "ui/console_view.h"
+#include "ui/scene_panel.h"
 #include "ui/editor_startup.h"
 #include "ui/sprite_clipboard.h"
 #include "ui/titled_frame.h"
@@ -332,14 +337,23 @@ private Q_SLOTS:
         QCOMPARE(menus.join(' '), QStringLiteral("=File[] mnuFileNewProject=New Project[Ctrl+N] mnuFileSep1=- mnuFileLoadProject=Load Project[Ctrl+O] "
                                                  "mnuFileSaveProject=Save Project[Ctrl+S] mnuFileSep2=- mnuFileCreateBinary=Create Binary[Ctrl+B] "
                                                  "mnuFileSep3=- mnuFileExit=Exit[Ctrl+Q] mnuHelp=Help[F1]"));
-        // F10 and Alt+F open File; the arrows then walk on to Help.
-        for (const QKeyCombination key : {QKeyCombination(Qt::Key_F10), Qt::ALT | Qt::Key_F}) {
+        // F10 and Alt+F open File; the arrows then walk on to Help, which
+        // Return or Space opens; Escape leaves the bar, and the keys go back
+        // to the grid.
+        QWidget* help = e.Find(QStringLiteral("fmeHelp"));
+        for (const auto& [key, opens] : {std::pair{QKeyCombination(Qt::Key_F10), Qt::Key_Return}, {Qt::ALT | Qt::Key_F, Qt::Key_Space},
+                                         {QKeyCombination(Qt::Key_F10), Qt::Key_Escape}}) {
             QTest::keyClick(&e.Window, key.key(), key.keyboardModifiers());
             QTRY_COMPARE(QApplication::activePopupWidget(), e.Find<QMenu>(QStringLiteral("mnuFile")));
             QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Right);
             QTRY_COMPARE(e.Window.menuBar()->activeAction(), e.Find<QAction>(QStringLiteral("mnuHelp")));
-            QTest::keyClick(e.Window.menuBar(), Qt::Key_Escape);
+            QTest::keyClick(QApplication::focusWidget(), opens);
+            QVERIFY(!e.Window.menuBar()->activeAction());
+            QCOMPARE(help->isVisible(), opens != Qt::Key_Escape);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+            QVERIFY(!help->isVisible());
         }
+        QCOMPARE(QApplication::focusWidget(), e.Find(QStringLiteral("picSpriteBlock0")));
     }
 
     // The welcome box comes before the window; the window then opens centred
@@ -560,6 +574,99 @@ private Q_SLOTS:
         QVERIFY(view->isVisible() && view->Zoom() == zoom);
     }
 
+    // The scene made on the picture: a sprite dragged where the chip puts
+    // it, the readout following it before the button is let go; sprites
+    // chosen and moved by the keys; a stroke of paint on every cell the
+    // mouse passed in one move, a rectangle filled, text typed (its letters
+    // not the view's keys), a selection copied and cleared. A stroke, a drag
+    // and a word are one step each; the first undone leaves no scene.
+    void sceneOnThePicture()
+    {
+        Editor e;
+        for (int k : {0, 1}) // the top left pixel of sprites 1 and 2
+            QTest::mouseClick(e.Find(QStringLiteral("picSpriteBlock%1").arg(k)), Qt::LeftButton, {}, BlockCentre(0));
+        QTest::keyClick(&e.Window, Qt::Key_F6);
+        auto* view = e.Window.findChild<ui::ConsoleView*>();
+        QWidget* picture = e.Find(QStringLiteral("consoleScreen"));
+        Activate(view);
+        const auto at = [&](QPoint console) {
+            const ScreenScale scale{view->Zoom(), PixelShape::Ntsc};
+            return QPoint((scale.ColumnStart(console.x()) + scale.ColumnStart(console.x() + 1)) / 2, console.y() * view->Zoom() + view->Zoom() / 2);
+        };
+        const auto cellAt = [&](int cell) {
+            const int lines = CellLines(ChipStateOf(e.Project()));
+            return at({kFieldLeft + cell % kFieldColumns * kCellWidth + 3, FieldTopLine(ChipStateOf(e.Project())) + cell / kFieldColumns * lines + lines / 2});
+        };
+        const auto stroke = [&](QPoint from, QPoint to) {
+            QTest::mousePress(picture, Qt::LeftButton, {}, from);
+            QTest::mouseMove(picture, to);
+            QTest::mouseRelease(picture, Qt::LeftButton, {}, to);
+        };
+        const auto key = [&](QKeyCombination k) { QTest::keyClick(picture, k.key(), k.keyboardModifiers()); };
+        const auto readout = [&] { return e.Find<QLabel>(QStringLiteral("consoleCollisions"))->text(); };
+        const auto cells = [&](int from, int count) {
+            QString shown;
+            for (int c = from; c < from + count; ++c)
+                shown += QStringLiteral("%1 ").arg(e.Project().Scene->Cells[std::size_t(c)], 2, 16, QChar('0'));
+            return shown.trimmed();
+        };
+        QVERIFY(readout().endsWith(QStringLiteral("nothing touches")));
+
+        QTest::mousePress(picture, Qt::LeftButton, {}, at({53, 113}));
+        QTest::mouseMove(picture, at({69, 113}));
+        QVERIFY2(readout().endsWith(QStringLiteral("sprites 1 and 2 touch")), qPrintable(readout()));
+        QTest::mouseRelease(picture, Qt::LeftButton, {}, at({69, 113}));
+        QCOMPARE(e.Project().Scene->Positions[0], 0x90);
+        QCOMPARE(e.Project().Scene->Positions[1], 0x40 + 16);
+        const QImage off = picture->grab().toImage();
+        key(Qt::Key_C);
+        const QImage on = picture->grab().toImage();
+        QVERIFY(on.pixel(at({69, 112})) != off.pixel(at({69, 112})) && on.pixel(at({80, 120})) == off.pixel(at({80, 120})));
+        key(Qt::CTRL | Qt::Key_Z);
+        QVERIFY(!e.Project().Scene);
+        key(Qt::CTRL | Qt::Key_Y);
+        key(Qt::Key_2);
+        key(Qt::Key_Right);
+        key(Qt::Key_Right);
+        key(Qt::SHIFT | Qt::Key_Up);
+        QCOMPARE(e.Project().Scene->Positions[2], 0x90 + 16);
+        QCOMPARE(e.Project().Scene->Positions[3], 0x50 + 2);
+
+        const std::uint8_t brush = e.Find<ui::ScenePanel>(QStringLiteral("scenePanel"))->Brush();
+        QCOMPARE(brush, 0x83); // a solid block in colour bits 10, at first
+        const QString b = QStringLiteral("83");
+        key(Qt::CTRL | Qt::Key_2);
+        stroke(cellAt(0), cellAt(3));
+        QCOMPARE(cells(0, 5), QStringList({b, b, b, b, "80"}).join(' '));
+        key(Qt::CTRL | Qt::Key_Z);
+        QCOMPARE(cells(0, 5), QStringLiteral("80 80 80 80 80"));
+        key(Qt::CTRL | Qt::Key_3);
+        stroke(cellAt(33), cellAt(50));
+        QCOMPARE(cells(32, 4) + ' ' + cells(48, 4), QStringList({"80", b, b, "80", "80", b, b, "80"}).join(' '));
+
+        key(Qt::CTRL | Qt::Key_5);
+        QTest::mouseClick(picture, Qt::LeftButton, {}, cellAt(16));
+        QTest::keyClicks(picture, QStringLiteral("Ok 1"));
+        key(Qt::Key_Backspace);
+        const auto coloured = [&](int code) { return QStringLiteral("%1").arg(code | (brush & 0xC0), 2, 16, QChar('0')); };
+        QCOMPARE(cells(16, 5), QStringList({coloured(0x28), coloured(0x24), coloured(0), coloured(0), "80"}).join(' '));
+        QVERIFY(!view->Playing() && !e.Find<QAction>(QStringLiteral("consoleOnionItem"))->isChecked());
+        key(Qt::CTRL | Qt::Key_Z);
+        QCOMPARE(cells(16, 4), QStringLiteral("80 80 80 80"));
+        key(Qt::CTRL | Qt::Key_Y);
+
+        key(Qt::CTRL | Qt::Key_4);
+        stroke(cellAt(34), cellAt(17));
+        key(Qt::CTRL | Qt::Key_C);
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QStringLiteral(";cells 2 x 2 from 0x1811\r\n      db          0A4h,80h\r\n      db          83h,83h\r\n"));
+        key(Qt::SHIFT | Qt::Key_Delete);
+        QCOMPARE(cells(16, 4) + ' ' + cells(32, 4), QStringLiteral("a8 80 80 80 80 80 80 80"));
+        key(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
+        const QString screen = QGuiApplication::clipboard()->text();
+        QVERIFY(screen.startsWith(QStringLiteral("SCRN:\r\n")) && screen.count(QStringLiteral("db")) == kCells / 8);
+    }
+
     // A row being typed shows one byte in the grid, the Console View and the
     // strip all the while: "3" is 03 in each, and the box keeps "3" until the
     // typing ends.
@@ -637,6 +744,38 @@ private Q_SLOTS:
         view->Play();
         QVERIFY(pixel(53) == QColor(Qt::black) && pixel(55) == QColor(Qt::white));
         view->Stop();
+    }
+
+    // F6 goes from either window to the other; the editor's keys work in the
+    // view. A strip of 64 frames scrolls to keep the frame edited in view.
+    void betweenTheWindows()
+    {
+        Editor e;
+        QTemporaryDir dir;
+        QTest::keyClick(&e.Window, Qt::Key_F6);
+        auto* view = e.Window.findChild<ui::ConsoleView*>();
+        QTRY_COMPARE(QApplication::activeWindow(), view);
+        QTest::keyClick(view, Qt::Key_F6);
+        QTRY_COMPARE(QApplication::activeWindow(), &e.Window);
+        QVERIFY(view->isVisible());
+        Activate(view);
+        auto* strip = e.Find<ui::FrameStrip>(Indexed("frameStrip", 0));
+        auto* scroller = e.Find<QScrollArea>(Indexed("frameScroller", 0));
+        strip->setFocus();
+        const auto inView = [&](int f) {
+            return scroller->viewport()->rect().contains(strip->FrameRect(f).translated(strip->mapTo(scroller->viewport(), QPoint())));
+        };
+        for (int f = 1; f < kMaxFrames; ++f)
+            QTest::keyClick(strip, Qt::Key_Insert);
+        QVERIFY(e.Project().Sprites[0].Frames() == kMaxFrames && e.Project().EditedFrame[0] == kMaxFrames - 1);
+        QVERIFY(inView(kMaxFrames - 1) && !inView(0));
+        for (int f = 1; f < kMaxFrames; ++f)
+            QTest::keyClick(strip, Qt::Key_Left);
+        QVERIFY(e.Project().EditedFrame[0] == 0 && inView(0));
+        e.Script.Files << dir.filePath("walk.eap");
+        QTest::keyClick(view, Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(QFile::exists(dir.filePath("walk.eap")) && QFile::exists(dir.filePath("walk.eap.asm")));
+        QCOMPARE(view->windowTitle(), QStringLiteral("walk.eap[*] - Console View"));
     }
 
     // O in a grid shows the frame before faintly under the edited one, in
@@ -763,6 +902,22 @@ private Q_SLOTS:
             });
             QCOMPARE(dialogs.ShowMessage(nullptr, {"T", "?", "", Dialogs::Buttons::SaveDiscardCancel}), answer);
         }
+
+        // A number asked for: every digit typed stays, and one out of range
+        // says so and cannot be taken.
+        WhenModal([](QWidget* w) {
+            auto* box = w->findChild<QLineEdit*>(QStringLiteral("numberBox"));
+            auto* ok = w->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+            const auto note = [w] { return w->findChild<QLabel*>(QStringLiteral("numberNote"))->text(); };
+            QTest::keyClicks(box, QStringLiteral("999"));
+            QVERIFY(box->text() == "999" && !ok->isEnabled() && note() == "Give a whole number from 1 to 255.");
+            QTest::keyClick(box, Qt::Key_Return);
+            QVERIFY(w->isVisible());
+            QTest::keyClick(box, Qt::Key_Backspace);
+            QVERIFY(ok->isEnabled() && note() == "99 frames");
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        QCOMPARE(dialogs.AskNumber(nullptr, "T", "?", 6, 1, 255, [](int n) { return QStringLiteral("%1 frames").arg(n); }), std::optional(99));
 
         QTemporaryDir dir;
         const QString file = dir.filePath("one.eap");

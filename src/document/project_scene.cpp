@@ -66,10 +66,9 @@ void ProjectDocument::TypeCell(int cell, std::uint8_t byte)
 void ProjectDocument::FillCells(int from, int to, std::uint8_t byte)
 {
     EditScene([&](ConsoleScene& s) {
-        const auto [top, bottom] = std::minmax(from / kFieldColumns, to / kFieldColumns);
-        const auto [left, right] = std::minmax(from % kFieldColumns, to % kFieldColumns);
-        for (int row = top; row <= bottom; ++row)
-            for (int column = left; column <= right; ++column)
+        const CellRectangle cells = CellsBetween(from, to);
+        for (int row = cells.Top; row <= cells.Bottom; ++row)
+            for (int column = cells.Left; column <= cells.Right; ++column)
                 s.Cells.at(std::size_t(row * kFieldColumns + column)) = byte;
     });
 }

@@ -6,6 +6,7 @@
 // without a scene shows the test cartridge's screen, which is what a new
 // scene starts as.
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -24,6 +25,17 @@ inline constexpr std::uint8_t kBlankCell = 0x80;
 // Codes 0x3C to 0x3F are four characters the program defines, 8 rows each.
 inline constexpr int kUserCharacters = 4;
 inline constexpr std::uint8_t kFirstUserCharacter = 0x3C;
+
+// The cells of the rectangle two cells are opposite corners of, by rows and
+// columns, either corner first.
+struct CellRectangle {
+    int Top = 0, Bottom = 0, Left = 0, Right = 0;
+};
+constexpr CellRectangle CellsBetween(int from, int to)
+{
+    const int rows[] = {from / kFieldColumns, to / kFieldColumns}, columns[] = {from % kFieldColumns, to % kFieldColumns};
+    return {std::min(rows[0], rows[1]), std::max(rows[0], rows[1]), std::min(columns[0], columns[1]), std::max(columns[0], columns[1])};
+}
 
 // Sprite k's place as the chip takes it, at 0x18F0 + 2k: its vertical byte
 // (a larger one is higher on the screen), then its horizontal one.

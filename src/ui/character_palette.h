@@ -39,7 +39,7 @@ protected:
 private:
     std::array<GlyphRows, kCodes> glyphs_{};
     Rgb ink_, paper_;
-    int chosen_ = 0;
+    int chosen_ = 0x03; // the solid block: a first stroke of paint shows, where a space would not
 };
 
 } // namespace tw::ui

@@ -192,8 +192,7 @@ void ConsoleView::CopyCells(bool screen)
     const std::optional<std::pair<int, int>> selection = screen ? std::optional(std::pair{0, kCells - 1}) : screen_->Selection();
     if (!selection)
         return;
-    const auto [top, bottom] = std::minmax(selection->first / kFieldColumns, selection->second / kFieldColumns);
-    const auto [left, right] = std::minmax(selection->first % kFieldColumns, selection->second % kFieldColumns);
+    const auto [top, bottom, left, right] = CellsBetween(selection->first, selection->second);
     // A row of the selection a line, or eight items a line for whole rows,
     // as the side file holds the screen.
     QString text = screen ? QString::fromLatin1(kCellsLabel.data(), qsizetype(kCellsLabel.size())) + QStringLiteral(":\r\n")
