@@ -112,6 +112,9 @@ sed 's/^;Scene-/;Tilewright side file 2\r\n;Scene-/' "$scene" | w bad-header-aga
     db 1h 2h 3h 4h 5h 6h 7h 8h
 } | w bad-65-frames.eap.asm
 printf '\xff\xfe;\0T\0i\0' | w bad-utf16.eap.asm
+# The longest with a line more: the one file whose last line lies past the
+# most a side file can have, which the reader must still see.
+{ cat "$out/ok-longest.eap.asm"; crlf ';'; } | w bad-longest-and-a-line.eap.asm
 
 # Each seed is what its name says: read, or refused at a line of its own.
 cp "$src/fuzz/corpus/ok-worked-example.eap" "$tmp/check.eap"
