@@ -21,7 +21,7 @@ namespace tw::fuzz {
 // UndefinedBehaviorSanitizer). The reader keeps each line's place, each frame
 // and each db line's eight row texts twice (the frames, and the lines lint
 // judges); a file of nothing but the shortest frames (a label, a time and a
-// db line of one-character items, 49 bytes) is where that weighs most
+// db line of one-character items, about 49 bytes) is where that weighs most
 // against the bytes: 14.4 bytes of heap a byte, with the vectors' spare room.
 // The longest file Tilewright writes (4 sprites of 64 frames and a scene,
 // 21,559 bytes) took 305 KB and at most 4 ms here. So: a floor of 0.1 s and
