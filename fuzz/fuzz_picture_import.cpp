@@ -10,17 +10,13 @@
 
 #include <QByteArray>
 
-#include <sanitizer/allocator_interface.h>
-
-#include <algorithm>
-#include <atomic>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <string>
 #include <unistd.h>
 
+#include "cost.h"
 #include "project/side_file.h"
 #include "project_properties.h"
 #include "sheet/picture_import.h"
@@ -44,29 +40,6 @@ constexpr double kMaxImportCpu = 4.0;
 // 16-bit RGBA decoded and its 16.8 MB RGB32 copy).
 constexpr std::int64_t kMaxImportHeap = std::int64_t(64) << 20;
 
-// The live heap and its peak since the last reset, kept by the sanitizer's
-// allocator hooks for every thread (Qt converts large images in a pool).
-std::atomic<std::int64_t> gLive{0}, gPeak{0};
-
-void OnMalloc(const volatile void*, std::size_t size)
-{
-    const std::int64_t live = gLive += std::int64_t(size);
-    for (std::int64_t peak = gPeak; live > peak && !gPeak.compare_exchange_weak(peak, live);) {}
-}
-
-void OnFree(const volatile void* pointer)
-{
-    if (pointer)
-        gLive -= std::int64_t(__sanitizer_get_allocated_size(pointer));
-}
-
-double CpuSeconds()
-{
-    timespec now{};
-    ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
-}
-
 bool IsRowText(const std::string& text)
 {
     const auto hex = [](char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'); };
@@ -76,15 +49,12 @@ bool IsRowText(const std::string& text)
 std::string CheckPictureImport(const QByteArray& bytes)
 {
     using namespace tw;
-    const std::int64_t before = gLive;
-    gPeak = before;
-    const double start = CpuSeconds();
-    const storage::ReadOutcome read = sheet::ImportPictureBytes(bytes);
-    const double cpu = CpuSeconds() - start;
-    if (cpu > kMaxImportCpu)
-        return "the import took " + std::to_string(cpu) + " s of processor time";
-    if (const std::int64_t heap = gPeak - before; heap > kMaxImportHeap)
-        return "the import held " + std::to_string(heap >> 20) + " MiB of heap more than before it";
+    storage::ReadOutcome read;
+    const fuzz::Cost cost = fuzz::Measure([&] { read = sheet::ImportPictureBytes(bytes); });
+    if (cost.Cpu > kMaxImportCpu)
+        return "the import took " + std::to_string(cost.Cpu) + " s of processor time";
+    if (cost.Heap > kMaxImportHeap)
+        return "the import held " + std::to_string(cost.Heap >> 20) + " MiB of heap more than before it";
     if (!read.Ok)
         return read.Reason.isEmpty() ? "a refused picture gives no reason" : "";
     const ProjectRecord& record = read.Record;
@@ -156,7 +126,7 @@ std::string CheckPictureImport(const QByteArray& bytes)
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     gReport = ::dup(STDERR_FILENO);
-    __sanitizer_install_malloc_and_free_hooks(OnMalloc, OnFree);
+    tw::fuzz::InstallCostHooks();
     return 0;
 }
 

@@ -1,0 +1,1 @@
+;Tilewright side file 1

@@ -1,0 +1,3 @@
+;Tilewright side file 1
+;TV-PAL
+;Size-16-8-12-8
