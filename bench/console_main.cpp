@@ -4,14 +4,17 @@
 // picture shows the block before any posted event is handled; and the same for a frame selected in the
 // view's strip, which the design panel then edits. Then, REPAINTS times each: the view's picture made
 // anew after a block click (the screen drawn and scaled), and the view's whole repaint from that picture
-// (QWidget::repaint, which paints and flushes at once). Last it plays four sprites of 2, 3, 4 and 5 frames
+// (QWidget::repaint, which paints and flushes at once); a move of a paint stroke over the field, and of a
+// sprite dragged onto another, each checked to show (the cell; the collision readout) in that turn. Last it plays four sprites of 2, 3, 4 and 5 frames
 // of time 1 for 600 console frames (10 s at NTSC's 60) and measures how late each console frame showed
 // after it was due, and how many never showed. Prints same_turn=1, select_same_turn=1, the medians
-// rebuild_ns and repaint_ns with the picture's size as picture=WxH, and late_max_us, late_median_us,
+// rebuild_ns and repaint_ns with the picture's size as picture=WxH, paint_ns and drag_ns, and late_max_us, late_median_us,
 // unshown, played.
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QAction>
 #include <QGroupBox>
+#include <QLabel>
 #include <QMouseEvent>
 
 #include <algorithm>
@@ -19,6 +22,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "console/screen_geometry.h"
 #include "scripted_dialogs.h"
 #include "ui/block_grid.h"
 #include "ui/console_view.h"
@@ -108,6 +112,58 @@ int main(int argc, char* argv[])
     Require(panel->title() == QLatin1String("Sprite #1 (frame 1 of 2)") && shown() != edited,
             "a frame selected in the strip did not reach the panel and the picture in the same event-loop turn");
     std::printf("select_same_turn=1\n");
+
+    // The scene edited on the picture: a stroke of paint over a row of cells, each cell painted in the turn
+    // the mouse reached it; then sprite 1 dragged onto sprite 2, the collision readout saying so in the turn
+    // the mouse got there. Each move is timed, edit, picture and readout together.
+    QWidget* picture = view->findChild<QWidget*>(QStringLiteral("consoleScreen"));
+    auto* readout = view->findChild<QLabel*>(QStringLiteral("consoleCollisions"));
+    const auto send = [&](QEvent::Type type, QPoint console) {
+        const QPoint at((scale.ColumnStart(console.x()) + scale.ColumnStart(console.x() + 1)) / 2, console.y() * 4 + 2);
+        QMouseEvent event(type, at, picture->mapToGlobal(at), Qt::LeftButton, type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(picture, &event);
+    };
+    const auto cell = [&](int c) {
+        const tw::ChipState chip = tw::ChipStateOf(window->Document().Project());
+        return QPoint(tw::kFieldLeft + c % tw::kFieldColumns * tw::kCellWidth + 3, tw::FieldTopLine(chip) + c / tw::kFieldColumns * tw::CellLines(chip) + 1);
+    };
+    const auto cellShown = [&](int c) { return view->Picture().pixel(scale.ColumnStart(cell(c).x()), cell(c).y() * 4); };
+    auto& document = const_cast<tw::document::ProjectDocument&>(window->Document());
+    view->findChild<QAction*>(QStringLiteral("Paint Cells"))->trigger();
+    std::vector<long long> painted, dragged;
+    for (int n = 0; painted.size() < std::size_t(repaints); ++n) {
+        const int c = n % tw::kCells;
+        if (c == 0 && n > 0)
+            document.RemoveScene(); // every cell blank again, so that every move paints
+        if (c % tw::kFieldColumns == 0) { // a stroke a row, from its first cell
+            send(QEvent::MouseButtonPress, cell(c));
+            continue;
+        }
+        const QRgb was = cellShown(c);
+        timer.start();
+        send(QEvent::MouseMove, cell(c));
+        painted.push_back(timer.nsecsElapsed());
+        Require(cellShown(c) != was, "a painted cell did not show in the same event-loop turn");
+        if (c % tw::kFieldColumns == tw::kFieldColumns - 1)
+            send(QEvent::MouseButtonRelease, cell(c));
+        QCoreApplication::sendPostedEvents();
+    }
+    for (int k : {0, 1}) // a top row of 8 pixels each, so that the two touch where they meet
+        document.SetRowText(k, 0, "FF");
+    document.EndTyping();
+    view->findChild<QAction*>(QStringLiteral("Move Sprites"))->trigger();
+    for (int n = 0; n < repaints; ++n) {
+        send(QEvent::MouseButtonPress, {53, 112});
+        timer.start();
+        send(QEvent::MouseMove, {69, 112});
+        dragged.push_back(timer.nsecsElapsed());
+        Require(readout->text().endsWith(QLatin1String("sprites 1 and 2 touch")), "the readout did not follow the drag in the same event-loop turn");
+        send(QEvent::MouseMove, {53, 112});
+        send(QEvent::MouseButtonRelease, {53, 112});
+        QCoreApplication::sendPostedEvents();
+    }
+    std::printf("paint_same_turn=1\npaint_ns=%lld\ndrag_same_turn=1\ndrag_ns=%lld\n", Median(painted), Median(dragged));
 
     constexpr long long kFrames = 600;
     std::vector<long long> late(kFrames, -1); // ns after it was due, by console frame

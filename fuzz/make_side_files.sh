@@ -78,6 +78,7 @@ head -c -2 "$scene" | w ok-no-final-line-end.eap.asm
 head -n 4 "$frames" | w ok-times-without-frames.eap.asm
 sed 's/^;Time-6-1-255-3/;Time-06-001-255-3/' "$frames" | w ok-leading-zeros.eap.asm
 sed 's/^\(      db          \)00h,18h,/\1000h,0aah,/' "$frames" | w ok-odd-items.eap.asm
+sed '7s/          00h,18h,/          ABCDh,Ah,/' "$frames" | w ok-letter-led-odd-lengths.eap.asm
 { head -n 6 "$frames"; crlf 'xxxxxxxxxxxxxxxxxx1x,2?,3 ,4.,5h,6h,7h,8h,9h,junk'; tail -n +8 "$frames"; } | w ok-other-prefix-and-suffixes.eap.asm
 { head -n 4 "$frames"; crlf 'S2F1:' ';Time-7'; db 1h 2h 3h 4h 5h 6h 7h 8h; } | w ok-later-sprite-first.eap.asm
 

@@ -128,9 +128,13 @@ inline std::string CheckProjectFileProperties(std::string_view bytes)
     // The reload keeps what the user sees by name and colour.
     if (reloaded.ScreenBGndColor != project.ScreenBGndColor || reloaded.SpriteFGndColor != project.SpriteFGndColor)
         return "colours changed through save and load";
-    for (int k = 0; k < kSprites; ++k)
+    for (int k = 0; k < kSprites; ++k) {
         if (reloaded.Sprites[k].Name != project.Sprites[k].Name)
             return "sprite " + std::to_string(k + 1) + "'s name changed through save and load";
+        // A row may come back spelt otherwise (Ah as 0AAh), never as another byte.
+        if (reloaded.SpriteRows(k) != project.SpriteRows(k))
+            return "sprite " + std::to_string(k + 1) + "'s rows changed through save and load";
+    }
     return {};
 }
 

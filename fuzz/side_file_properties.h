@@ -66,6 +66,16 @@ inline SpriteProject LoadedWith(const SideFile& side)
     return project;
 }
 
+// The bytes a frame's rows stand for: a text written by hand may come back
+// spelt as the byte it stands for (Ah as 0AAh), never as another byte.
+inline std::array<std::uint8_t, kRows> RowValues(const std::array<std::string, kRows>& rows)
+{
+    std::array<std::uint8_t, kRows> values{};
+    for (int r = 0; r < kRows; ++r)
+        values[std::size_t(r)] = RowTextValue(rows[std::size_t(r)]);
+    return values;
+}
+
 // What a side file holds for the project, not where it stands in the file.
 inline std::string CompareContents(const SideFile& a, const SideFile& b)
 {
@@ -77,7 +87,7 @@ inline std::string CompareContents(const SideFile& a, const SideFile& b)
         if (a.Frames[k].size() != b.Frames[k].size())
             return "sprite " + std::to_string(k + 1) + "'s number of frames";
         for (std::size_t f = 0; f < a.Frames[k].size(); ++f)
-            if (a.Frames[k][f].Time != b.Frames[k][f].Time || a.Frames[k][f].HexRows != b.Frames[k][f].HexRows)
+            if (a.Frames[k][f].Time != b.Frames[k][f].Time || RowValues(a.Frames[k][f].HexRows) != RowValues(b.Frames[k][f].HexRows))
                 return "sprite " + std::to_string(k + 1) + "'s frame " + std::to_string(f + 1);
     }
     return a.Scene == b.Scene ? "" : "the scene";

@@ -18,7 +18,13 @@ std::string CompileSprite(const SpriteProject& project, int k)
 std::string RowItem(const std::string& rowText)
 {
     // A byte that starts with a letter needs a leading 0 to read as a number.
-    return (HexToDec(FirstChar(rowText)) > 9 ? "0" : "") + rowText + "h";
+    // Reading takes that 0 off a two-digit text only: a letter-led text of
+    // another length (from a file written by hand) would come back as another
+    // byte, so it is written as the byte it stands for.
+    const bool letterLed = HexToDec(FirstChar(rowText)) > 9;
+    if (letterLed && Utf8Length(rowText) != 2)
+        return RowItem(RowText(RowTextValue(rowText)));
+    return (letterLed ? "0" : "") + rowText + "h";
 }
 
 std::string DataLine(const std::array<std::string, kRows>& hexRows)

@@ -191,7 +191,7 @@ bool frmTilewright::SaveProjectFile(SaveAsked asked)
                             : outcome.Result == Kind::AskReplace          ? QStringLiteral("%1 already exists.")
                             : outcome.Result == Kind::AskReplaceChanged ? QStringLiteral("%1 has been changed by another program since it was opened or saved.")
                                                                         : QStringLiteral("%1 could not be read when the project was opened.");
-        const QString question = why.arg(name, QFileInfo(outcome.OtherFile).fileName()) +
+        const QString question = (both ? why.arg(name, QFileInfo(outcome.OtherFile).fileName()) : why.arg(name)) +
                                  (both ? QStringLiteral(" Do you want to replace them?") : QStringLiteral(" Do you want to replace it?"));
         if (dialogs_.ShowMessage(this, {QStringLiteral("Save Project"), question, QString(), Dialogs::Buttons::ReplaceCancel}) !=
             Dialogs::Answer::Replace)

@@ -75,9 +75,12 @@ class Editor:
         wait_until("Welcome before the window", lambda: self.windows("^Welcome$") and not self.windows(MAIN))
         self.answer("Welcome", "key", welcome_key)
         self.window = wait_until("the main window", lambda: self.windows(MAIN))[0]
-        x, y, w, h = map(int, re.findall(rb"\d+", run("xdotool", "getwindowgeometry", "--shell", self.window))[1:5])
+        place = lambda: tuple(map(int, re.findall(rb"\d+", run("xdotool", "getwindowgeometry", "--shell", self.window))[1:5]))
+        x, y, w, h = place()
         bar = h - px(8235)  # the menu bar, over the client area
-        self.at = lambda p: (x + p[0], y + bar + p[1])
+        # Read anew each time: the Console View may move the window to the screen's edge to stand beside it
+        self.origin = lambda: (lambda x, y, *_: (x, y + bar))(*place())
+        self.at = lambda p, o=None: (lambda ox, oy: (ox + p[0], oy + p[1]))(*(o or self.origin()))
         # File and Help: a little right of where the two runs of columns with dark (text) pixels start
         dark = lambda s: [c for c in range(x, x + w) if any(sum(s(c, r)) < 300 for r in range(y + 2, y + bar - 2))]
         starts = lambda d: [(c + 5 - x, bar // 2 - bar) for i, c in enumerate(d) if i == 0 or c - d[i - 1] > 6]
@@ -101,8 +104,8 @@ class Editor:
         self.answer(*box) if box else None
 
     def expect(self, what, expected, covered=False):  # until each point shows its colour (or, covered, does not)
-        wrong = lambda shot: [f"{p} is {shot(*self.at(p))}" for p, c in expected if (shot(*self.at(p)) == c) == covered]
-        wait_until(what, lambda: not (bad := wrong(screen())) or f"{len(bad)} wrong, first {bad[0]}")
+        wrong = lambda shot, o: [f"{p} is {shot(*self.at(p, o))}" for p, c in expected if (shot(*self.at(p, o)) == c) == covered]
+        wait_until(what, lambda: not (bad := wrong(screen(), self.origin())) or f"{len(bad)} wrong, first {bad[0]}")
 
 
 ARGS = dict(zip(sys.argv[1::2], sys.argv[2::2]))  # --editor and --failures
