@@ -20,6 +20,7 @@ public:
     }
 
     std::optional<QString> ChooseProjectFile(QWidget*, FileMode, const QString&) override { return std::nullopt; }
+    std::optional<QString> ChooseBinaryFile(QWidget*, const QString&) override { return std::nullopt; }
     std::optional<int> AskNumber(QWidget*, const QString&, const QString&, int, int, int) override { return std::nullopt; }
 };
 

@@ -41,6 +41,10 @@ public:
     // chosen, nothing on Cancel.
     virtual std::optional<QString> ChooseProjectFile(QWidget* parent, FileMode mode, const QString& file) = 0;
 
+    // Any file, for the shapes in its bytes (Import Shapes), offering `file`
+    // or, when that is empty, the file last chosen in it; nothing on Cancel.
+    virtual std::optional<QString> ChooseBinaryFile(QWidget* parent, const QString& file) = 0;
+
     // A whole number from `least` to `most`, starting at `value`; nothing on
     // Cancel.
     virtual std::optional<int> AskNumber(QWidget* parent, const QString& title, const QString& label, int value, int least,
@@ -56,14 +60,19 @@ public:
 
     Answer ShowMessage(QWidget* parent, const Message& message) override;
     std::optional<QString> ChooseProjectFile(QWidget* parent, FileMode mode, const QString& file) override;
+    std::optional<QString> ChooseBinaryFile(QWidget* parent, const QString& file) override;
     std::optional<int> AskNumber(QWidget* parent, const QString& title, const QString& label, int value, int least, int most) override;
 
 private:
     // The one dialog serving Load and Save, created on first use.
     QFileDialog* ProjectDialog(QWidget* parent);
 
+    // Shows `dialog` offering `file`, or else `last`; the file chosen.
+    static std::optional<QString> Choose(QFileDialog* dialog, const QString& file, QString& last);
+
     QPointer<QFileDialog> dlgProject_;
-    QString lastChosen_;
+    QPointer<QFileDialog> dlgBinary_;
+    QString lastChosen_, lastBinary_;
 };
 
 } // namespace tw::ui

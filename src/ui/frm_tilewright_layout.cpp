@@ -141,6 +141,8 @@ void frmTilewright::BuildDesignFrame()
         connect(panel, &SpritePanel::ClearClicked, this, &frmTilewright::cmdSpriteClear_Click);
         connect(panel, &SpritePanel::ConsoleViewChosen, this, &frmTilewright::ShowConsoleView);
         connect(panel, &SpritePanel::OnionToggled, this, &frmTilewright::ToggleOnionSkin);
+        connect(panel, &SpritePanel::ShapesChosen, this, &frmTilewright::ImportShapesFor);
+        connect(panel, &SpritePanel::CopyAsChosen, this, &frmTilewright::picSpriteBlock_CopyAs);
         fmeSprite[k] = panel;
         // The history keys act on the project wherever the focus is: a box's
         // own (empty) text history would take them first.
