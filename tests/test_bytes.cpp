@@ -1,15 +1,13 @@
 // Bytes in and out: the shapes of a binary taken as sprites and given back by
-// the raw export at every offset, the C names the exports give any label, the
-// document's actions that put a shape found in a binary into a sprite's frame
-// or a user-defined character; and in the editor, the Import Shapes window by
-// its keys and clicks, and Copy As.
+// the raw export at every offset; in the editor, the Import Shapes window by
+// its keys and clicks, a shape put into a sprite's frame or a user-defined
+// character as one step, and Copy As.
 #include <random>
 
 #include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QMenu>
-#include <QRegularExpression>
 
 #include "document/project_document.h"
 #include "model/shapes.h"
@@ -24,8 +22,6 @@ using namespace tw::test;
 
 namespace {
 
-constexpr RowBytes kShape{0x18, 0x3C, 0x7E, 0xFF, 0x81, 0x42, 0x24, 0x00};
-
 // A random binary of `size` bytes in `dir`, its bytes kept.
 QByteArray Binary(const QTemporaryDir& dir, qsizetype size)
 {
@@ -37,8 +33,7 @@ QByteArray Binary(const QTemporaryDir& dir, qsizetype size)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == size ? bytes : QByteArray();
 }
 
-// The editor with Import Shapes opened from sprite k's grid by its key, on
-// dump.bin.
+// Import Shapes opened on dump.bin from sprite k's grid by its key.
 ui::ShapesWindow* OpenShapes(Editor& e, const QTemporaryDir& dir, int k)
 {
     QWidget* grid = e.Find(QStringLiteral("picSpriteBlock%1").arg(k));
@@ -66,9 +61,7 @@ RowBytes ShownShape(ui::ShapesWindow& window, int i)
 RowBytes BytesAt(const QByteArray& bytes, qsizetype at)
 {
     RowBytes rows{};
-    for (int r = 0; r < kRows; ++r)
-        rows[r] = std::uint8_t(bytes.at(at + r));
-    return rows;
+    return std::copy_n(bytes.begin() + at, kRows, rows.begin()), rows;
 }
 
 } // namespace
@@ -95,95 +88,6 @@ private Q_SLOTS:
             const std::string raw = RawExport(ExportBlocks(reopened));
             QVERIFY2(raw == std::string(bytes.begin() + long(at), bytes.begin() + long(at) + 32), qPrintable(QString::number(at)));
         }
-    }
-
-    // Whatever the labels, the C export's arrays have names C takes, none
-    // twice, and a label that is a C name already keeps it.
-    void cNames_data()
-    {
-        QTest::addColumn<QByteArrayList>("labels");
-        QTest::newRow("labels that are C names") << QByteArrayList{"Ship", "alien_2", "S1F1", "SPOS", "UDC", "SCRN"};
-        QTest::newRow("keywords and main") << QByteArrayList{"int", "main", "while", "sizeof", "bool", "nullptr"};
-        QTest::newRow("a digit, blanks or '_' first, or nothing") << QByteArrayList{"1up", " \tShip", "_x", "__y", ""};
-        QTest::newRow("labels alike once spelt in C") << QByteArrayList{"a b", "a_b", "a-b", "a_b_2", "a.b"};
-        QTest::newRow("ISO-8859-1 letters and control bytes") << QByteArrayList{"Sch\xfc\xdf", "Sch__", "\x1b[2J", "\x85"};
-    }
-    void cNames()
-    {
-        QFETCH(QByteArrayList, labels);
-        static const QStringList kKeywords{"auto", "bool", "break", "case", "char", "const", "do", "if", "int", "main",
-                                           "nullptr", "return", "sizeof", "static", "true", "void", "while"};
-        static const QRegularExpression kCName(R"(^[A-Za-z][A-Za-z0-9_]*$)");
-        LabelledBlocks blocks;
-        for (const QByteArray& label : labels)
-            blocks.push_back({label.toStdString(), {1, 2, 3, 4, 5, 6, 7, 8}, true});
-        const std::vector<std::string> names = CNames(blocks);
-        QCOMPARE(names.size(), std::size_t(labels.size()));
-        QStringList seen;
-        for (qsizetype i = 0; i < labels.size(); ++i) {
-            const QString name = QString::fromStdString(names[std::size_t(i)]), label = QString::fromLatin1(labels[i]);
-            QVERIFY2(kCName.match(name).hasMatch() && !kKeywords.contains(name) && !seen.contains(name), qPrintable(name));
-            if (kCName.match(label).hasMatch() && !kKeywords.contains(label))
-                QCOMPARE(name, label);
-            seen << name;
-        }
-    }
-
-    // A shape put into sprite k's edited frame, whatever its colours, or into
-    // a user-defined character, with a scene or without: its rows there, the
-    // rest as it was, and one step that Ctrl+Z takes back and Ctrl+Y redoes;
-    // the same shape again makes no step.
-    void putShape_data()
-    {
-        QTest::addColumn<bool>("character");
-        QTest::addColumn<int>("index");
-        QTest::addColumn<int>("frame");
-        QTest::addColumn<bool>("screenColoured");
-        QTest::newRow("sprite 1's only frame") << false << 0 << 0 << false;
-        QTest::newRow("sprite 3's second of three frames") << false << 2 << 1 << false;
-        QTest::newRow("sprite 4's last frame, its colour the screen's") << false << 3 << 2 << true;
-        QTest::newRow("character 0x3C, the first edit of the scene") << true << 0 << 0 << false;
-        QTest::newRow("character 0x3F of a scene there already") << true << 3 << 1 << false;
-    }
-    void putShape()
-    {
-        QFETCH(bool, character);
-        QFETCH(int, index);
-        QFETCH(int, frame);
-        QFETCH(bool, screenColoured);
-        document::ProjectDocument d;
-        d.ClickBlock(index, 9);
-        for (int f = 0; f < frame && !character; ++f)
-            d.AddFrame(index), d.ClickBlock(index, 20 + f);
-        if (screenColoured)
-            d.SelectColor(kBlackCode), d.ApplySpriteColor(index);
-        if (character && frame > 0)
-            d.PaintCell(5, 0x3C);
-        const SpriteProject before = d.Project();
-        character ? d.PutShapeInCharacter(index, kShape) : d.PutShapeInSprite(index, kShape);
-        const SpriteProject after = d.Project();
-        SpriteProject expected = before;
-        if (character) {
-            ConsoleScene& scene = expected.Scene ? *expected.Scene : expected.Scene.emplace();
-            std::copy(kShape.begin(), kShape.end(), scene.UserCharacters.begin() + index * kRows);
-            QVERIFY(after == expected);
-        } else {
-            // Its rows as a file gives them, the other frames and sprites untouched.
-            for (int r = 0; r < kRows; ++r)
-                expected.Edited(index).HexRows[r] = RowText(kShape[r]);
-            QCOMPARE(after.EditedFrame[index], frame);
-            QVERIFY(after.Edited(index).HexRows == expected.Edited(index).HexRows);
-            QVERIFY(screenColoured || after.SpriteRows(index) == kShape);
-            expected.Edited(index).Blocks = after.Edited(index).Blocks;
-            QVERIFY(after == expected);
-        }
-        d.Undo();
-        QVERIFY(d.Project() == before);
-        d.Redo();
-        QVERIFY(d.Project() == after);
-        character ? d.PutShapeInCharacter(index, kShape) : d.PutShapeInSprite(index, kShape);
-        d.Undo();
-        QVERIFY(d.Project() == before);
     }
 
     // The offset moves by a byte (Left, Right), a shape (Page Up, Page Down)
@@ -280,24 +184,18 @@ private Q_SLOTS:
         QVERIFY(e.Project() == before);
         QTest::keyClick(window, Qt::Key_Y, Qt::ControlModifier);
         QVERIFY(e.Project() == after);
+        QTest::mouseClick(window->Grid(), Qt::LeftButton, {}, at); // the same shape again: no step
+        QTest::keyClick(window, Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(e.Project() == before);
     }
 
     // Copy As in the grid's menu puts the edited frame on the clipboard as
-    // text in each notation, under the label the files give it.
+    // text in the notation chosen, under the label the files give it.
     void copyAs_data()
     {
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("text");
         QTest::newRow("hex") << "Hex (db lines)" << "Ship:\n      db          18h,3Ch,7Eh,0FFh,0FFh,7Eh,3Ch,18h\n";
-        QTest::newRow("binary") << "Binary (db lines, a row's picture beside it)"
-                                << ";asl: -intsyntax +binb\nShip:\n      db          00011000b ;...##...\n"
-                                   "      db          00111100b ;..####..\n      db          01111110b ;.######.\n"
-                                   "      db          11111111b ;########\n      db          11111111b ;########\n"
-                                   "      db          01111110b ;.######.\n      db          00111100b ;..####..\n"
-                                   "      db          00011000b ;...##...\n";
-        QTest::newRow("C") << "C (an array)" << "const unsigned char Ship[8] = {\n    0x18, /* ...##... */\n    0x3C, /* ..####.. */\n"
-                                                 "    0x7E, /* .######. */\n    0xFF, /* ######## */\n    0xFF, /* ######## */\n"
-                                                 "    0x7E, /* .######. */\n    0x3C, /* ..####.. */\n    0x18, /* ...##... */\n};\n";
         QTest::newRow("raw") << "Raw (the bytes as hex text)" << "18 3C 7E FF FF 7E 3C 18\n";
     }
     void copyAs()

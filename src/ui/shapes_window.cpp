@@ -237,7 +237,7 @@ void ShapesWindow::ShowShapes()
 void ShapesWindow::ShowStatus(const QString& text)
 {
     status_->setText(!text.isEmpty() ? text
-                     : bytes_.isEmpty() ? QStringLiteral("No binary is open.")
+                     : file_.isEmpty() ? QStringLiteral("No binary is open.")
                                         : QStringLiteral("Left, Right: a byte; Page Up, Page Down: a shape; Up, Down: a row of shapes. "
                                                        "Click a shape to put it in."));
 }

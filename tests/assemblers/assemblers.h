@@ -1,9 +1,7 @@
 #pragma once
 
-// The programs test_assemblers runs on what the editor writes: the two
-// assemblers of project files, VACS and asl, and gcc for the C export; and
-// what each made of a source, judged against the labels and bytes the
-// editor reads.
+// The programs test_assemblers runs, VACS, asl and gcc, and what each made
+// of a source, judged against the labels and bytes the editor reads.
 
 #include <map>
 #include <vector>
@@ -34,8 +32,7 @@ struct Assembled {
 };
 
 bool WriteFile(const QString& path, const QByteArray& bytes);
-// Runs `program` in `folder`: what it printed, and its exit status (-1: it
-// did not end by itself).
+// What `program` printed in `folder`, and its exit status (-1: killed).
 QString Run(const QString& folder, const QString& program, const QStringList& args, int& status);
 // The source assembled by VACS, or by asl with the options its first line
 // names (";asl: -intsyntax +binb").
@@ -44,10 +41,8 @@ Assembled Asl(const QString& folder, const QByteArray& source);
 // Why `made` is not what the editor reads; empty when it is: the bytes of
 // each label in turn, each at its label, and no other label or byte.
 QString Misread(const Assembled& made, const std::vector<Label>& labels);
-// Why a C source is not what the editor reads; empty when it is: gcc
-// compiles it without a warning (-Wall -Wextra), and its arrays, in turn,
-// hold each label's bytes, under the label's own name where that is a C
-// name, and under names of their own.
+// The same of a C source that gcc compiles without a warning: its arrays
+// hold each label's bytes in turn, named as the label where that is a C name.
 QString Miscompiled(const QString& folder, const QByteArray& source, const std::vector<Label>& labels);
 
 } // namespace tw::test

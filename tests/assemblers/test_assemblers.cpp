@@ -118,8 +118,7 @@ QStringList Rejections(const Files& files, const EditorLabels& labels)
     return why;
 }
 
-// The files written to a folder as in.eap and in.eap.asm, and what
-// tilewright-cli makes of them there with `args`.
+// What tilewright-cli `args` says of the files as in.eap and in.eap.asm.
 std::optional<QString> RunCli(const QTemporaryDir& dir, const Files& files, const QStringList& args, QString& error)
 {
     if (!WriteFile(dir.filePath("in.eap"), files.Project) || (files.Side && !WriteFile(dir.filePath("in.eap.asm"), *files.Side)))
@@ -171,8 +170,7 @@ QStringList ExportRejections(const Files& files, const QString& form, const Edit
     return why;
 }
 
-// A case of the table: the files it names, what is done with them, and what
-// is expected.
+// A case: the files it names, what is done with them, what is expected.
 struct Plan {
     QStringList Globs, Except;
     QString Table, Form, Expect;
