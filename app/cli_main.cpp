@@ -60,6 +60,15 @@ QString ReadOffsets(const QString& value, Options& into)
                                 "(hexadecimal after 0x)");
 }
 
+// --at: for import, bytes at offsets; for screen, a moment of the animation.
+QString ReadAt(const QString& value, const Command& command, Options& into)
+{
+    if (command.Argument(QStringLiteral("--at")).contains(u','))
+        return ReadOffsets(value, into);
+    into.At = WholeNumber(value, {0, std::numeric_limits<long long>::max()});
+    return into.At ? QString() : QStringLiteral("--at must be a console frame, a whole number from 0");
+}
+
 // The options, each with what it may be and how it is read into Options.
 struct OptionRule {
     QCommandLineOption Option;
@@ -67,9 +76,43 @@ struct OptionRule {
     QString (*Read)(const QString& value, const Command& command, Options& into);
 };
 
+// The options of the commands on bytes, shapes and export.
+std::vector<OptionRule> ByteOptionRules()
+{
+    return {
+        {QCommandLineOption(QStringLiteral("offset"), QStringLiteral("The byte of the file the first shape of shapes starts at (default 0)."),
+                            QStringLiteral("N")),
+         [](const QString& value, const Command&, Options& into) {
+             into.Offset = ByteOffset(value, {0, tw::storage::kMaxBinaryBytes - 1});
+             return into.Offset ? QString() : QStringLiteral("--offset must be a whole number from 0 (hexadecimal after 0x)");
+         }},
+        {QCommandLineOption(QStringLiteral("count"), QStringLiteral("The shapes shapes draws (1 to %1).").arg(tw::sheet::kMaxSheetShapes),
+                            QStringLiteral("K")),
+         [](const QString& value, const Command&, Options& into) {
+             const std::optional<long long> count = WholeNumber(value, {1, tw::sheet::kMaxSheetShapes});
+             into.Count = count ? std::optional(int(*count)) : std::nullopt;
+             return count ? QString() : QStringLiteral("--count must be a whole number from 1 to %1").arg(tw::sheet::kMaxSheetShapes);
+         }},
+        {QCommandLineOption(QStringLiteral("as"), QStringLiteral("The form export writes: %1.")
+                                                      .arg(QString::fromStdString(tw::NamesInWords(tw::kExportFormNames))),
+                            QStringLiteral("FORM")),
+         [](const QString& value, const Command&, Options& into) {
+             into.Form = Named(tw::kExportFormNames, value);
+             return into.Form ? QString()
+                              : QStringLiteral("--as must be %1").arg(QString::fromStdString(tw::NamesInWords(tw::kExportFormNames)));
+         }},
+    };
+}
+
+std::vector<OptionRule> Joined(std::vector<OptionRule> rules, const std::vector<OptionRule>& more)
+{
+    rules.insert(rules.end(), more.begin(), more.end());
+    return rules;
+}
+
 const std::vector<OptionRule>& OptionRules()
 {
-    static const std::vector<OptionRule> rules{
+    static const std::vector<OptionRule> rules = Joined({
         {QCommandLineOption({QStringLiteral("o"), QStringLiteral("output")},
                             QStringLiteral("Image path for bin, sheet path for png and shapes, project path for import, picture path for screen "
                                            "(.png, or .gif for the animation), file for export (default: standard output)."),
@@ -112,13 +155,7 @@ const std::vector<OptionRule>& OptionRules()
                             QStringLiteral("The console frame of the animation screen draws (from 0); the offsets of the bytes "
                                            "import takes as the four sprites' rows (N, or N1,N2,N3,N4)."),
                             QStringLiteral("T|N")),
-         [](const QString& value, const Command& command, Options& into) {
-             // import reads bytes at offsets, screen a moment of the animation.
-             if (command.Argument(QStringLiteral("--at")).contains(u','))
-                 return ReadOffsets(value, into);
-             into.At = WholeNumber(value, {0, std::numeric_limits<long long>::max()});
-             return into.At ? QString() : QStringLiteral("--at must be a console frame, a whole number from 0");
-         }},
+         &ReadAt},
         {QCommandLineOption(QStringLiteral("for"),
                             QStringLiteral("The console frames of the animation screen writes as a GIF (from 1; default one round)."),
                             QStringLiteral("N")),
@@ -128,28 +165,7 @@ const std::vector<OptionRule>& OptionRules()
          }},
         {QCommandLineOption(QStringLiteral("frames"), QStringLiteral("Every frame of every sprite for png, a row of frames a sprite.")),
          [](const QString&, const Command&, Options& into) { return into.Frames = true, QString(); }},
-        {QCommandLineOption(QStringLiteral("offset"), QStringLiteral("The byte of the file the first shape of shapes starts at (default 0)."),
-                            QStringLiteral("N")),
-         [](const QString& value, const Command&, Options& into) {
-             into.Offset = ByteOffset(value, {0, tw::storage::kMaxBinaryBytes - 1});
-             return into.Offset ? QString() : QStringLiteral("--offset must be a whole number from 0 (hexadecimal after 0x)");
-         }},
-        {QCommandLineOption(QStringLiteral("count"), QStringLiteral("The shapes shapes draws (1 to %1).").arg(tw::sheet::kMaxSheetShapes),
-                            QStringLiteral("K")),
-         [](const QString& value, const Command&, Options& into) {
-             const std::optional<long long> count = WholeNumber(value, {1, tw::sheet::kMaxSheetShapes});
-             into.Count = count ? std::optional(int(*count)) : std::nullopt;
-             return count ? QString() : QStringLiteral("--count must be a whole number from 1 to %1").arg(tw::sheet::kMaxSheetShapes);
-         }},
-        {QCommandLineOption(QStringLiteral("as"), QStringLiteral("The form export writes: %1.")
-                                                      .arg(QString::fromStdString(tw::NamesInWords(tw::kExportFormNames))),
-                            QStringLiteral("FORM")),
-         [](const QString& value, const Command&, Options& into) {
-             into.Form = Named(tw::kExportFormNames, value);
-             return into.Form ? QString()
-                              : QStringLiteral("--as must be %1").arg(QString::fromStdString(tw::NamesInWords(tw::kExportFormNames)));
-         }},
-    };
+    }, ByteOptionRules());
     return rules;
 }
 
