@@ -24,11 +24,9 @@ namespace {
 using document::FileKind;
 using namespace app;
 
-// Reads the call's first file as the kind it is taken as, the way the editor
-// opens it, into `project`; or says why it cannot. A side file that cannot be
-// used fails the command: what a build makes would not be what the editor
-// shows. `kept` gets what was read.
-bool Load(const Call& call, SpriteProject& project, storage::ReadOutcome* kept = nullptr)
+} // namespace
+
+bool Load(const Call& call, SpriteProject& project, storage::ReadOutcome* kept)
 {
     const QString& path = call.Files[0];
     storage::ReadOutcome read = document::Read(path, call.Kind);
@@ -42,6 +40,8 @@ bool Load(const Call& call, SpriteProject& project, storage::ReadOutcome* kept =
         *kept = std::move(read);
     return true;
 }
+
+namespace {
 
 QString Describe(const SpriteProject& project)
 {
@@ -204,12 +204,14 @@ int Png(const Call& call)
 
 int Import(const Call& call)
 {
+    // With --at, the sprites are bytes of any file, read as they are.
     const QString& input = call.Files[0];
-    const sheet::PictureCode* module = call.Kind == FileKind::Picture ? OpenPictureModule() : nullptr;
-    if (call.Kind == FileKind::Picture && !module)
+    const bool bytes = !call.Given.Offsets.empty();
+    const sheet::PictureCode* module = call.Kind == FileKind::Picture && !bytes ? OpenPictureModule() : nullptr;
+    if (call.Kind == FileKind::Picture && !bytes && !module)
         return kFailed;
     const QString output = call.Given.Output.value_or(document::Beside(input, FileKind::Project));
-    const storage::ReadOutcome read = document::Read(input, call.Kind, module);
+    const storage::ReadOutcome read = bytes ? ReadShapesAt(input, call.Given.Offsets) : document::Read(input, call.Kind, module);
     if (!read.Ok)
         return Report(input, read);
     // The name was not asked for: ship.eap beside ship.bin is most likely the
@@ -221,7 +223,9 @@ int Import(const Call& call)
                 return Report(there, {false, QStringLiteral("the file is there already; give -o to write over it"), 0});
     SpriteProject project;
     ApplyProjectRecord(project, read.Record, {});
-    const storage::Outcome saved = document::Write(output, FileKind::Project, project, {input, call.Kind, nullptr, {}});
+    const storage::MadeFrom from = bytes ? storage::MadeFrom{input, QStringLiteral("project"), QStringLiteral("file"), {}}
+                                         : document::MadeFromFile(input, call.Kind, QStringLiteral("project"));
+    const storage::Outcome saved = storage::SaveProjectPair(output, project, from);
     return saved.Ok ? kOk : Report(output, saved);
 }
 

@@ -12,6 +12,7 @@
 
 #include "console/renderer.h"
 #include "document/file_kinds.h"
+#include "project/exports.h"
 
 namespace tw::cli {
 
@@ -27,9 +28,13 @@ struct Options {
     std::optional<int> Scale;           // --scale
     std::optional<PixelShape> Tv;       // --tv
     std::optional<ColourModel> Colours; // --colours
-    std::optional<long long> At;        // --at
+    std::optional<long long> At;        // --at, screen's console frame
     std::optional<long long> For;       // --for
     bool Frames = false;                // --frames
+    std::vector<long long> Offsets;     // --at, import's offsets: one or four
+    std::optional<long long> Offset;    // --offset
+    std::optional<int> Count;           // --count
+    std::optional<ExportForm> Form;     // --as
 };
 
 // What a command is given: its files, the first read as `Kind`, and its options.
@@ -60,6 +65,9 @@ struct Command {
     // The word the synopsis gives an option that is needed ("SHEET.png"),
     // empty when it is not needed.
     QString Needs(const QString& option) const;
+    // The word the synopsis gives an option, its brackets left out
+    // ("N,N2,N3,N4"); empty when the command does not take it.
+    QString Argument(const QString& option) const;
 };
 
 std::span<const Command> Commands();
@@ -69,6 +77,15 @@ const Command* FindCommand(const QString& name);
 QString CommandNames(const QString& lastJoin, const QString& option = {});
 QString UsageText();
 QString HelpText();
+
+// Reads the call's first file as the kind it is taken as, the way the editor
+// opens it, into `project`; or says why it cannot. A side file that cannot be
+// used fails the command: what a build makes would not be what the editor
+// shows. `kept` gets what was read.
+bool Load(const Call& call, SpriteProject& project, storage::ReadOutcome* kept = nullptr);
+// The four sprites of a new project, sprite k's rows the 8 bytes at offset
+// k of any file, or at the one offset and the 8, 16 and 24 bytes after it.
+storage::ReadOutcome ReadShapesAt(const QString& path, const std::vector<long long>& offsets);
 
 // The handlers.
 int Check(const Call& call);
@@ -80,5 +97,7 @@ int Import(const Call& call);
 int Screen(const Call& call);
 int Run(const Call& call);
 int Collisions(const Call& call);
+int Shapes(const Call& call);
+int Export(const Call& call);
 
 } // namespace tw::cli

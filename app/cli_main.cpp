@@ -34,6 +34,41 @@ std::optional<long long> WholeNumber(const QString& text, Range range)
     return ok && value >= range.Least && value <= range.Most ? std::optional(value) : std::nullopt;
 }
 
+// An offset into a file: a whole number, or hexadecimal digits after 0x.
+std::optional<long long> ByteOffset(const QString& text, Range range)
+{
+    if (!text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive))
+        return WholeNumber(text, range);
+    const QString digits = text.mid(2);
+    bool ok = !digits.isEmpty() && digits.size() <= 15;
+    for (const QChar c : digits)
+        ok = ok && QStringLiteral("0123456789abcdefABCDEF").contains(c);
+    const long long value = ok ? digits.toLongLong(&ok, 16) : 0;
+    return ok && value >= range.Least && value <= range.Most ? std::optional(value) : std::nullopt;
+}
+
+// import --at: the offsets of the four sprites' rows, or of the first.
+QString ReadOffsets(const QString& value, Options& into)
+{
+    const QStringList given = value.split(u',');
+    for (const QString& text : given)
+        if (const std::optional<long long> offset = ByteOffset(text, {0, tw::storage::kMaxBinaryBytes - tw::kShapeBytes}))
+            into.Offsets.push_back(*offset);
+    return (given.size() == 1 || given.size() == tw::kSprites) && into.Offsets.size() == std::size_t(given.size())
+               ? QString()
+               : QStringLiteral("--at must be one offset or four, N or N1,N2,N3,N4, each a whole number from 0 "
+                                "(hexadecimal after 0x)");
+}
+
+// --at: for import, bytes at offsets; for screen, a moment of the animation.
+QString ReadAt(const QString& value, const Command& command, Options& into)
+{
+    if (command.Argument(QStringLiteral("--at")).contains(u','))
+        return ReadOffsets(value, into);
+    into.At = WholeNumber(value, {0, std::numeric_limits<long long>::max()});
+    return into.At ? QString() : QStringLiteral("--at must be a console frame, a whole number from 0");
+}
+
 // The options, each with what it may be and how it is read into Options.
 struct OptionRule {
     QCommandLineOption Option;
@@ -41,20 +76,57 @@ struct OptionRule {
     QString (*Read)(const QString& value, const Command& command, Options& into);
 };
 
+// The options of the commands on bytes, shapes and export.
+std::vector<OptionRule> ByteOptionRules()
+{
+    return {
+        {QCommandLineOption(QStringLiteral("offset"), QStringLiteral("The byte of the file the first shape of shapes starts at (default 0)."),
+                            QStringLiteral("N")),
+         [](const QString& value, const Command&, Options& into) {
+             into.Offset = ByteOffset(value, {0, tw::storage::kMaxBinaryBytes - 1});
+             return into.Offset ? QString() : QStringLiteral("--offset must be a whole number from 0 (hexadecimal after 0x)");
+         }},
+        {QCommandLineOption(QStringLiteral("count"), QStringLiteral("The shapes shapes draws (1 to %1).").arg(tw::sheet::kMaxSheetShapes),
+                            QStringLiteral("K")),
+         [](const QString& value, const Command&, Options& into) {
+             const std::optional<long long> count = WholeNumber(value, {1, tw::sheet::kMaxSheetShapes});
+             into.Count = count ? std::optional(int(*count)) : std::nullopt;
+             return count ? QString() : QStringLiteral("--count must be a whole number from 1 to %1").arg(tw::sheet::kMaxSheetShapes);
+         }},
+        {QCommandLineOption(QStringLiteral("as"), QStringLiteral("The form export writes: %1.")
+                                                      .arg(QString::fromStdString(tw::NamesInWords(tw::kExportFormNames))),
+                            QStringLiteral("FORM")),
+         [](const QString& value, const Command&, Options& into) {
+             into.Form = Named(tw::kExportFormNames, value);
+             return into.Form ? QString()
+                              : QStringLiteral("--as must be %1").arg(QString::fromStdString(tw::NamesInWords(tw::kExportFormNames)));
+         }},
+    };
+}
+
+std::vector<OptionRule> Joined(std::vector<OptionRule> rules, const std::vector<OptionRule>& more)
+{
+    rules.insert(rules.end(), more.begin(), more.end());
+    return rules;
+}
+
 const std::vector<OptionRule>& OptionRules()
 {
-    static const std::vector<OptionRule> rules{
+    static const std::vector<OptionRule> rules = Joined({
         {QCommandLineOption({QStringLiteral("o"), QStringLiteral("output")},
-                            QStringLiteral("Image path for bin, sheet path for png, project path for import, picture path for screen (.png, or .gif for the animation)."),
+                            QStringLiteral("Image path for bin, sheet path for png and shapes, project path for import, picture path for screen "
+                                           "(.png, or .gif for the animation), file for export (default: standard output)."),
                             QStringLiteral("FILE")),
          [](const QString& value, const Command&, Options& into) { return into.Output = value, QString(); }},
         {QCommandLineOption(QStringLiteral("scale"),
-                            QStringLiteral("Pixels per block for png (%1 to %2, default %3), per console line for screen (1 to %4, default %5).")
+                            QStringLiteral("Pixels per block for png (%1 to %2, default %3) and shapes (default %6), per console line for screen "
+                                               "(1 to %4, default %5).")
                                 .arg(tw::sheet::kMinScale)
                                 .arg(tw::sheet::kMaxScale)
                                 .arg(tw::sheet::kDefaultScale)
                                 .arg(tw::kMaxScreenScale)
-                                .arg(tw::kDefaultScreenScale),
+                                .arg(tw::kDefaultScreenScale)
+                                .arg(tw::sheet::kDefaultShapesScale),
                             QStringLiteral("N")),
          [](const QString& value, const Command& command, Options& into) {
              const std::optional<long long> scale = WholeNumber(value, command.Scale);
@@ -80,12 +152,10 @@ const std::vector<OptionRule>& OptionRules()
                                  : QStringLiteral("--colours must be %1").arg(QString::fromStdString(tw::NamesInWords(tw::kColourModelNames)));
          }},
         {QCommandLineOption(QStringLiteral("at"),
-                            QStringLiteral("The console frame of the animation that screen draws or collisions reads (from 0)."),
-                            QStringLiteral("T")),
-         [](const QString& value, const Command&, Options& into) {
-             into.At = WholeNumber(value, {0, std::numeric_limits<long long>::max()});
-             return into.At ? QString() : QStringLiteral("--at must be a console frame, a whole number from 0");
-         }},
+                            QStringLiteral("The console frame of the animation that screen draws or collisions reads (from 0); the "
+                                           "offsets of the bytes import takes as the four sprites' rows (N, or N1,N2,N3,N4)."),
+                            QStringLiteral("T|N")),
+         &ReadAt},
         {QCommandLineOption(QStringLiteral("for"),
                             QStringLiteral("The console frames of the animation screen writes as a GIF (from 1; default one round)."),
                             QStringLiteral("N")),
@@ -95,7 +165,7 @@ const std::vector<OptionRule>& OptionRules()
          }},
         {QCommandLineOption(QStringLiteral("frames"), QStringLiteral("Every frame of every sprite for png, a row of frames a sprite.")),
          [](const QString&, const Command&, Options& into) { return into.Frames = true, QString(); }},
-    };
+    }, ByteOptionRules());
     return rules;
 }
 

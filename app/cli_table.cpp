@@ -38,9 +38,10 @@ const Command kCommands[] = {
          .arg(sheet::kSheetSpritePitch)
          .arg(sheet::kFrameSheetBlocksHigh),
      Png},
-    {"import", "FILE [-o OUT.eap]", "one image or picture", {FileKind::Picture, FileKind::CartridgeImage}, {},
+    {"import", "FILE [--at N[,N2,N3,N4]] [-o OUT.eap]", "one image or picture", {FileKind::Picture, FileKind::CartridgeImage}, {},
      QStringLiteral("read the sprites back from a cartridge image (.bin),\nor from a sheet png wrote, or from the four side by\n"
-                    "side (%1 x %2) or stacked (%3 x %4), or a whole\nmultiple; write them as a project (default: FILE\nwith .eap)")
+                    "side (%1 x %2) or stacked (%3 x %4), or a whole\nmultiple; write them as a project (default: FILE\nwith .eap); "
+                    "--at: sprite k's rows are the 8 bytes\nat offset Nk of any file (N alone: 4 shapes from N)")
          .arg(sheet::kSideBySideWide)
          .arg(sheet::kSideBySideHigh)
          .arg(sheet::kStackedWide)
@@ -65,6 +66,21 @@ const Command kCommands[] = {
                     "(default 0), then each sprite that touches\ncharacters and each pair of sprites that touch, or\nnothing touches")
          .arg(QString::number(kCharacterCollisionRegister, 16).toUpper(), QString::number(kPairCollisionRegister, 16).toUpper()),
      Collisions},
+    {"shapes", "FILE -o SHEET.png [--offset N] [--count K] [--scale S]", "one file", {FileKind::CartridgeImage},
+     {sheet::kMinScale, sheet::kMaxScale},
+     QStringLiteral("draw the bytes of any file from offset N (default 0)\nas 8 x 8 shapes, 8 bytes each, bit 7 the left pixel,\n"
+                    "%1 a row: row r starts at N + %2r; K shapes\n(default and at most what the file holds, up to %3);\n"
+                    "S pixels a pixel, default %4")
+         .arg(kShapesPerRow)
+         .arg(kShapeRowBytes)
+         .arg(sheet::kMaxSheetShapes)
+         .arg(sheet::kDefaultShapesScale),
+     Shapes},
+    {"export", "FILE.eap --as FORM [-o OUT]", "one project file or image", kProjectFilesOrImages, {},
+     QStringLiteral("write the sprites, frames and scene for other tools\n(default: to standard output), FORM %1:\n"
+                    "db lines, db lines of binary items, C arrays, or\nthe bytes alone")
+         .arg(QString::fromStdString(NamesInWords(kExportFormNames))),
+     Export},
 };
 
 } // namespace
@@ -78,6 +94,13 @@ qsizetype Command::FileCount() const
 }
 
 bool Command::Takes(const QString& option) const { return Words().contains(option); }
+
+QString Command::Argument(const QString& option) const
+{
+    const QStringList words = Words();
+    const qsizetype at = words.indexOf(option);
+    return at >= 0 && at + 1 < words.size() ? words[at + 1] : QString();
+}
 
 QString Command::Needs(const QString& option) const
 {

@@ -25,6 +25,7 @@ public:
         return std::nullopt;
     }
     std::optional<QString> ChooseFile(QWidget*, FileMode, const QString&, const QString&, const QString&) override { return std::nullopt; }
+    std::optional<QString> ChooseBinaryFile(QWidget*, const QString&) override { return std::nullopt; }
 };
 
 } // namespace tw::bench

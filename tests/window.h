@@ -49,6 +49,11 @@ public:
         return LastChosen = file;
     }
     QString LastChosen;
+    // Import Shapes' dialog takes from Files too.
+    std::optional<QString> ChooseBinaryFile(QWidget* parent, const QString& offered) override
+    {
+        return ChooseProjectFile(parent, FileMode::Load, offered);
+    }
 
     // Numbers asked for, answered from Numbers (Cancel when none is left).
     QList<int> Numbers;

@@ -239,8 +239,6 @@ void ProjectDocument::ViewSprite(int k)
     EditProject([&](SpriteProject& p) { p.ViewSprite(k); });
 }
 
-
-
 void ProjectDocument::StrokeStart(int k, int block)
 {
     EndRun(); // a stroke never goes on with another
@@ -303,6 +301,14 @@ void ProjectDocument::TransformSprite(int k, SpriteTransform transform)
 void ProjectDocument::PasteSprite(int k, const SpriteClip& clip)
 {
     EditSprite(k, [&](SpriteProject& p) { p.PasteSprite(k, clip); });
+}
+
+void ProjectDocument::PutShapeInSprite(int k, const RowBytes& rows)
+{
+    EditSprite(k, [&](SpriteProject& p) {
+        for (int r = 0; r < kRows; ++r)
+            p.SetRowText(k, r, RowText(rows[r]));
+    });
 }
 
 void ProjectDocument::Undo()

@@ -121,6 +121,11 @@ public:
     void EndTyping();
     void TransformSprite(int k, SpriteTransform transform);
     void PasteSprite(int k, const SpriteClip& clip);
+    // A shape found in a binary (Import Shapes) becomes the rows of sprite
+    // k's edited frame, drawn as typed rows are, whatever the colours; or of
+    // user-defined character c (0 to 3). One step each.
+    void PutShapeInSprite(int k, const RowBytes& rows);
+    void PutShapeInCharacter(int c, const RowBytes& rows);
     // The console settings: a sprite's height (16 or 8 lines), the TV.
     void SetSpriteLines(int k, int lines);
     void SetTv(TvSystem tv);

@@ -83,6 +83,14 @@ void ProjectDocument::StrokeCharacterBlock(int c, int i, bool set)
     EditScene([&](ConsoleScene& s) { SetBlock(s, c, i, set); }, CharacterStrokeKey(c));
 }
 
+void ProjectDocument::PutShapeInCharacter(int c, const RowBytes& rows)
+{
+    EditScene([&](ConsoleScene& s) {
+        for (int r = 0; r < kRows; ++r)
+            s.UserCharacters.at(std::size_t(c * kRows + r)) = rows[r];
+    });
+}
+
 void ProjectDocument::SetCellLines(int lines)
 {
     EditScene([&](ConsoleScene& s) { s.CellLines = std::uint8_t(lines == kShortLines ? kShortLines : kTallLines); });

@@ -6,7 +6,9 @@
 
 #include <QString>
 
+#include <cstdint>
 #include <functional>
+#include <span>
 
 #include "console/renderer.h"
 #include "model/sprite_project.h"
@@ -37,6 +39,14 @@ struct ScreenAnimation {
     std::function<ConsoleScreen(long long frame)> ScreenAt; // from 0
 };
 
+// Shapes found in a binary as tilewright-cli shapes draws them: `Count`
+// shapes from the first byte of `Bytes` on, at `Scale`.
+struct ShapesSheet {
+    std::span<const std::uint8_t> Bytes;
+    int Count = 0;
+    int Scale = kDefaultShapesScale;
+};
+
 struct PictureCode {
     // Renders the sheet and writes it as PNG to `path`, never over the file
     // it is made from.
@@ -51,6 +61,8 @@ struct PictureCode {
     // as WriteScreen draws it, shown for its console frames.
     storage::Outcome (*WriteScreenAnimation)(const QString& path, const ScreenAnimation& animation, const ScreenScale& scale,
                                              const storage::MadeFrom& from);
+    // Draws the shapes and writes them as PNG to `path`.
+    storage::Outcome (*WriteShapes)(const QString& path, const ShapesSheet& sheet, const storage::MadeFrom& from);
 };
 
 } // namespace tw::sheet

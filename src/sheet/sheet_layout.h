@@ -5,6 +5,7 @@
 // code (and with it QtGui).
 
 #include "model/row_encoding.h"
+#include "model/shapes.h"
 #include "model/sprite_project.h"
 
 namespace tw::sheet {
@@ -31,5 +32,21 @@ constexpr int FrameSheetBlocksWide(int frames) { return frames * kSheetSpritePit
 // side, or stacked.
 inline constexpr int kSideBySideWide = kSprites * kRowWidth, kSideBySideHigh = kRows; // 32 x 8
 inline constexpr int kStackedWide = kRowWidth, kStackedHigh = kSprites * kRows;     // 8 x 32
+
+// The shapes sheet (tilewright-cli shapes) in blocks: the shapes of a
+// binary 16 a row, shape i at block (1 + 9 (i % 16), 1 + 9 (i / 16)), with the
+// sheet's gaps around and between them, so that row r of the sheet starts at
+// the first shape's offset plus 128 r.
+inline constexpr int kShapesSheetBlocksWide = kShapesPerRow * kSheetSpritePitch + 1; // 145
+constexpr int ShapesSheetBlocksHigh(int shapes) { return (shapes + kShapesPerRow - 1) / kShapesPerRow * kSheetSpritePitch + 1; }
+inline constexpr int kDefaultShapesScale = 4;
+// A sheet shows up to 64 KiB of a binary, and holds up to 16 Mi pixels (64
+// MiB as it is drawn): 8192 shapes fit up to scale 5.
+inline constexpr int kMaxSheetShapes = 8192;
+inline constexpr long long kMaxShapesSheetPixels = 1LL << 24;
+constexpr long long ShapesSheetPixels(int shapes, int scale)
+{
+    return 1LL * kShapesSheetBlocksWide * scale * ShapesSheetBlocksHigh(shapes) * scale;
+}
 
 } // namespace tw::sheet

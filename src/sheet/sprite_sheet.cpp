@@ -6,6 +6,7 @@
 #include "project/side_file.h"
 #include "sheet/picture_import.h"
 #include "sheet/screen_picture.h"
+#include "sheet/shapes_picture.h"
 
 #include <algorithm>
 
@@ -145,7 +146,7 @@ storage::Outcome WriteSheet(const QString& path, const SpriteProject& project, c
 
 const PictureCode& LinkedPictureCode()
 {
-    static const PictureCode code{&WriteSheet, &ImportPictureFile, &WriteScreenPicture, &WriteScreenAnimation};
+    static const PictureCode code{&WriteSheet, &ImportPictureFile, &WriteScreenPicture, &WriteScreenAnimation, &WriteShapesPicture};
     return code;
 }
 

@@ -47,7 +47,8 @@ QImage RenderFrameSheet(const SpriteProject& project, int scale);
 storage::Outcome WriteSheet(const QString& path, const SpriteProject& project, const SheetOptions& options, const storage::MadeFrom& from);
 
 // The picture code as this library has it linked: WriteSheet,
-// ImportPictureFile, WriteScreenPicture and WriteScreenAnimation.
+// ImportPictureFile, WriteScreenPicture, WriteScreenAnimation and
+// WriteShapesPicture.
 const PictureCode& LinkedPictureCode();
 
 } // namespace tw::sheet

@@ -66,6 +66,14 @@ BytesOutcome ReadRegularFile(const QString& path, qint64 limit)
     return outcome;
 }
 
+BytesOutcome ReadBinaryFile(const QString& path)
+{
+    BytesOutcome read = ReadRegularFile(path, kMaxBinaryBytes);
+    if (read.Ok && read.Truncated)
+        static_cast<Outcome&>(read) = Failure(QStringLiteral("the file is larger than the %1 MiB that shapes are read from").arg(kMaxBinaryBytes >> 20));
+    return read;
+}
+
 ReadOutcome ReadProject(const BytesOutcome& read)
 {
     ReadOutcome outcome;

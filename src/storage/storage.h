@@ -56,6 +56,16 @@ struct BytesOutcome : Outcome {
 // block or run on for ever. Every file the programs read comes through here.
 BytesOutcome ReadRegularFile(const QString& path, qint64 limit);
 
+// A binary read for the shapes in it (tilewright-cli shapes and import --at,
+// the editor's Import Shapes) is read whole, up to this: the console's 2650
+// addresses 32 KiB, and a cartridge or a memory dump is at most a few times
+// that, so 16 MiB is room for any of them and little memory.
+inline constexpr qint64 kMaxBinaryBytes = qint64(16) << 20;
+
+// Reads a whole binary of any kind; one larger than kMaxBinaryBytes is
+// refused, with the limit as its reason.
+BytesOutcome ReadBinaryFile(const QString& path);
+
 // Parses a project file already read, up to kMaxProjectFileBytes. Nothing is
 // applied to any project.
 ReadOutcome ReadProject(const BytesOutcome& read);

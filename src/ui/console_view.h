@@ -85,6 +85,7 @@ Q_SIGNALS:
     void RunInMameChosen();
     void EditorChosen();
     void OnionChosen(bool onion);
+    void ImportShapesChosen();
 
 protected:
     bool event(QEvent* event) override;

@@ -112,6 +112,9 @@ QMenuBar* ConsoleView::BuildMenus()
         connect(action, &QAction::triggered, this, [this, tool] { SetTool(tool); });
         toolActions_[i] = action;
     }
+    scene->addSeparator();
+    connect(Item(scene, QStringLiteral("Import Shapes..."), {Qt::CTRL | Qt::Key_I}, "consoleImportShapes"), &QAction::triggered, this,
+            &ConsoleView::ImportShapesChosen);
     // F10 and the arrows walk this window's menus as they do the editor's.
     auto* keys = new MenuBarKeys(bar);
     auto* f10 = new QAction(this);

@@ -62,8 +62,9 @@ void FitTitleAndPaths(QMessageBox& box, const QString& informative)
 QtDialogs::~QtDialogs()
 {
     // Only a dialog without a parent window is ours to delete.
-    if (dlgProject_ && !dlgProject_->parent())
-        delete dlgProject_;
+    for (QFileDialog* dialog : {dlgProject_.data(), dlgBinary_.data()})
+        if (dialog && !dialog->parent())
+            delete dialog;
 }
 
 Dialogs::Answer QtDialogs::ShowMessage(QWidget* parent, const Message& message)
@@ -144,7 +145,25 @@ std::optional<QString> QtDialogs::ChooseProjectFile(QWidget* parent, FileMode mo
         // editors add their own extension.
         dialog->setDefaultSuffix(project.Suffixes.first());
     }
-    if (const QString offered = file.isEmpty() ? lastChosen_ : file; !offered.isEmpty())
+    return Choose(dialog, file, lastChosen_);
+}
+
+std::optional<QString> QtDialogs::ChooseBinaryFile(QWidget* parent, const QString& file)
+{
+    if (!dlgBinary_) {
+        dlgBinary_ = new QFileDialog(parent, QStringLiteral("Import Shapes"));
+        dlgBinary_->setObjectName(QStringLiteral("dlgBinary"));
+        dlgBinary_->setAcceptMode(QFileDialog::AcceptOpen);
+        dlgBinary_->setFileMode(QFileDialog::ExistingFile);
+        // Shapes are in any file: a cartridge, a memory dump, a build.
+        dlgBinary_->setNameFilters({QStringLiteral("All files (*)"), document::InfoOf(document::FileKind::CartridgeImage).Filter});
+    }
+    return Choose(dlgBinary_, file, lastBinary_);
+}
+
+std::optional<QString> QtDialogs::Choose(QFileDialog* dialog, const QString& file, QString& last)
+{
+    if (const QString offered = file.isEmpty() ? last : file; !offered.isEmpty())
         dialog->selectFile(offered);
     const int result = dialog->exec();
     // Return on a typed name that the completion list also offers accepts the
@@ -158,8 +177,7 @@ std::optional<QString> QtDialogs::ChooseProjectFile(QWidget* parent, FileMode mo
     const QStringList chosen = dialog->selectedFiles();
     if (chosen.isEmpty() || chosen.first().isEmpty())
         return std::nullopt;
-    lastChosen_ = chosen.first();
-    return lastChosen_;
+    return last = chosen.first();
 }
 
 std::optional<int> QtDialogs::AskNumber(QWidget* parent, const QString& title, const QString& label, int value, int least, int most,

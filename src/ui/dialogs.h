@@ -53,6 +53,10 @@ public:
     // kinds `filter` names, offering `file`; nothing on Cancel.
     virtual std::optional<QString> ChooseFile(QWidget* parent, FileMode mode, const QString& caption, const QString& filter,
                                               const QString& file) = 0;
+
+    // Any file, for the shapes in its bytes (Import Shapes), offering `file`
+    // or, when that is empty, the file last chosen in it; nothing on Cancel.
+    virtual std::optional<QString> ChooseBinaryFile(QWidget* parent, const QString& file) = 0;
 };
 
 class QtDialogs final : public Dialogs {
@@ -68,13 +72,18 @@ public:
                                  const std::function<QString(int)>& note = {}) override;
     std::optional<QString> ChooseFile(QWidget* parent, FileMode mode, const QString& caption, const QString& filter,
                                       const QString& file) override;
+    std::optional<QString> ChooseBinaryFile(QWidget* parent, const QString& file) override;
 
 private:
     // The one dialog serving Load and Save, created on first use.
     QFileDialog* ProjectDialog(QWidget* parent);
 
+    // Shows `dialog` offering `file`, or else `last`; the file chosen.
+    static std::optional<QString> Choose(QFileDialog* dialog, const QString& file, QString& last);
+
     QPointer<QFileDialog> dlgProject_;
-    QString lastChosen_;
+    QPointer<QFileDialog> dlgBinary_;
+    QString lastChosen_, lastBinary_;
 };
 
 } // namespace tw::ui

@@ -259,6 +259,7 @@ void frmTilewright::ShowConsoleView()
         consoleView_->AddEditorActions(keys);
         connect(consoleView_, &ConsoleView::RunInMameChosen, this, &frmTilewright::RunInMame);
         connect(consoleView_, &ConsoleView::OnionChosen, this, &frmTilewright::SetOnionSkin);
+        connect(consoleView_, &ConsoleView::ImportShapesChosen, this, [this] { ImportShapesFor(-1); });
         connect(consoleView_, &ConsoleView::EditorChosen, this, [this] {
             raise();
             activateWindow();

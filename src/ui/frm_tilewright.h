@@ -9,6 +9,10 @@
 #include "ui/dialogs.h"
 #include "ui/twips.h"
 
+namespace tw {
+enum class ExportForm;
+}
+
 class QAction;
 class QActionGroup;
 class QMimeData;
@@ -20,6 +24,7 @@ class ColorSelectFrame;
 class ConsoleView;
 class HelpPanel;
 class SpritePanel;
+class ShapesWindow;
 class SpriteViewFrame;
 class TitledFrame;
 
@@ -59,6 +64,9 @@ public:
     void picSpriteBlock_Transform(int Index, SpriteTransform transform);
     void picSpriteBlock_Copy(int Index);
     void picSpriteBlock_Paste(int Index);
+    // Copy As in the grid's context menu: sprite k's edited frame as text in
+    // an export's notation, the raw bytes as hexadecimal digits.
+    void picSpriteBlock_CopyAs(int Index, ExportForm form);
     // Ctrl+Z, and Ctrl+Shift+Z or Ctrl+Y.
     void EditUndo();
     void EditRedo();
@@ -80,6 +88,13 @@ public:
     // O in a design grid: the frame before shows faintly under the one edited.
     void ToggleOnionSkin();
     void SetOnionSkin(bool onion);
+    // Import Shapes...: a binary chosen in a file dialog, and its shapes in a
+    // window of their own, where a click puts one into a sprite's edited
+    // frame or a user-defined character. From a design grid (Ctrl+I, its
+    // context menu) they go to that grid's sprite; from elsewhere to the
+    // sprite or character chosen there last.
+    void ImportShapes();
+    void ImportShapesFor(int k);
     // The project file was changed by another program: reload it, or keep
     // the open project.
     void FileChangedOnDisk(const QString& file);
@@ -147,6 +162,7 @@ private:
     QPointer<QWidget> focusBeforeHelp_; // given the focus back when the help closes
     bool askingAboutFile_ = false;      // the question about a change on disk is up
     ConsoleView* consoleView_ = nullptr;
+    ShapesWindow* shapesWindow_ = nullptr;
     bool onion_ = false; // the onion skin, in the grids and the Console View
 };
 

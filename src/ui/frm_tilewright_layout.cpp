@@ -144,6 +144,8 @@ void frmTilewright::BuildDesignFrame()
         connect(panel, &SpritePanel::ConsoleViewChosen, this, &frmTilewright::ShowConsoleView);
         connect(panel, &SpritePanel::RunInMameChosen, this, &frmTilewright::RunInMame);
         connect(panel, &SpritePanel::OnionToggled, this, &frmTilewright::ToggleOnionSkin);
+        connect(panel, &SpritePanel::ShapesChosen, this, &frmTilewright::ImportShapesFor);
+        connect(panel, &SpritePanel::CopyAsChosen, this, &frmTilewright::picSpriteBlock_CopyAs);
         fmeSprite[k] = panel;
         // The history keys act on the project wherever the focus is: a box's
         // own (empty) text history would take them first.

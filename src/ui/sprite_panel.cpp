@@ -67,7 +67,7 @@ QPushButton* Button(const char* name, int index, const char* caption, const QRec
 
 } // namespace
 
-const std::array<SpritePanel::GridCommand, 11> SpritePanel::kGridCommands{{
+const std::array<SpritePanel::GridCommand, 12> SpritePanel::kGridCommands{{
     {"Shift Up", Qt::Key_Up, SpriteTransform::ShiftUp},
     {"Shift Down", Qt::Key_Down, SpriteTransform::ShiftDown},
     {"Shift Left", Qt::Key_Left, SpriteTransform::ShiftLeft},
@@ -79,6 +79,14 @@ const std::array<SpritePanel::GridCommand, 11> SpritePanel::kGridCommands{{
     {"Copy", Qt::CTRL | Qt::Key_C, std::nullopt},
     {"Paste", Qt::CTRL | Qt::Key_V, std::nullopt, true},
     {"Onion Skin", Qt::Key_O, std::nullopt, false, true},
+    {"Import Shapes...", Qt::CTRL | Qt::Key_I, std::nullopt, false, false, true},
+}};
+
+const std::array<std::pair<const char*, ExportForm>, 4> SpritePanel::kCopyForms{{
+    {"Hex (db lines)", ExportForm::Hex},
+    {"Binary (db lines, a row's picture beside it)", ExportForm::Binary},
+    {"C (an array)", ExportForm::C},
+    {"Raw (the bytes as hex text)", ExportForm::Raw},
 }};
 
 SpritePanel::SpritePanel(int spriteIndex, QWidget* parent)
@@ -177,6 +185,8 @@ void SpritePanel::RunGridCommand(const GridCommand& command)
         Q_EMIT PasteChosen(index_);
     else if (command.Onion)
         Q_EMIT OnionToggled();
+    else if (command.Shapes)
+        Q_EMIT ShapesChosen(index_);
     else
         Q_EMIT CopyChosen(index_);
 }
@@ -185,15 +195,21 @@ void SpritePanel::ShowGridMenu(const QPoint& at)
 {
     // Built when asked for: most sessions never open it.
     QMenu menu(grid_);
+    QMenu* copyAs = nullptr;
     for (std::size_t i = 0; i < kGridCommands.size(); ++i) {
-        if (i == 4 || i == 8 || i == 10) // shifts | flips, rotate, invert | copy, paste | onion skin
+        if (i == 4 || i == 8 || i == 10 || i == 11) // shifts | flips, rotate, invert | copy, paste, copy as | onion skin | import
             menu.addSeparator();
         QAction* action = menu.addAction(QString::fromLatin1(kGridCommands[i].Text));
         action->setData(int(i));
         // Printed beside the item. A popup's items take no keys: the grid has them.
         action->setShortcut(kGridCommands[i].Key);
-        if (kGridCommands[i].Paste)
+        if (kGridCommands[i].Paste) {
             action->setEnabled(SpriteOnClipboard().has_value());
+            // The edited frame as text for another tool, in the notation chosen.
+            copyAs = menu.addMenu(QStringLiteral("Copy As"));
+            for (std::size_t f = 0; f < kCopyForms.size(); ++f)
+                copyAs->addAction(QString::fromLatin1(kCopyForms[f].first))->setData(int(f));
+        }
     }
     // The window's own items, under the grid's: their keys work anywhere.
     menu.addSeparator();
@@ -205,6 +221,8 @@ void SpritePanel::ShowGridMenu(const QPoint& at)
         Q_EMIT ConsoleViewChosen();
     else if (chosen == run)
         Q_EMIT RunInMameChosen();
+    else if (chosen && chosen->parent() == copyAs)
+        Q_EMIT CopyAsChosen(index_, kCopyForms.at(chosen->data().toUInt()).second);
     else if (chosen)
         RunGridCommand(kGridCommands.at(chosen->data().toUInt()));
 }

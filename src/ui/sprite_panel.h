@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "model/sprite_project.h"
+#include "project/exports.h"
 #include "ui/titled_frame.h"
 
 class QLabel;
@@ -40,15 +41,18 @@ public:
     BlockGrid* Grid() const { return grid_; }
 
     // What the grid's keys and context menu do, in menu order: a transform,
-    // or else Copy or Paste.
+    // or else Copy, Paste, the onion skin or Import Shapes.
     struct GridCommand {
         const char* Text;
         QKeyCombination Key;
         std::optional<SpriteTransform> Transform;
         bool Paste = false;
         bool Onion = false;
+        bool Shapes = false;
     };
-    static const std::array<GridCommand, 11> kGridCommands;
+    static const std::array<GridCommand, 12> kGridCommands;
+    // The context menu's Copy As submenu, in order.
+    static const std::array<std::pair<const char*, ExportForm>, 4> kCopyForms;
 
 Q_SIGNALS:
     // A stroke on the grid: pressed on a block, dragged over others, ended.
@@ -69,6 +73,8 @@ Q_SIGNALS:
     void ConsoleViewChosen();
     void RunInMameChosen();
     void OnionToggled();
+    void ShapesChosen(int spriteIndex);
+    void CopyAsChosen(int spriteIndex, tw::ExportForm form);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
