@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
+#include <QSplitter>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -74,11 +75,23 @@ ConsoleView::ConsoleView(document::ProjectDocument& document, Dialogs& dialogs, 
     tabs_->addTab(Scrolled(timeline_), QStringLiteral("Frames"));
     tabs_->addTab(Scrolled(scene_), QStringLiteral("Scene"));
     tabs_->addTab(Scrolled(BuildSettings()), QStringLiteral("Console"));
+    // The picture over the rest, the split the user's to move: on a small
+    // screen the picture comes first (FitSplit).
+    auto* rest = new QWidget(this);
+    auto* restLayout = new QVBoxLayout(rest);
+    restLayout->setContentsMargins({});
+    restLayout->addWidget(readout_);
+    restLayout->addWidget(tabs_);
+    split_ = new QSplitter(Qt::Vertical, this);
+    split_->setObjectName(QStringLiteral("consoleSplit"));
+    split_->setChildrenCollapsible(false);
+    split_->addWidget(scroller_);
+    split_->addWidget(rest);
+    split_->setStretchFactor(0, 1);
+    split_->setStretchFactor(1, 0);
     auto* layout = new QVBoxLayout(this);
     layout->setMenuBar(BuildMenus());
-    layout->addWidget(scroller_, 1);
-    layout->addWidget(readout_);
-    layout->addWidget(tabs_);
+    layout->addWidget(split_);
 
     connect(clock_, &PlaybackClock::FrameDue, this, [this](long long t) {
         ShowMoment();
@@ -213,17 +226,33 @@ void ConsoleView::FitZoom()
     SetZoom(zoom);
 }
 
+void ConsoleView::FitSplit()
+{
+    // The picture as tall as it is where there is room, else at least most
+    // of the window; the rest scrolls inside its tabs.
+    const QList<int> sizes = split_->sizes();
+    const int total = sizes.value(0) + sizes.value(1);
+    const int wanted = screen_->height() + 2 * scroller_->frameWidth() + 2;
+    const int picture = std::min(wanted, std::max(total - split_->widget(1)->sizeHint().height(), total * 3 / 5));
+    split_->setSizes({picture, total - picture});
+}
+
 void ConsoleView::FrameOnScene()
 {
     // The field and the sprites where they are drawn: what holds anything
-    // but the border.
+    // but the border. Where the room is smaller, the sprites, centred.
     const ChipState& chip = shows_.Chip;
-    QRect scene(kFieldLeft, FieldTopLine(chip), kFieldColumns * kCellWidth, kFieldRows * CellLines(chip));
+    const QRect screen(0, 0, kScreenWidth, kScreenLines);
+    QRect sprites, scene(kFieldLeft, FieldTopLine(chip), kFieldColumns * kCellWidth, kFieldRows * CellLines(chip));
     for (int k = 0; k < kSprites; ++k)
         if (const SpritePlace place = PlaceOf(chip, k); place.Drawn)
-            scene = scene.united(QRect(place.Left, place.Top, kRowWidth, place.Lines));
-    const QRect shown = screen_->WidgetRect(scene.intersected(QRect(0, 0, kScreenWidth, kScreenLines)));
-    scroller_->ensureVisible(shown.center().x(), shown.center().y(), shown.width() / 2, shown.height() / 2);
+            sprites = sprites.united(QRect(place.Left, place.Top, kRowWidth, place.Lines));
+    const QSize room = scroller_->viewport()->size();
+    QRect shown = screen_->WidgetRect(scene.united(sprites).intersected(screen));
+    if ((shown.width() > room.width() || shown.height() > room.height()) && !sprites.intersected(screen).isEmpty())
+        shown = screen_->WidgetRect(sprites.intersected(screen));
+    scroller_->ensureVisible(shown.center().x(), shown.center().y(), std::min(shown.width(), room.width()) / 2,
+                             std::min(shown.height(), room.height()) / 2);
 }
 
 QString ConsoleView::ChipBytes() const { return QString::fromStdString(RegisterText(shows_.Chip)); }
@@ -321,6 +350,7 @@ bool ConsoleView::eventFilter(QObject* watched, QEvent* event)
         QTimer::singleShot(0, this, [this] {
             if (const QScreen* target = screen())
                 move(OnScreen(frameGeometry(), target->availableGeometry()));
+            FitSplit();
             FrameOnScene();
         });
     if (watched == scroller_->viewport() && event->type() == QEvent::Wheel) {

@@ -20,6 +20,7 @@ class QLabel;
 class QLineEdit;
 class QMenuBar;
 class QScrollArea;
+class QSplitter;
 class QTabWidget;
 
 namespace tw::ui {
@@ -108,6 +109,7 @@ private:
     void FillSelection(std::uint8_t byte);
     void SaveAnimation();
     // Frames the picture on what it holds: the field and the sprites.
+    void FitSplit();
     void FrameOnScene();
 
     document::ProjectDocument& document_;
@@ -126,6 +128,7 @@ private:
     QScrollArea* scroller_ = nullptr;
     QLabel* readout_ = nullptr;
     QTabWidget* tabs_ = nullptr;
+    QSplitter* split_ = nullptr;
     TimelinePanel* timeline_ = nullptr;
     ScenePanel* scene_ = nullptr;
     QComboBox* tv_ = nullptr;

@@ -242,7 +242,7 @@ void ConsoleView::SaveAnimation()
 
 void ConsoleView::contextMenuEvent(QContextMenuEvent* event)
 {
-    if (!scroller_->geometry().contains(event->pos()))
+    if (!scroller_->rect().contains(scroller_->mapFrom(this, event->pos())))
         return QWidget::contextMenuEvent(event);
     QMenu menu(this);
     for (const char* name : {"consoleSaveGif", "consoleCopyCells", "consoleCopyScreen", "consoleOverlayItem", "consoleFit"})
