@@ -27,6 +27,18 @@ struct Instruction {
 
 using Program = std::span<const Instruction>;
 
+// Two runs of instructions as one program: a routine that programs share.
+template <std::size_t A, std::size_t B>
+constexpr std::array<Instruction, A + B> Joined(const std::array<Instruction, A>& first, const std::array<Instruction, B>& then)
+{
+    std::array<Instruction, A + B> program{};
+    for (std::size_t i = 0; i < A; ++i)
+        program[i] = first[i];
+    for (std::size_t i = 0; i < B; ++i)
+        program[A + i] = then[i];
+    return program;
+}
+
 // Where instruction i starts: the sizes before it.
 constexpr std::size_t AddressOf(Program program, std::size_t i)
 {
