@@ -130,12 +130,14 @@ int main(int argc, char* argv[])
     };
     const auto cellShown = [&](int c) { return view->Picture().pixel(scale.ColumnStart(cell(c).x()), cell(c).y() * 4); };
     auto& document = const_cast<tw::document::ProjectDocument&>(window->Document());
+    for (int k = 0; k < tw::kSprites; ++k) // below the field, so that the cells show
+        document.PlaceSprite(k, 0x10, 0x40 + 16 * k);
     view->findChild<QAction*>(QStringLiteral("Paint Cells"))->trigger();
     std::vector<long long> painted, dragged;
     for (int n = 0; painted.size() < std::size_t(repaints); ++n) {
         const int c = n % tw::kCells;
         if (c == 0 && n > 0)
-            document.RemoveScene(); // every cell blank again, so that every move paints
+            document.FillCells(0, tw::kCells - 1, tw::kBlankCell); // every cell blank again, so that every move paints
         if (c % tw::kFieldColumns == 0) { // a stroke a row, from its first cell
             send(QEvent::MouseButtonPress, cell(c));
             continue;
@@ -149,8 +151,10 @@ int main(int argc, char* argv[])
             send(QEvent::MouseButtonRelease, cell(c));
         QCoreApplication::sendPostedEvents();
     }
-    for (int k : {0, 1}) // a top row of 8 pixels each, so that the two touch where they meet
+    for (int k : {0, 1}) { // where they were, a top row of 8 pixels each, so that the two touch where they meet
+        document.PlaceSprite(k, 0x90, 0x40 + 16 * k);
         document.SetRowText(k, 0, "FF");
+    }
     document.EndTyping();
     view->findChild<QAction*>(QStringLiteral("Move Sprites"))->trigger();
     for (int n = 0; n < repaints; ++n) {

@@ -147,11 +147,20 @@ void ScenePanel::ShowBrush() { palette_->Show(glyphs_, ConsoleRgb(CellColour(Bru
 void ScenePanel::Show(const SpriteProject& project, const ConsoleShows& shows, ColourModel model)
 {
     const ConsoleScene scene = project.Scene.value_or(ConsoleScene{});
-    secondSet_ = scene.SecondColourSet, model_ = model, paper_ = ConsoleRgb(shows.Chip.Screen, model);
+    std::array<GlyphRows, 64> glyphs{};
     for (int code = 0; code < CharacterPalette::kCodes; ++code)
         for (int r = 0; r < 8; ++r)
-            glyphs_[std::size_t(code)][std::size_t(r)] = GlyphRow(std::uint8_t(code), r, shows.Chip, shows.CellShapes);
-    ShowBrush();
+            glyphs[std::size_t(code)][std::size_t(r)] = GlyphRow(std::uint8_t(code), r, shows.Chip, shows.CellShapes);
+    const Rgb paper = ConsoleRgb(shows.Chip.Screen, model);
+    // Called for every edit and every frame played: only what changed is
+    // shown anew (while the sprites play, their shapes in the palette).
+    if (glyphs != glyphs_ || paper != paper_ || model != model_ || scene.SecondColourSet != secondSet_) {
+        glyphs_ = glyphs, paper_ = paper, model_ = model, secondSet_ = scene.SecondColourSet;
+        ShowBrush();
+    }
+    if (shown_ == std::pair{scene, model})
+        return;
+    shown_ = std::pair{scene, model};
     // The four colours this screen's colour set gives, as they show and by name.
     for (int bits = 0; bits < 4; ++bits) {
         const std::uint8_t colour = CellColour(WithColourBits(0, bits), scene.SecondColourSet);

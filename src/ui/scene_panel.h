@@ -3,6 +3,8 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
+#include <utility>
 #include <cstdint>
 
 #include "console/glyphs.h"
@@ -64,6 +66,7 @@ private:
     bool secondSet_ = false;
     ColourModel model_ = ColourModel::Mame;
     Rgb paper_;
+    std::optional<std::pair<ConsoleScene, ColourModel>> shown_; // what the controls below the palette show
 };
 
 } // namespace tw::ui
