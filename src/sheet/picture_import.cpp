@@ -15,61 +15,11 @@
 #include "project/eap_reader.h"
 #include "project/side_file.h"
 #include "sheet/picture_gates.h"
+#include "sheet/picture_layout.h"
 #include "sheet/sprite_sheet.h"
 
 namespace tw::sheet {
 namespace {
-
-// Where the blocks are: a sheet's, a frames sheet's, or 32 x 8 / 8 x 32
-// blocks without gaps.
-struct Layout {
-    enum Kind { Sheet, FrameSheet, SideBySide, Stacked } Arrangement;
-    int Scale;
-    int Columns = 1; // the frames a sprite has room for
-
-    QPoint Origin(int k, int f, int i) const
-    {
-        const int row = i / kRowWidth, column = i % kRowWidth;
-        switch (Arrangement) {
-        case Sheet: return BlockOrigin(k, i, Scale);
-        case FrameSheet: return FrameBlockOrigin(k, f, i, Scale);
-        case SideBySide: return QPoint(kRowWidth * k + column, row) * Scale;
-        case Stacked: break;
-        }
-        return QPoint(column, kRows * k + row) * Scale;
-    }
-    bool IsSheet() const { return Arrangement == Sheet || Arrangement == FrameSheet; }
-    // Whether the block at a sheet's column and row is in its border or the
-    // gaps between its cells, which png draws in the screen colour whatever
-    // the sprites hold.
-    bool IsGap(int column, int row) const
-    {
-        return column % kSheetSpritePitch == 0 ||
-               (Arrangement == FrameSheet ? row % kSheetSpritePitch == 0 : row == 0 || row == kSheetBlocksHigh - 1);
-    }
-};
-
-std::optional<Layout> FindLayout(QSize size)
-{
-    const struct {
-        Layout::Kind Kind;
-        int Wide, High;
-    } kLayouts[] = {{Layout::Sheet, kSheetBlocksWide, kSheetBlocksHigh},
-                    {Layout::SideBySide, kSideBySideWide, kSideBySideHigh},
-                    {Layout::Stacked, kStackedWide, kStackedHigh}};
-    for (const auto& layout : kLayouts) {
-        const int scale = size.width() / layout.Wide;
-        if (scale > 0 && size == QSize(layout.Wide, layout.High) * scale)
-            return Layout{layout.Kind, scale};
-    }
-    // A frames sheet's height gives its scale, and then its width the
-    // frames; no size is both this and one of the others.
-    const int scale = size.height() / kFrameSheetBlocksHigh;
-    const int columns = scale > 0 ? (size.width() / scale - 1) / kSheetSpritePitch : 0;
-    if (columns >= 1 && columns <= kMaxFrames && size == QSize(FrameSheetBlocksWide(columns), kFrameSheetBlocksHigh) * scale)
-        return Layout{Layout::FrameSheet, scale, columns};
-    return std::nullopt;
-}
 
 // The console colour a pixel shows, as the editor paints the eight: the
 // nearest in RGB, the lower code on a tie.
@@ -84,23 +34,6 @@ int NearestCode(QRgb pixel)
             best = code, bestDistance = distance;
     }
     return best;
-}
-
-QString NoLayoutFor(QSize size)
-{
-    return QStringLiteral("the picture is %1 x %2 pixels; import takes the four sprites side by side (%3 x %4 pixels) "
-                          "or stacked (%5 x %6), or a whole multiple of either, or a sheet that png wrote (%7 x %8 "
-                          "pixels times its scale) or png --frames wrote ((9n + 1) x %9 pixels times its scale, for 1 to %10 frames)")
-        .arg(size.width())
-        .arg(size.height())
-        .arg(kSideBySideWide)
-        .arg(kSideBySideHigh)
-        .arg(kStackedWide)
-        .arg(kStackedHigh)
-        .arg(kSheetBlocksWide)
-        .arg(kSheetBlocksHigh)
-        .arg(kFrameSheetBlocksHigh)
-        .arg(kMaxFrames);
 }
 
 // The screen colour of a sheet: the colour of most pixels of its border and
@@ -161,7 +94,6 @@ SpriteProject Drawn(const ProjectRecord& record)
     return project;
 }
 
-constexpr char kTakes[] = "import takes PNG, BMP, GIF, PBM, PGM or PPM pictures";
 
 // Whether the picture is a sheet whose pixels are exactly those that
 // `saved`, its texts, draw: untouched since png wrote it.
@@ -356,116 +288,5 @@ storage::ReadOutcome ImportPicture(const QImage& source)
     }
     return outcome;
 }
-
-namespace {
-
-// The picture's size as its header gives it, from the header alone, so that
-// a picture import cannot take is never decoded, nor a PNG's chunks handed to
-// libpng before they are checked; or why import does not take it. A GIF's
-// frames are drawn on its screen, and the decoded image is the screen's
-// size; Qt's reader gives the first frame's.
-std::variant<QString, QSize> HeaderSize(const QByteArray& bytes, const QByteArray& format, const std::optional<PngHeader>& png,
-                                         QImageReader& reader)
-{
-    qint64 width = -1, height = -1;
-    if (png)
-        width = png->Width, height = png->Height;
-    else if (format == "gif" && bytes.size() >= 10)
-        width = qFromLittleEndian<quint16>(bytes.constData() + 6), height = qFromLittleEndian<quint16>(bytes.constData() + 8);
-    else if (const QSize header = reader.size(); header.isValid())
-        width = header.width(), height = header.height();
-    if (width < 0 || height < 0)
-        return QStringLiteral("not a picture that can be read");
-    if (width > kMaxPictureSide || height > kMaxPictureSide)
-        return QStringLiteral("the picture is %1 x %2 pixels, larger than the %3 x %3 that import takes")
-            .arg(width)
-            .arg(height)
-            .arg(kMaxPictureSide);
-    const QSize size{int(width), int(height)};
-    if (!FindLayout(size))
-        return NoLayoutFor(size);
-    if (width * height > kMaxPicturePixels)
-        return QStringLiteral("the picture is %1 x %2 pixels, more than the %3 pixels in all that import takes (%4 x %5)")
-            .arg(width)
-            .arg(height)
-            .arg(kMaxPicturePixels)
-            .arg(SheetSize(kMaxPictureSide / kSheetBlocksWide).width())
-            .arg(SheetSize(kMaxPictureSide / kSheetBlocksWide).height());
-    return size;
-}
-
-// Should a decoder still make a larger image than its header said, it may
-// not set aside more than the largest picture import takes: 4070 x
-// 1100 pixels at 8 bytes a pixel (16-bit RGBA), 36 MB. The limit is Qt's,
-// for every reader, so it is put back.
-QImage ReadWithinLimit(QImageReader& reader)
-{
-    const int limit = QImageReader::allocationLimit();
-    QImageReader::setAllocationLimit(40);
-    QImage picture = reader.read();
-    QImageReader::setAllocationLimit(limit);
-    return picture;
-}
-
-// The file's bytes are let go of once decoded, where no one else holds them:
-// the largest picture import takes is 33 MB decoded and another 17 MB
-// converted, and a file of up to kMaxPictureFileBytes need not add to that.
-storage::ReadOutcome ImportOwnedBytes(QByteArray bytes)
-{
-    const QByteArray format = QtFormat(bytes);
-    if (format.isEmpty()) {
-        const QString kind = RefusedKind(bytes);
-        return Failure(kind.isEmpty() ? QStringLiteral("not a picture that can be read; %1").arg(QLatin1String(kTakes))
-                                      : QStringLiteral("the file is %1; %2").arg(kind, QLatin1String(kTakes)));
-    }
-    std::optional<PngHeader> png;
-    if (format == "png") {
-        const std::variant<QString, PngHeader> header = ReadPngHeader(bytes);
-        if (const QString* refused = std::get_if<QString>(&header))
-            return Failure(*refused);
-        png = std::get<PngHeader>(header);
-    }
-    const QuietDecoding quiet;
-    QBuffer buffer;
-    buffer.setData(bytes);
-    // Only the reader of the format the bytes are in.
-    QImageReader reader(&buffer, format);
-    reader.setAutoDetectImageFormat(false);
-    reader.setDecideFormatFromContent(false);
-    if (!reader.canRead())
-        return Failure(QStringLiteral("not a picture that can be read"));
-    const std::variant<QString, QSize> size = HeaderSize(bytes, format, png, reader);
-    if (const QString* refused = std::get_if<QString>(&size))
-        return Failure(*refused);
-    if (const std::optional<QString> refused = png ? CheckPngData(bytes, *png)
-                                               : format == "gif" ? CheckGifFrame(bytes, std::get<QSize>(size))
-                                               : format == "bmp" ? CheckBmpData(bytes, std::get<QSize>(size))
-                                                                 : std::nullopt)
-        return Failure(*refused);
-    QImage picture = ReadWithinLimit(reader);
-    buffer.close();
-    buffer.setData(QByteArray());
-    bytes = QByteArray();
-    if (picture.isNull())
-        return Failure(QStringLiteral("the picture's data cannot be decoded"));
-    // As ImportPicture reads it, with its text; the decoded image (16-bit
-    // RGBA: 36 MB at the largest) goes before the sheet is drawn to compare.
-    picture = std::move(picture).convertToFormat(QImage::Format_RGB32);
-    return ImportPicture(picture);
-}
-
-} // namespace
-
-storage::ReadOutcome ImportPictureFile(const QString& path)
-{
-    storage::BytesOutcome file = storage::ReadRegularFile(path, kMaxPictureFileBytes);
-    if (!file.Ok)
-        return Failure(file.Reason);
-    if (file.Truncated)
-        return Failure(QStringLiteral("the file is larger than the %1 MiB that import reads").arg(kMaxPictureFileBytes >> 20));
-    return ImportOwnedBytes(std::move(file.Bytes));
-}
-
-storage::ReadOutcome ImportPictureBytes(const QByteArray& bytes) { return ImportOwnedBytes(bytes); }
 
 } // namespace tw::sheet
