@@ -20,10 +20,13 @@ void MenuBarKeys::Start()
 bool MenuBarKeys::eventFilter(QObject* watched, QEvent* event)
 {
     // Only while a title of this bar is highlighted and no menu is open:
-    // then the keys would go to whatever widget has the focus.
+    // then the keys would go to whatever widget has the focus. The event's
+    // type first: the filter sees the events sent while the bar itself is
+    // being destroyed, and none of them is a key.
+    if (event->type() != QEvent::KeyPress)
+        return false;
     QAction* active = bar_->activeAction();
-    if (event->type() != QEvent::KeyPress || !active || QApplication::activePopupWidget() || !watched->isWidgetType() ||
-        static_cast<QWidget*>(watched)->window() != bar_->window())
+    if (!active || QApplication::activePopupWidget() || !watched->isWidgetType() || static_cast<QWidget*>(watched)->window() != bar_->window())
         return false;
     const QList<QAction*> titles = bar_->actions();
     const qsizetype at = titles.indexOf(active);
