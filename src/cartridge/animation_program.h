@@ -22,69 +22,9 @@
 #include <string_view>
 
 #include "cartridge/program.h"
+#include "cartridge/program_parts.h"
 
 namespace tw {
-
-// In the vertical blank, for the sprite whose start entry r3 points at: its
-// count down, and when its time runs out its next frame's rows copied to its
-// shape and the count set to that frame's time; after the last frame the
-// first again. The animation and scene programs both call it.
-inline constexpr std::array kTickRoutine{
-    Instruction{3, {0x0F, 0x78, 0xD0}, "TICK", "LODA,r0 0x18D0,r3", "the sprite's count"},
-    Instruction{2, {0xA4, 0x01}, "", "SUBI,r0 0x01", ""},
-    Instruction{3, {0xCF, 0x78, 0xD0}, "", "STRA,r0 0x18D0,r3", ""},
-    Instruction{2, {0x18, 0x01}, "", "BCTR,0 show", "time ran out?"},
-    Instruction{1, {0x17}, "", "RETC,3", ""},
-    Instruction{3, {0x0F, 0x78, 0xD1}, "show", "LODA,r0 0x18D1,r3", ""},
-    Instruction{3, {0xCC, 0x18, 0xD4}, "", "STRA,r0 0x18D4", "pointer at 0x18D4 = the next record"},
-    Instruction{3, {0x0F, 0x78, 0xD2}, "", "LODA,r0 0x18D2,r3", ""},
-    Instruction{3, {0xCC, 0x18, 0xD5}, "", "STRA,r0 0x18D5", ""},
-    Instruction{3, {0x0C, 0x98, 0xD4}, "", "LODA,r0 *0x18D4", "the new frame's time"},
-    Instruction{3, {0xCF, 0x78, 0xD0}, "", "STRA,r0 0x18D0,r3", "is the count"},
-    Instruction{2, {0x05, 0x00}, "", "LODI,r1 0x00", ""},
-    Instruction{3, {0x0D, 0xB8, 0xD4}, "", "LODA,r0 *0x18D4,r1+", "row 0"},
-    Instruction{3, {0xCF, 0x79, 0x80}, "", "STRA,r0 0x1980,r3", "to the shape at 0x1980 + 8 x sprite"},
-    Instruction{3, {0x0D, 0xB8, 0xD4}, "", "LODA,r0 *0x18D4,r1+", "row 1"},
-    Instruction{3, {0xCF, 0x79, 0x81}, "", "STRA,r0 0x1981,r3", ""},
-    Instruction{3, {0x0D, 0xB8, 0xD4}, "", "LODA,r0 *0x18D4,r1+", "row 2"},
-    Instruction{3, {0xCF, 0x79, 0x82}, "", "STRA,r0 0x1982,r3", ""},
-    Instruction{3, {0x0D, 0xB8, 0xD4}, "", "LODA,r0 *0x18D4,r1+", "row 3"},
-    Instruction{3, {0xCF, 0x79, 0x83}, "", "STRA,r0 0x1983,r3", ""},
-    Instruction{3, {0x0D, 0xB8, 0xD4}, "", "LODA,r0 *0x18D4,r1+", "row 4"},
-    Instruction{3, {0xCF, 0x79, 0x84}, "", "STRA,r0 0x1984,r3", ""},
-    Instruction{3, {0x0D, 0xB8, 0xD4}, "", "LODA,r0 *0x18D4,r1+", "row 5"},
-    Instruction{3, {0xCF, 0x79, 0x85}, "", "STRA,r0 0x1985,r3", ""},
-    Instruction{3, {0x0D, 0xB8, 0xD4}, "", "LODA,r0 *0x18D4,r1+", "row 6"},
-    Instruction{3, {0xCF, 0x79, 0x86}, "", "STRA,r0 0x1986,r3", ""},
-    Instruction{3, {0x0D, 0xB8, 0xD4}, "", "LODA,r0 *0x18D4,r1+", "row 7"},
-    Instruction{3, {0xCF, 0x79, 0x87}, "", "STRA,r0 0x1987,r3", ""},
-    Instruction{2, {0x04, 0x01}, "", "LODI,r0 0x01", ""},
-    Instruction{3, {0xCF, 0x78, 0xD3}, "", "STRA,r0 0x18D3,r3", "flag: move the next-record address on after the blank"},
-    Instruction{1, {0x17}, "", "RETC,3", ""},
-    Instruction{3, {0x0F, 0x78, 0xD3}, "ADV", "LODA,r0 0x18D3,r3", ""},
-    Instruction{1, {0x14}, "", "RETC,0", "no flag, nothing to do"},
-    Instruction{1, {0x20}, "", "EORZ r0", "r0 = 0"},
-    Instruction{3, {0xCF, 0x78, 0xD3}, "", "STRA,r0 0x18D3,r3", "flag cleared"},
-    Instruction{3, {0x0F, 0x78, 0xD2}, "", "LODA,r0 0x18D2,r3", ""},
-    Instruction{2, {0x84, 0x09}, "", "ADDI,r0 0x09", "next record: 9 bytes on"},
-    Instruction{3, {0xCF, 0x78, 0xD2}, "", "STRA,r0 0x18D2,r3", ""},
-    Instruction{3, {0xCC, 0x18, 0xD5}, "", "STRA,r0 0x18D5", ""},
-    Instruction{3, {0x0F, 0x78, 0xD1}, "", "LODA,r0 0x18D1,r3", "LODA leaves the carry as it is"},
-    Instruction{2, {0xB5, 0x01}, "", "TPSL 0x01", "a carry from the ADDI?"},
-    Instruction{2, {0x98, 0x05}, "", "BCFR,0 nc", ""},
-    Instruction{2, {0x84, 0x01}, "", "ADDI,r0 0x01", ""},
-    Instruction{3, {0xCF, 0x78, 0xD1}, "", "STRA,r0 0x18D1,r3", ""},
-    Instruction{3, {0xCC, 0x18, 0xD4}, "nc", "STRA,r0 0x18D4", ""},
-    Instruction{3, {0x0C, 0x98, 0xD4}, "", "LODA,r0 *0x18D4", "its time byte; 0 is the end marker"},
-    Instruction{2, {0x18, 0x01}, "", "BCTR,0 wrap", ""},
-    Instruction{1, {0x17}, "", "RETC,3", ""},
-    Instruction{2, {0x05, 0x00}, "wrap", "LODI,r1 0x00", ""},
-    Instruction{3, {0x0D, 0xB8, 0xD4}, "", "LODA,r0 *0x18D4,r1+", "the marker's address of frame 0"},
-    Instruction{3, {0xCF, 0x78, 0xD1}, "", "STRA,r0 0x18D1,r3", "is the next record again"},
-    Instruction{3, {0x0D, 0xB8, 0xD4}, "", "LODA,r0 *0x18D4,r1+", ""},
-    Instruction{3, {0xCF, 0x78, 0xD2}, "", "STRA,r0 0x18D2,r3", ""},
-    Instruction{1, {0x17}, "", "RETC,3", ""},
-};
 
 // "INIT" in an operand is the address just past the program, where the 32
 // bytes for RAM start. The relative branches (BCTR, BCFR) count from the
@@ -122,29 +62,10 @@ inline constexpr std::array kAnimationMain{
     Instruction{3, {0xCC, 0x19, 0xFA}, "", "STRA,r0 0x19FA", ""},
     Instruction{2, {0x04, 0x00}, "", "LODI,r0 0x00", "operand: the screen colour", 0x19F9},
     Instruction{3, {0xCC, 0x19, 0xF9}, "", "STRA,r0 0x19F9", ""},
-    Instruction{2, {0xB4, 0x80}, "w1", "TPSU 0x80", "CC = 0 while SENSE, the vertical blank, is 1"},
-    Instruction{2, {0x98, 0x7C}, "", "BCFR,0 w1", "wait for a blank"},
-    Instruction{2, {0xB4, 0x80}, "w2", "TPSU 0x80", ""},
-    Instruction{2, {0x18, 0x7C}, "", "BCTR,0 w2", "wait for its end"},
-    Instruction{2, {0xB4, 0x80}, "w3", "TPSU 0x80", ""},
-    Instruction{2, {0x98, 0x7C}, "", "BCFR,0 w3",
-                "wait for the next blank: the sprites first show in a whole frame, the screen colour set a frame before"},
-    Instruction{2, {0x04, 0x40}, "", "LODI,r0 0x40", "operand: sprite 1 across (the positions last, as the 133-byte program)", 0x18F1},
-    Instruction{3, {0xCC, 0x18, 0xF1}, "", "STRA,r0 0x18F1", ""},
-    Instruction{2, {0x04, 0x90}, "", "LODI,r0 0x90", "operand: sprite 1 down", 0x18F0},
-    Instruction{3, {0xCC, 0x18, 0xF0}, "", "STRA,r0 0x18F0", ""},
-    Instruction{2, {0x04, 0x50}, "", "LODI,r0 0x50", "operand: sprite 2 across", 0x18F3},
-    Instruction{3, {0xCC, 0x18, 0xF3}, "", "STRA,r0 0x18F3", ""},
-    Instruction{2, {0x04, 0x90}, "", "LODI,r0 0x90", "operand: sprite 2 down", 0x18F2},
-    Instruction{3, {0xCC, 0x18, 0xF2}, "", "STRA,r0 0x18F2", ""},
-    Instruction{2, {0x04, 0x60}, "", "LODI,r0 0x60", "operand: sprite 3 across", 0x18F5},
-    Instruction{3, {0xCC, 0x18, 0xF5}, "", "STRA,r0 0x18F5", ""},
-    Instruction{2, {0x04, 0x90}, "", "LODI,r0 0x90", "operand: sprite 3 down", 0x18F4},
-    Instruction{3, {0xCC, 0x18, 0xF4}, "", "STRA,r0 0x18F4", ""},
-    Instruction{2, {0x04, 0x70}, "", "LODI,r0 0x70", "operand: sprite 4 across", 0x18F7},
-    Instruction{3, {0xCC, 0x18, 0xF7}, "", "STRA,r0 0x18F7", ""},
-    Instruction{2, {0x04, 0x90}, "", "LODI,r0 0x90", "operand: sprite 4 down", 0x18F6},
-    Instruction{3, {0xCC, 0x18, 0xF6}, "", "STRA,r0 0x18F6", ""},
+};
+// After the positions, for ever: the addresses moved on while the screen is
+// drawn, the counts and copies in each blank.
+inline constexpr std::array kAnimationLoop{
     Instruction{2, {0xB4, 0x80}, "MAIN", "TPSU 0x80", ""},
     Instruction{2, {0x18, 0x7C}, "", "BCTR,0 MAIN", "wait until the blank is over"},
     Instruction{2, {0x07, 0x00}, "", "LODI,r3 0x00", ""},
@@ -162,7 +83,7 @@ inline constexpr std::array kAnimationMain{
     Instruction{2, {0x98, 0x77}, "", "BCFR,0 tick", ""},
     Instruction{3, {0x1F, 0x00, 0x7B}, "", "BCTA,3 MAIN", ""},
 };
-inline constexpr std::array kAnimationProgram = Joined(kAnimationMain, kTickRoutine);
+inline constexpr std::array kAnimationProgram = Joined(kAnimationMain, kFirstBlank, kPositionWrites, kAnimationLoop, kTickRoutine);
 
 inline constexpr std::size_t kAnimationProgramBytes = ProgramBytes(kAnimationProgram);
 // The 32 bytes copied to RAM: for sprite k at 8k, its count 1, the address

@@ -6,6 +6,7 @@
 // animation_program.h, scene_program.h); the build checks each line's bytes against its text,
 // and a test checks the README's listings against the tables.
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -27,15 +28,14 @@ struct Instruction {
 
 using Program = std::span<const Instruction>;
 
-// Two runs of instructions as one program: a routine that programs share.
-template <std::size_t A, std::size_t B>
-constexpr std::array<Instruction, A + B> Joined(const std::array<Instruction, A>& first, const std::array<Instruction, B>& then)
+// Runs of instructions as one program, in order: a program's own runs and
+// the ones it shares (program_parts.h).
+template <std::size_t... N>
+constexpr std::array<Instruction, (N + ...)> Joined(const std::array<Instruction, N>&... runs)
 {
-    std::array<Instruction, A + B> program{};
-    for (std::size_t i = 0; i < A; ++i)
-        program[i] = first[i];
-    for (std::size_t i = 0; i < B; ++i)
-        program[A + i] = then[i];
+    std::array<Instruction, (N + ...)> program{};
+    std::size_t at = 0;
+    ((std::copy(runs.begin(), runs.end(), program.begin() + std::ptrdiff_t(at)), at += N), ...);
     return program;
 }
 

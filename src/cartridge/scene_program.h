@@ -68,28 +68,9 @@ inline constexpr std::array kSceneMain{
     Instruction{3, {0xCC, 0x19, 0xFA}, "", "STRA,r0 0x19FA", ""},
     Instruction{2, {0x04, 0x00}, "", "LODI,r0 0x00", "operand: the screen colour, colour set (bit 3) and cell height (bit 7)", 0x19F9},
     Instruction{3, {0xCC, 0x19, 0xF9}, "", "STRA,r0 0x19F9", ""},
-    Instruction{2, {0xB4, 0x80}, "w1", "TPSU 0x80", "CC = 0 while SENSE, the vertical blank, is 1"},
-    Instruction{2, {0x98, 0x7C}, "", "BCFR,0 w1", "wait for a blank"},
-    Instruction{2, {0xB4, 0x80}, "w2", "TPSU 0x80", ""},
-    Instruction{2, {0x18, 0x7C}, "", "BCTR,0 w2", "wait for its end"},
-    Instruction{2, {0xB4, 0x80}, "w3", "TPSU 0x80", ""},
-    Instruction{2, {0x98, 0x7C}, "", "BCFR,0 w3", "wait for the next blank: the sprites first show in a whole frame, the screen colour set a frame before"},
-    Instruction{2, {0x04, 0x40}, "", "LODI,r0 0x40", "operand: sprite 1 across (the positions last, as the other programs)", 0x18F1},
-    Instruction{3, {0xCC, 0x18, 0xF1}, "", "STRA,r0 0x18F1", ""},
-    Instruction{2, {0x04, 0x90}, "", "LODI,r0 0x90", "operand: sprite 1 down", 0x18F0},
-    Instruction{3, {0xCC, 0x18, 0xF0}, "", "STRA,r0 0x18F0", ""},
-    Instruction{2, {0x04, 0x50}, "", "LODI,r0 0x50", "operand: sprite 2 across", 0x18F3},
-    Instruction{3, {0xCC, 0x18, 0xF3}, "", "STRA,r0 0x18F3", ""},
-    Instruction{2, {0x04, 0x90}, "", "LODI,r0 0x90", "operand: sprite 2 down", 0x18F2},
-    Instruction{3, {0xCC, 0x18, 0xF2}, "", "STRA,r0 0x18F2", ""},
-    Instruction{2, {0x04, 0x60}, "", "LODI,r0 0x60", "operand: sprite 3 across", 0x18F5},
-    Instruction{3, {0xCC, 0x18, 0xF5}, "", "STRA,r0 0x18F5", ""},
-    Instruction{2, {0x04, 0x90}, "", "LODI,r0 0x90", "operand: sprite 3 down", 0x18F4},
-    Instruction{3, {0xCC, 0x18, 0xF4}, "", "STRA,r0 0x18F4", ""},
-    Instruction{2, {0x04, 0x70}, "", "LODI,r0 0x70", "operand: sprite 4 across", 0x18F7},
-    Instruction{3, {0xCC, 0x18, 0xF7}, "", "STRA,r0 0x18F7", ""},
-    Instruction{2, {0x04, 0x90}, "", "LODI,r0 0x90", "operand: sprite 4 down", 0x18F6},
-    Instruction{3, {0xCC, 0x18, 0xF6}, "", "STRA,r0 0x18F6", ""},
+};
+// After the positions, for ever: as the animating program's loop.
+inline constexpr std::array kSceneLoop{
     Instruction{2, {0xB4, 0x80}, "MAIN", "TPSU 0x80", ""},
     Instruction{2, {0x18, 0x7C}, "", "BCTR,0 MAIN", "wait until the blank is over"},
     Instruction{2, {0x07, 0x00}, "", "LODI,r3 0x00", ""},
@@ -106,7 +87,7 @@ inline constexpr std::array kSceneMain{
     Instruction{2, {0x98, 0x77}, "", "BCFR,0 tick", ""},
     Instruction{3, {0x1F, 0x00, 0x8A}, "", "BCTA,3 MAIN", ""},
 };
-inline constexpr std::array kSceneProgram = Joined(kSceneMain, kTickRoutine);
+inline constexpr std::array kSceneProgram = Joined(kSceneMain, kFirstBlank, kPositionWrites, kSceneLoop, kTickRoutine);
 
 inline constexpr std::size_t kSceneProgramBytes = ProgramBytes(kSceneProgram);
 inline constexpr std::size_t kSceneCells = kSceneProgramBytes;

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "cartridge/program.h"
+#include "cartridge/program_parts.h"
 
 namespace tw {
 
@@ -22,7 +23,7 @@ inline constexpr std::string_view CartridgeTemplate =
 // row bytes are. The relative branches (BCTR) count from the next
 // instruction; an indexed form names its index register, the data going
 // through r0.
-inline constexpr std::array kStillProgram{
+inline constexpr std::array kStillStart{
     Instruction{2, {0x77, 0x02}, "", "PPSL 0x02", "compare is logical"},
     Instruction{2, {0x76, 0x40}, "", "PPSU 0x40", "set Flag"},
     Instruction{2, {0x04, 0x80}, "", "LODI,r0 0x80", "the blank character, for every cell"},
@@ -40,25 +41,12 @@ inline constexpr std::array kStillProgram{
     Instruction{2, {0x06, 0xFF}, "", "LODI,r2 0xFF", "destination index"},
     Instruction{3, {0x0D, 0x20, 0x65}, "copy", "LODA,r0 ROWS,r1+", "r1 += 1; r0 = ROWS + r1"},
     Instruction{2, {0xE5, 0x20}, "", "COMI,r1 0x20", ""},
-    Instruction{2, {0x18, 0x05}, "", "BCTR,0 copied", "32 bytes copied"},
+    Instruction{2, {0x18, 0x05}, "", "BCTR,0 positions", "32 bytes copied"},
     Instruction{3, {0xCE, 0x39, 0x80}, "", "STRA,r0 0x1980,r2+", "r2 += 1; to the shapes at 0x1980 + r2"},
     Instruction{2, {0x1B, 0x74}, "", "BCTR,3 copy", ""},
-    Instruction{2, {0x04, 0x40}, "copied", "LODI,r0 0x40", "operand: sprite 1 across", 0x18F1},
-    Instruction{3, {0xCC, 0x18, 0xF1}, "", "STRA,r0 0x18F1", ""},
-    Instruction{2, {0x04, 0x90}, "", "LODI,r0 0x90", "operand: sprite 1 down", 0x18F0},
-    Instruction{3, {0xCC, 0x18, 0xF0}, "", "STRA,r0 0x18F0", ""},
-    Instruction{2, {0x04, 0x50}, "", "LODI,r0 0x50", "operand: sprite 2 across", 0x18F3},
-    Instruction{3, {0xCC, 0x18, 0xF3}, "", "STRA,r0 0x18F3", ""},
-    Instruction{2, {0x04, 0x90}, "", "LODI,r0 0x90", "operand: sprite 2 down", 0x18F2},
-    Instruction{3, {0xCC, 0x18, 0xF2}, "", "STRA,r0 0x18F2", ""},
-    Instruction{2, {0x04, 0x60}, "", "LODI,r0 0x60", "operand: sprite 3 across", 0x18F5},
-    Instruction{3, {0xCC, 0x18, 0xF5}, "", "STRA,r0 0x18F5", ""},
-    Instruction{2, {0x04, 0x90}, "", "LODI,r0 0x90", "operand: sprite 3 down", 0x18F4},
-    Instruction{3, {0xCC, 0x18, 0xF4}, "", "STRA,r0 0x18F4", ""},
-    Instruction{2, {0x04, 0x70}, "", "LODI,r0 0x70", "operand: sprite 4 across", 0x18F7},
-    Instruction{3, {0xCC, 0x18, 0xF7}, "", "STRA,r0 0x18F7", ""},
-    Instruction{2, {0x04, 0x90}, "", "LODI,r0 0x90", "operand: sprite 4 down", 0x18F6},
-    Instruction{3, {0xCC, 0x18, 0xF6}, "", "STRA,r0 0x18F6", ""},
+};
+// After the positions: the colours, and rest.
+inline constexpr std::array kStillColours{
     Instruction{2, {0x04, 0x20}, "", "LODI,r0 0x20", "operand: the colour byte of sprites 1 and 2", 0x19FB},
     Instruction{3, {0xCC, 0x19, 0xFB}, "", "STRA,r0 0x19FB", ""},
     Instruction{2, {0x04, 0x32}, "", "LODI,r0 0x32", "operand: the colour byte of sprites 3 and 4", 0x19FA},
@@ -67,6 +55,7 @@ inline constexpr std::array kStillProgram{
     Instruction{3, {0xCC, 0x19, 0xF9}, "", "STRA,r0 0x19F9", ""},
     Instruction{2, {0x1B, 0x7E}, "rest", "BCTR,3 rest", "the program comes to rest here"},
 };
+inline constexpr std::array kStillProgram = Joined(kStillStart, kPositionWrites, kStillColours);
 
 inline constexpr std::size_t kTemplateBytes = ProgramBytes(kStillProgram);
 inline constexpr std::string_view kRowsLabel = "ROWS";
