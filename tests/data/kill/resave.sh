@@ -4,7 +4,7 @@
 # and sorts what each kill left: the old pair, the new pair, or a pair whose
 # side file check tells as not saved with its project file. Anything else
 # (a pair that loads silently as neither project, a file cut short) fails.
-# Usage: resave.sh CLI RUNS [LIBRARY], in a folder holding ship.eap; LIBRARY
+# Usage: resave.sh CLI RUNS [LIBRARY], run in an empty folder; LIBRARY
 # is taken in with LD_PRELOAD (no_tmpfile.so: a file system without
 # O_TMPFILE). Prints "old N new N told N".
 set -u
