@@ -654,6 +654,11 @@ private Q_SLOTS:
         key(Qt::CTRL | Qt::Key_Z);
         QCOMPARE(cells(16, 4), QStringLiteral("80 80 80 80"));
         key(Qt::CTRL | Qt::Key_Y);
+        QTest::mouseClick(picture, Qt::LeftButton, {}, cellAt(0)); // the first cell takes the keys too
+        QTest::keyClicks(picture, QStringLiteral("O "));
+        QCOMPARE(cells(0, 3), QStringList({coloured(0x28), coloured(0), "80"}).join(' '));
+        QVERIFY(!view->Playing() && !e.Find<QAction>(QStringLiteral("consoleOnionItem"))->isChecked());
+        key(Qt::CTRL | Qt::Key_Z);
 
         key(Qt::CTRL | Qt::Key_4);
         stroke(cellAt(34), cellAt(17));

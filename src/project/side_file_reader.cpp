@@ -136,6 +136,8 @@ private:
                 Fail(At(), "sprite " + std::to_string(k + 1) + " has more than " + std::to_string(kMaxFrames) + " frames");
             side_.Labels.push_back({At(), next(k).substr(0, next(k).size() - 1)});
             ++at_;
+            if (At() > Count())
+                Fail(At(), "the file ends before the frame's time line");
             FrameRecord frame;
             const std::optional<std::vector<int>> time = Numbers(Text(), kTimeLead, 1);
             if (!time || (*time)[0] < kMinFrameTime || (*time)[0] > kMaxFrameTime)
