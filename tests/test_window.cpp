@@ -23,6 +23,7 @@
 
 #include "script.h"
 #include "console/screen_geometry.h"
+#include "ui/console_picture.h"
 #include "ui/console_view.h"
 #include "ui/scene_panel.h"
 #include "ui/editor_startup.h"
@@ -580,6 +581,35 @@ private Q_SLOTS:
     // mouse passed in one move, a rectangle filled, text typed (its letters
     // not the view's keys), a selection copied and cleared. A stroke, a drag
     // and a word are one step each; the first undone leaves no scene.
+    // A point in the picture is the console pixel drawn there, at every
+    // column however the pixels' widths round, and past the edges the
+    // nearest one.
+    void mouseOnThePicture_data()
+    {
+        QTest::addColumn<int>("shape");
+        QTest::addColumn<int>("scale");
+        QTest::newRow("NTSC at 1") << int(PixelShape::Ntsc) << 1;
+        QTest::newRow("NTSC at 3") << int(PixelShape::Ntsc) << 3;
+        QTest::newRow("PAL at 2") << int(PixelShape::Pal) << 2;
+        QTest::newRow("square at 4") << int(PixelShape::Square) << 4;
+    }
+    void mouseOnThePicture()
+    {
+        QFETCH(int, shape);
+        QFETCH(int, scale);
+        const ScreenScale screen{scale, PixelShape(shape)};
+        ui::ConsolePicture picture(nullptr);
+        picture.Show(QImage(screen.Width(), screen.Height(), QImage::Format_RGB32), screen, ConsoleShows{});
+        for (const int line : {0, 130, kScreenLines - 1})
+            for (int x = 0; x < kScreenWidth; ++x) {
+                const QRect drawn = picture.PixelRect(x, line);
+                QCOMPARE(picture.ConsolePoint(drawn.topLeft()), QPoint(x, line));
+                QCOMPARE(picture.ConsolePoint(drawn.bottomRight()), QPoint(x, line));
+            }
+        QCOMPARE(picture.ConsolePoint(QPoint(screen.Width() + 9, -9)), QPoint(kScreenWidth - 1, 0));
+        QCOMPARE(picture.ConsolePoint(QPoint(-9, screen.Height() + 9)), QPoint(0, kScreenLines - 1));
+    }
+
     void sceneOnThePicture()
     {
         Editor e;
