@@ -355,6 +355,15 @@ private Q_SLOTS:
             QVERIFY(!help->isVisible());
         }
         QCOMPARE(QApplication::focusWidget(), e.Find(QStringLiteral("picSpriteBlock0")));
+        // Escape in the open menu leaves the bar too: the next Down is the grid's.
+        QTest::keyClick(&e.Window, Qt::Key_F10);
+        QTRY_COMPARE(QApplication::activePopupWidget(), e.Find<QMenu>(QStringLiteral("mnuFile")));
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+        QTRY_VERIFY(!QApplication::activePopupWidget());
+        QVERIFY(!e.Window.menuBar()->activeAction());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QVERIFY(!QApplication::activePopupWidget());
+        QCOMPARE(QApplication::focusWidget(), e.Find(QStringLiteral("picSpriteBlock0")));
     }
 
     // The welcome box comes before the window; the window then opens centred

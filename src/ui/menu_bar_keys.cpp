@@ -25,8 +25,18 @@ bool MenuBarKeys::eventFilter(QObject* watched, QEvent* event)
     // being destroyed, and none of them is a key.
     if (event->type() != QEvent::KeyPress)
         return false;
+    if (QWidget* popup = QApplication::activePopupWidget()) {
+        // Escape in a title's menu leaves the bar altogether. Qt's own Escape
+        // keeps the title as the bar's current one without drawing it so,
+        // and the next Down would open the menu again out of nowhere.
+        const auto* menu = qobject_cast<QMenu*>(popup);
+        if (!menu || static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape || !bar_->actions().contains(menu->menuAction()))
+            return false;
+        bar_->setActiveAction(nullptr);
+        return true;
+    }
     QAction* active = bar_->activeAction();
-    if (!active || QApplication::activePopupWidget() || !watched->isWidgetType() || static_cast<QWidget*>(watched)->window() != bar_->window())
+    if (!active || !watched->isWidgetType() || static_cast<QWidget*>(watched)->window() != bar_->window())
         return false;
     const QList<QAction*> titles = bar_->actions();
     const qsizetype at = titles.indexOf(active);
